@@ -1,0 +1,157 @@
+#include "app/App.h"
+
+#include <cstdlib>
+#include <ctime>
+
+#include "graphics/Graphics.h"
+#include "platform/Platform.h"
+#include "profiles/Profile.h"
+#include "screens/ScreenFactory.h"
+#include "screens/Splash.h"
+
+namespace {
+constexpr unsigned kLeftButton = 0x0001;   // MK_LBUTTON
+constexpr unsigned kRightButton = 0x0002;  // MK_RBUTTON
+}  // namespace
+
+App::App(std::wstring commandLine) : commandLine_(std::move(commandLine)) {
+    options_ = ParseCommandLine(commandLine_);
+}
+
+App::~App() {
+    if (started_) Shutdown();
+}
+
+void App::Start() {
+    auto& os = platform::Os();
+    os.SetCursor(platform::CursorShape::Wait);
+    profile_ = std::make_unique<Profile>();
+    std::srand(static_cast<unsigned>(std::time(nullptr)));
+
+    backBuffer_ = std::make_unique<Bitmap>(platform::kCanvasWidth, platform::kCanvasHeight);
+    backGraphics_ = std::make_unique<Graphics>(backBuffer_.get());
+    windowGraphics_ = std::make_unique<Graphics>(Graphics::ForWindow());
+
+    // The splash has no ScreenId; it is drawn once before the window is shown.
+    auto splash = std::make_unique<CSplash>();
+    splash->SetDebug(options_.debug);
+    CSplash* s = splash.get();
+    screen_ = std::move(splash);
+    screenId_ = -1;
+    s->Init(backGraphics_.get(), windowGraphics_.get(), backBuffer_.get(), profile_.get());
+    s->SetupNotice();
+    s->Draw();
+
+    display_.title = L"Kestrova";
+    display_.iconPath = L"gfx\\icons\\memory.png";
+    bool changed = false;
+    if (!options_.windowed) {
+        const int depths[] = {16, 24, 32};
+        for (int forced = 0; forced < 2 && !changed; ++forced)
+            for (int bits : depths)
+                if (display_.Change(platform::kCanvasWidth, platform::kCanvasHeight, bits,
+                                    forced ? 1 : options_.noTopFrequency)) {
+                    changed = true;
+                    break;
+                }
+    }
+    if (!changed) display_.OpenWindowed();
+
+    timer_.Start();
+    running_ = true;
+    started_ = true;
+}
+
+void App::Dispatch(const platform::InputEvent& e) {
+    if (!screen_) return;  // input during a switch is dropped
+    using platform::EventType;
+    const long lp = MakeMouseParam(e.x, e.y);
+    const unsigned wp = e.button == platform::MouseButton::Right ? kRightButton : kLeftButton;
+    switch (e.type) {
+        case EventType::KeyDown: screen_->OnKeyDown(e.key, 0, 0); break;
+        case EventType::KeyUp: screen_->OnKeyUp(e.key, 0, 0); break;
+        case EventType::MouseMove: screen_->OnMouseMove(0, lp); break;
+        case EventType::MouseDown: screen_->OnMouseDown(wp, lp); break;
+        case EventType::MouseUp: screen_->OnMouseUp(0, lp); break;
+        case EventType::Quit: break;
+    }
+}
+
+bool App::Pass() {
+    if (!running_) return false;
+    auto& os = platform::Os();
+    const int64_t passStart = os.PerfCounter();
+
+    platform::InputEvent event;
+    if (os.PollEvent(event)) {
+        if (event.type == platform::EventType::Quit) {
+            running_ = false;
+            return false;
+        }
+        Dispatch(event);
+    }
+
+    const bool hadScreen = screen_ != nullptr;
+    if (screen_) {
+        int result = screen_->Update();
+        if (result == kStayOnScreen) {
+            screen_->Draw();
+        } else {
+            os.SetCursor(platform::CursorShape::Wait);
+            if (SwitchScreen(result)) InitScreen();
+            else running_ = false;
+            os.SetCursor(platform::CursorShape::Arrow);
+        }
+    }
+
+    if (hadScreen && !options_.fullSpeed) {
+        timer_.Tick();
+        // Sleep for what is left of the frame time after this pass's own work.
+        const int64_t freq = os.PerfFrequency();
+        const double workMs = freq > 0 ? static_cast<double>(os.PerfCounter() - passStart) * 1000.0 / static_cast<double>(freq) : 0.0;
+        if (options_.frameTime > workMs) os.Sleep(static_cast<uint32_t>(options_.frameTime - workMs));
+    }
+    return running_;
+}
+
+bool App::SwitchScreen(int id) {
+    screen_.reset();  // the old screen's destructor saves what it must
+    screenId_ = -1;
+    auto next = CreateScreen(id);
+    if (!next) return false;
+    next->SetDebug(options_.debug);
+    screen_ = std::move(next);
+    screenId_ = id;
+    return true;
+}
+
+void App::InitScreen() {
+    screen_->Init(backGraphics_.get(), windowGraphics_.get(), backBuffer_.get(), profile_.get());
+}
+
+bool App::SwitchTo(int screenId) {
+    if (!SwitchScreen(screenId)) return false;
+    InitScreen();
+    return true;
+}
+
+int App::Shutdown() {
+    if (!started_) return 0;
+    started_ = false;
+    running_ = false;
+    screen_.reset();
+    screenId_ = -1;
+    backBuffer_.reset();
+    backGraphics_.reset();
+    windowGraphics_.reset();
+    display_.Restore();
+    profile_.reset();
+    return 0;
+}
+
+int App::Run() {
+    Start();
+    while (Pass()) {
+    }
+    return Shutdown();
+}

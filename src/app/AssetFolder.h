@@ -1,0 +1,8 @@
+#pragma once
+#include <string>
+
+// The folder that holds the program's gfx, sfx, speech and data folders: beside the
+// executable, then the installed data folder, then assets/ of a source checkout.
+// Empty when none is found.
+std::wstring FindAssetFolder();
+bool LooksLikeAssetFolder(const std::wstring& folder);

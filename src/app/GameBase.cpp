@@ -1,0 +1,62 @@
+#include "app/GameBase.h"
+
+#include "graphics/Graphics.h"
+#include "platform/Platform.h"
+
+CGameBase::CGameBase() = default;
+CGameBase::~CGameBase() = default;
+
+int CGameBase::Init(Graphics* back, Graphics* window, Bitmap* buffer, Profile* p) {
+    backGraphics = back;
+    windowGraphics = window;
+    backBuffer = buffer;
+    profile = p;
+    return 1;
+}
+
+int CGameBase::Update() { return nextScreen; }
+
+void CGameBase::UpdateCursor() {}
+
+int CGameBase::OnMouseDown(unsigned, long) { return 1; }
+int CGameBase::OnMouseUp(unsigned, long) { return 1; }
+int CGameBase::OnMouseMove(unsigned, long) { return 1; }
+
+int CGameBase::OnKeyDown(int virtualKey, int, long) {
+    if (keyHeld) return 1;
+    keyHeld = 1;
+    ActOnKey(virtualKey);
+    return 1;
+}
+
+int CGameBase::OnKeyUp(int, int, long) {
+    keyHeld = 0;
+    return 1;
+}
+
+void CGameBase::ShowMouseCursor(bool show) {
+    auto& os = platform::Os();
+    if (show) {
+        while (os.ShowCursor(true) < 0) {
+        }
+    } else {
+        while (os.ShowCursor(false) >= 0) {
+        }
+    }
+}
+
+void CGameBase::Present() {
+    if (windowGraphics && backBuffer)
+        windowGraphics->DrawImage(*backBuffer, 0, 0, platform::kCanvasWidth, platform::kCanvasHeight);
+}
+
+void CGameBase::ActOnKey(int) {}
+
+const wchar_t* ScreenName(int id) {
+    static const wchar_t* const names[] = {
+        L"menu",     L"cans",  L"treasure", L"pariswheel",     L"thecircle", L"thepond",   L"ghosthouse",
+        L"space",    L"paint", L"zoo",      L"diploma",        L"diplomaprinter", L"login", L"newprofile",
+        L"enterpassword", L"numbertest", L"settings", L"stats", L"selectgame"};
+    if (id < 0 || id > 18) return L"";
+    return names[id];
+}

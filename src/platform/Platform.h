@@ -1,0 +1,84 @@
+#pragma once
+// The platform layer: everything the program asks of the operating system and of the
+// media libraries goes through one Backend. Two backends exist: the desktop one (SDL2
+// window, input, cursor, message boxes) and the headless one (virtual clock, scripted
+// input and answers) that tests, benchmarks and screenshot tools run on.
+#include <cstdint>
+#include <memory>
+#include <string>
+
+namespace platform {
+
+enum class CursorShape { Arrow, Hand, Wait };
+
+enum class EventType { MouseDown, MouseUp, MouseMove, KeyDown, KeyUp, Quit };
+enum class MouseButton { Left, Right };
+
+// Mouse positions are canvas pixels; keys are Windows virtual-key codes.
+struct InputEvent {
+    EventType type = EventType::Quit;
+    int x = 0;
+    int y = 0;
+    MouseButton button = MouseButton::Left;
+    int key = 0;
+};
+
+// Virtual-key codes the screens compare against.
+enum VirtualKey : int {
+    VK_BACK = 8, VK_TAB = 9, VK_RETURN = 13, VK_SHIFT = 16, VK_CONTROL = 17, VK_ESCAPE = 27,
+    VK_SPACE = 32, VK_PRIOR = 33, VK_NEXT = 34, VK_END = 35, VK_HOME = 36, VK_LEFT = 37,
+    VK_UP = 38, VK_RIGHT = 39, VK_DOWN = 40, VK_DELETE = 46, VK_ADD = 107, VK_SUBTRACT = 109,
+    VK_F1 = 112
+};
+
+struct DisplayOptions {
+    bool windowed = false;  // canvas 1:1 centred on a black backdrop instead of scaled full screen
+    std::wstring title;
+    std::wstring iconPath;  // program path of a PNG used as the window icon; may be empty
+};
+
+constexpr int kCanvasWidth = 800;
+constexpr int kCanvasHeight = 600;
+
+class Backend {
+public:
+    virtual ~Backend() = default;
+
+    // Clock: milliseconds since start (wrapping as a 32-bit count does), a
+    // high-resolution counter and a sleep. Virtual in the headless backend.
+    virtual uint32_t TimeGetTime() = 0;
+    virtual int64_t PerfCounter() = 0;
+    virtual int64_t PerfFrequency() = 0;
+    virtual void Sleep(uint32_t ms) = 0;
+
+    // Display. Present shows an 800 x 600 premultiplied ARGB32 image.
+    virtual bool OpenDisplay(const DisplayOptions& options) = 0;
+    virtual bool IsFullScreen() const = 0;
+    virtual void Present(const uint32_t* pixels, int strideBytes) = 0;
+    virtual void CloseDisplay() = 0;
+
+    // Input: at most one event per call; false when none is waiting.
+    virtual bool PollEvent(InputEvent& event) = 0;
+
+    // Cursor: shape, visibility (returns the display count as ShowCursor does) and the
+    // pointer position in canvas pixels.
+    virtual void SetCursor(CursorShape shape) = 0;
+    virtual int ShowCursor(bool show) = 0;
+    virtual void GetCursorPos(int& x, int& y) = 0;
+    virtual void SetCursorPos(int x, int y) = 0;
+
+    // Message boxes: a Yes/No question (No is the default) and an error notice.
+    virtual bool AskYesNo(const std::wstring& caption, const std::wstring& text) = 0;
+    virtual void ShowError(const std::wstring& caption, const std::wstring& text) = 0;
+};
+
+// The backend the program runs on. Installed once at start-up (or by a test); it stands
+// in for the operating system, which the original calls reach globally as well.
+Backend& Os();
+void InstallBackend(std::unique_ptr<Backend> backend);
+bool HasBackend();
+
+// Shorthands for the clock.
+inline uint32_t TimeGetTime() { return Os().TimeGetTime(); }
+
+}  // namespace platform

@@ -1,0 +1,84 @@
+#include "platform/headless/HeadlessBackend.h"
+
+#include <algorithm>
+
+namespace platform {
+
+void HeadlessBackend::Sleep(uint32_t ms) {
+    slept_ += ms;
+    if (sleepAdvances_) AdvanceTime(ms);
+}
+
+bool HeadlessBackend::OpenDisplay(const DisplayOptions& options) {
+    options_ = options;
+    open_ = true;
+    return true;
+}
+
+void HeadlessBackend::Present(const uint32_t*, int) { ++presents_; }
+
+bool HeadlessBackend::PollEvent(InputEvent& event) {
+    if (events_.empty()) return false;
+    event = events_.front();
+    events_.pop_front();
+    if (event.type == EventType::MouseDown || event.type == EventType::MouseUp ||
+        event.type == EventType::MouseMove) {
+        pointerX_ = event.x;
+        pointerY_ = event.y;
+    }
+    return true;
+}
+
+void HeadlessBackend::QueueClick(int x, int y, MouseButton button) {
+    InputEvent e;
+    e.x = x;
+    e.y = y;
+    e.button = button;
+    e.type = EventType::MouseMove;
+    events_.push_back(e);
+    e.type = EventType::MouseDown;
+    events_.push_back(e);
+    e.type = EventType::MouseUp;
+    events_.push_back(e);
+}
+
+void HeadlessBackend::QueueKey(int virtualKey) {
+    InputEvent e;
+    e.key = virtualKey;
+    e.type = EventType::KeyDown;
+    events_.push_back(e);
+    e.type = EventType::KeyUp;
+    events_.push_back(e);
+}
+
+void HeadlessBackend::SetCursor(CursorShape shape) {
+    cursor_ = shape;
+    if (cursorLog_.empty() || cursorLog_.back() != shape) cursorLog_.push_back(shape);
+    if (cursorLog_.size() > 4096) cursorLog_.erase(cursorLog_.begin(), cursorLog_.begin() + 2048);
+}
+
+int HeadlessBackend::ShowCursor(bool show) { return show ? ++cursorCount_ : --cursorCount_; }
+
+void HeadlessBackend::GetCursorPos(int& x, int& y) {
+    x = pointerX_;
+    y = pointerY_;
+}
+
+void HeadlessBackend::SetCursorPos(int x, int y) {
+    pointerX_ = x;
+    pointerY_ = y;
+}
+
+bool HeadlessBackend::AskYesNo(const std::wstring& caption, const std::wstring& text) {
+    questions_.push_back(caption + L": " + text);
+    if (answers_.empty()) return false;
+    bool yes = answers_.front();
+    answers_.pop_front();
+    return yes;
+}
+
+void HeadlessBackend::ShowError(const std::wstring& caption, const std::wstring& text) {
+    errors_.push_back(caption + L": " + text);
+}
+
+}  // namespace platform

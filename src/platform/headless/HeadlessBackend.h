@@ -1,0 +1,79 @@
+#pragma once
+// The headless backend: no window and no sound card. Time is virtual and moves only when
+// the test (or a sleep of the frame) advances it; input events and message-box answers
+// are queued by the test; presented frames are counted.
+#include <cstdint>
+#include <deque>
+#include <string>
+#include <vector>
+
+#include "platform/Platform.h"
+
+namespace platform {
+
+class HeadlessBackend final : public Backend {
+public:
+    HeadlessBackend() = default;
+
+    uint32_t TimeGetTime() override { return static_cast<uint32_t>(nowMicros_ / 1000); }
+    int64_t PerfCounter() override { return nowMicros_; }
+    int64_t PerfFrequency() override { return 1000000; }
+    void Sleep(uint32_t ms) override;
+
+    bool OpenDisplay(const DisplayOptions& options) override;
+    bool IsFullScreen() const override { return open_ && !options_.windowed; }
+    void Present(const uint32_t* pixels, int strideBytes) override;
+    void CloseDisplay() override { open_ = false; }
+
+    bool PollEvent(InputEvent& event) override;
+
+    void SetCursor(CursorShape shape) override;
+    int ShowCursor(bool show) override;
+    void GetCursorPos(int& x, int& y) override;
+    void SetCursorPos(int x, int y) override;
+
+    bool AskYesNo(const std::wstring& caption, const std::wstring& text) override;
+    void ShowError(const std::wstring& caption, const std::wstring& text) override;
+
+    // Test controls.
+    void AdvanceTime(uint32_t ms) { nowMicros_ += static_cast<int64_t>(ms) * 1000; }
+    void SetTime(uint32_t ms) { nowMicros_ = static_cast<int64_t>(ms) * 1000; }
+    // When false (the default for tests), Sleep does not move the virtual clock.
+    void SetSleepAdvancesTime(bool on) { sleepAdvances_ = on; }
+    void QueueEvent(const InputEvent& event) { events_.push_back(event); }
+    // A press and release at one canvas point (the pointer moves there first).
+    void QueueClick(int x, int y, MouseButton button = MouseButton::Left);
+    void QueueKey(int virtualKey);  // key down and key up
+    size_t PendingEvents() const { return events_.size(); }
+    // Answers for the coming Yes/No questions, first in first out; without one, No.
+    void QueueAnswer(bool yes) { answers_.push_back(yes); }
+
+    CursorShape Cursor() const { return cursor_; }
+    const std::vector<CursorShape>& CursorLog() const { return cursorLog_; }
+    int CursorDisplayCount() const { return cursorCount_; }
+    const std::vector<std::wstring>& Questions() const { return questions_; }
+    const std::vector<std::wstring>& Errors() const { return errors_; }
+    const DisplayOptions& Options() const { return options_; }
+    bool DisplayOpen() const { return open_; }
+    int PresentCount() const { return presents_; }
+    uint32_t SleptMs() const { return slept_; }
+
+private:
+    int64_t nowMicros_ = 0;
+    bool sleepAdvances_ = false;
+    uint32_t slept_ = 0;
+    std::deque<InputEvent> events_;
+    std::deque<bool> answers_;
+    std::vector<std::wstring> questions_;
+    std::vector<std::wstring> errors_;
+    CursorShape cursor_ = CursorShape::Arrow;
+    std::vector<CursorShape> cursorLog_;
+    int cursorCount_ = 0;
+    int pointerX_ = 0;
+    int pointerY_ = 0;
+    DisplayOptions options_;
+    bool open_ = false;
+    int presents_ = 0;
+};
+
+}  // namespace platform

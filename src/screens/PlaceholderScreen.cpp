@@ -1,0 +1,28 @@
+#include "screens/PlaceholderScreen.h"
+
+#include "graphics/Graphics.h"
+#include "platform/Platform.h"
+
+int CPlaceholderScreen::Update() {
+    CGameBase::Update();
+    return nextScreen;
+}
+
+int CPlaceholderScreen::Draw() {
+    if (backGraphics) backGraphics->Clear(0xFF000000u | (0x203040u + static_cast<uint32_t>(id_) * 0x0A0806u));
+    Present();
+    return 1;
+}
+
+int CPlaceholderScreen::OnMouseDown(unsigned, long) {
+    if (id_ == kLogin) nextScreen = kMenu;
+    else if (id_ == kMenu) nextScreen = kCans;
+    return 1;
+}
+
+int CPlaceholderScreen::OnKeyDown(int virtualKey, int, long) {
+    if (keyHeld) return 1;
+    keyHeld = 1;
+    if (virtualKey == platform::VK_ESCAPE) nextScreen = id_ == kLogin ? kQuitProgram : id_ == kMenu ? kLogin : kMenu;
+    return 1;
+}

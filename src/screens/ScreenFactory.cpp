@@ -1,0 +1,11 @@
+#include "screens/ScreenFactory.h"
+
+#include "screens/PlaceholderScreen.h"
+
+std::unique_ptr<CGameBase> CreateScreen(int screenId) {
+    if (screenId < 0 || screenId > 18) return nullptr;
+    switch (screenId) {
+        default:
+            return std::make_unique<CPlaceholderScreen>(screenId);
+    }
+}
