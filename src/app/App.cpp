@@ -135,6 +135,14 @@ bool App::SwitchTo(int screenId) {
     return true;
 }
 
+void App::Adopt(std::unique_ptr<CGameBase> screen, int screenId) {
+    screen_.reset();
+    screen->SetDebug(options_.debug);
+    screen_ = std::move(screen);
+    screenId_ = screenId;
+    InitScreen();
+}
+
 int App::Shutdown() {
     if (!started_) return 0;
     started_ = false;

@@ -42,9 +42,11 @@ public:
     Profile& ActiveProfile() { return *profile_; }
     FrameTimer& Timer() { return timer_; }
 
-    // Replaces the current screen as a switch would and calls its Init (tests use it to
-    // put a screen of their choice on the frame).
+    // Replaces the current screen as a switch would and calls its Init.
     bool SwitchTo(int screenId);
+    // Puts a screen built by the caller on the frame in place of the current one, as a
+    // switch would, and calls its Init (tests and tools use it).
+    void Adopt(std::unique_ptr<CGameBase> screen, int screenId);
 
 private:
     bool SwitchScreen(int screenId);

@@ -8,6 +8,7 @@
 #include "app/App.h"
 #include "platform/headless/HeadlessBackend.h"
 
+// Only one harness may live at a time: it installs the process-wide backend.
 class HeadlessHarness {
 public:
     // Installs a fresh headless backend. assetFolder, when not empty, becomes the working

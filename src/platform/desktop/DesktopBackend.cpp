@@ -72,9 +72,16 @@ public:
     bool OpenDisplay(const DisplayOptions& options) override {
         if (window_) return true;
         options_ = options;
-        window_ = SDL_CreateWindow(Utf8FromWide(options.title).c_str(), SDL_WINDOWPOS_CENTERED,
-                                   SDL_WINDOWPOS_CENTERED, kCanvasWidth, kCanvasHeight,
-                                   SDL_WINDOW_FULLSCREEN_DESKTOP | SDL_WINDOW_ALLOW_HIGHDPI);
+        // The window covers the whole screen from the start, so it does so also where no
+        // window manager acts on the full-screen request.
+        SDL_DisplayMode desktop{};
+        int w = kCanvasWidth, h = kCanvasHeight;
+        if (SDL_GetDesktopDisplayMode(0, &desktop) == 0 && desktop.w > 0 && desktop.h > 0) {
+            w = desktop.w;
+            h = desktop.h;
+        }
+        window_ = SDL_CreateWindow(Utf8FromWide(options.title).c_str(), 0, 0, w, h,
+                                   SDL_WINDOW_FULLSCREEN_DESKTOP | SDL_WINDOW_BORDERLESS);
         if (!window_) return false;
         fullScreen_ = (SDL_GetWindowFlags(window_) & SDL_WINDOW_FULLSCREEN_DESKTOP) != 0;
         SetIcon(options.iconPath);
