@@ -9,6 +9,8 @@
 
 namespace platform {
 
+class SoundDevice;
+
 enum class CursorShape { Arrow, Hand, Wait };
 
 enum class EventType { MouseDown, MouseUp, MouseMove, KeyDown, KeyUp, Quit };
@@ -70,6 +72,9 @@ public:
     // Message boxes: a Yes/No question (No is the default) and an error notice.
     virtual bool AskYesNo(const std::wstring& caption, const std::wstring& text) = 0;
     virtual void ShowError(const std::wstring& caption, const std::wstring& text) = 0;
+
+    // The sound device (opened on first use).
+    virtual SoundDevice& Sound() = 0;
 };
 
 // The backend the program runs on. Installed once at start-up (or by a test); it stands

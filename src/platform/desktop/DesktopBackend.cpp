@@ -7,6 +7,7 @@
 #include <string>
 
 #include "platform/Files.h"
+#include "platform/Sound.h"
 #include "platform/Utf.h"
 
 namespace platform {
@@ -45,6 +46,7 @@ class DesktopBackend final : public Backend {
 public:
     ~DesktopBackend() override {
         CloseDisplay();
+        sound_.reset();
         for (auto* c : cursors_)
             if (c) SDL_FreeCursor(c);
         SDL_QuitSubSystem(SDL_INIT_VIDEO);
@@ -208,6 +210,8 @@ public:
                                  window_);
     }
 
+    SoundDevice& Sound() override { return *sound_; }
+
 private:
     void ApplyCursor() {
         SDL_Cursor* c = cursors_[static_cast<int>(shape_)];
@@ -283,6 +287,7 @@ private:
     SDL_Cursor* cursors_[3] = {nullptr, nullptr, nullptr};
     CursorShape shape_ = CursorShape::Arrow;
     int count_ = 0;
+    std::unique_ptr<SoundDevice> sound_ = std::make_unique<SoundDevice>(false);
 };
 
 }  // namespace

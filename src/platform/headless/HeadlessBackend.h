@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/Platform.h"
+#include "platform/Sound.h"
 
 namespace platform {
 
@@ -34,6 +35,8 @@ public:
 
     bool AskYesNo(const std::wstring& caption, const std::wstring& text) override;
     void ShowError(const std::wstring& caption, const std::wstring& text) override;
+    // Files are opened and decoded for real; nothing reaches a sound card.
+    SoundDevice& Sound() override { return sound_; }
 
     // Test controls.
     void AdvanceTime(uint32_t ms) { nowMicros_ += static_cast<int64_t>(ms) * 1000; }
@@ -74,6 +77,7 @@ private:
     DisplayOptions options_;
     bool open_ = false;
     int presents_ = 0;
+    SoundDevice sound_{true};
 };
 
 }  // namespace platform

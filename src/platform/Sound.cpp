@@ -1,0 +1,178 @@
+#include "platform/Sound.h"
+
+#include <SDL.h>
+#include <SDL_mixer.h>
+
+#include "platform/Files.h"
+#include "platform/Platform.h"
+
+namespace platform {
+
+struct SoundDevice::Device {
+    Mix_Chunk* chunk = nullptr;
+    Mix_Chunk* tail = nullptr;  // the part after a seek position, sharing chunk's samples
+    uint32_t position = 0;      // ms where the next play starts
+    uint32_t length = 0;        // ms
+    int channel = -1;
+    Mix_Chunk* playing = nullptr;
+    // Silent mode: the platform time the current play began, and whether it runs.
+    uint32_t startedAt = 0;
+    bool silentPlaying = false;
+
+    ~Device() {
+        if (tail) Mix_FreeChunk(tail);
+        if (chunk) Mix_FreeChunk(chunk);
+    }
+};
+
+SoundDevice::SoundDevice(bool silent) : silent_(silent) {}
+
+SoundDevice::~SoundDevice() {
+    if (audioStarted_) Mix_HaltChannel(-1);
+    devices_.clear();
+    if (audioStarted_) {
+        Mix_CloseAudio();
+        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    }
+}
+
+bool SoundDevice::StartAudio() {
+    if (audioStarted_) return true;
+    if (audioFailed_) return false;
+    auto open = [] {
+        if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return false;
+        if (Mix_OpenAudio(22050, AUDIO_S16SYS, 2, 1024) != 0) {
+            SDL_QuitSubSystem(SDL_INIT_AUDIO);
+            return false;
+        }
+        return true;
+    };
+    // Without a sound card (or in silent mode) the dummy driver still decodes and times
+    // every sound, so lengths and the exercises' pacing stay right.
+    bool ok = !silent_ && open();
+    if (!ok) {
+        SDL_setenv("SDL_AUDIODRIVER", "dummy", 1);
+        ok = open();
+    }
+    if (!ok) {
+        audioFailed_ = true;
+        return false;
+    }
+    Mix_AllocateChannels(32);
+    // Several loud sounds mixed together would clip at full volume.
+    Mix_Volume(-1, MIX_MAX_VOLUME * 3 / 4);
+    audioStarted_ = true;
+    return true;
+}
+
+void SoundDevice::Record(const std::wstring& entry) {
+    if (log_.size() >= 20000) log_.erase(log_.begin(), log_.begin() + 10000);
+    log_.push_back(entry);
+}
+
+unsigned SoundDevice::Open(const std::wstring& path, const std::wstring& type) {
+    Record(L"open " + path);
+    if (devices_.count(path)) return kSoundAliasInUse;
+    if (type != L"Waveaudio" && type != L"mpegvideo") return kSoundUnknownType;
+    if (!FileExists(path) || FolderExists(path)) return kSoundFileNotFound;
+    if (!StartAudio()) return kSoundNoAudio;
+    Mix_Chunk* chunk = Mix_LoadWAV(NativePath(path).c_str());
+    if (!chunk) return kSoundCannotDecode;
+    int freq = 0, channels = 0;
+    Uint16 format = 0;
+    Mix_QuerySpec(&freq, &format, &channels);
+    const int bytesPerFrame = channels * (SDL_AUDIO_BITSIZE(format) / 8);
+    auto d = std::make_unique<Device>();
+    d->chunk = chunk;
+    d->length = bytesPerFrame > 0 && freq > 0
+                    ? static_cast<uint32_t>(static_cast<uint64_t>(chunk->alen) * 1000u /
+                                            (static_cast<uint64_t>(bytesPerFrame) * static_cast<uint64_t>(freq)))
+                    : 0;
+    devices_[path] = std::move(d);
+    return kSoundOk;
+}
+
+unsigned SoundDevice::Play(const std::wstring& alias) {
+    Record(L"play " + alias);
+    auto it = devices_.find(alias);
+    if (it == devices_.end()) return kSoundNotOpen;
+    Device& d = *it->second;
+    Mix_Chunk* what = d.position > 0 && d.tail ? d.tail : d.chunk;
+    if (silent_) {
+        d.silentPlaying = true;
+        d.startedAt = Os().TimeGetTime();
+        return kSoundOk;
+    }
+    // A device plays once at a time: a second play starts it again.
+    if (d.channel >= 0 && Mix_Playing(d.channel) && Mix_GetChunk(d.channel) == d.playing) Mix_HaltChannel(d.channel);
+    d.channel = Mix_PlayChannel(-1, what, 0);
+    d.playing = d.channel >= 0 ? what : nullptr;
+    return kSoundOk;
+}
+
+bool SoundDevice::IsPlaying(const std::wstring& alias) const {
+    auto it = devices_.find(alias);
+    if (it == devices_.end()) return false;
+    const Device& d = *it->second;
+    if (silent_) return d.silentPlaying && Os().TimeGetTime() - d.startedAt < d.length - d.position;
+    return d.channel >= 0 && Mix_Playing(d.channel) && Mix_GetChunk(d.channel) == d.playing;
+}
+
+unsigned SoundDevice::Stop(const std::wstring& alias) {
+    Record(L"stop " + alias);
+    auto it = devices_.find(alias);
+    if (it == devices_.end()) return kSoundNotOpen;
+    Device& d = *it->second;
+    d.silentPlaying = false;
+    if (d.channel >= 0 && Mix_GetChunk(d.channel) == d.playing) Mix_HaltChannel(d.channel);
+    d.channel = -1;
+    d.playing = nullptr;
+    return kSoundOk;
+}
+
+unsigned SoundDevice::Seek(const std::wstring& alias, uint32_t ms) {
+    Record(L"seek " + alias + L" " + std::to_wstring(ms));
+    auto it = devices_.find(alias);
+    if (it == devices_.end()) return kSoundNotOpen;
+    Device& d = *it->second;
+    // Seeking stops the device, as a media device does.
+    if (!silent_ && d.channel >= 0 && Mix_GetChunk(d.channel) == d.playing) Mix_HaltChannel(d.channel);
+    d.silentPlaying = false;
+    d.channel = -1;
+    d.playing = nullptr;
+    if (d.tail) {
+        Mix_FreeChunk(d.tail);
+        d.tail = nullptr;
+    }
+    d.position = ms < d.length ? ms : d.length;
+    if (d.position > 0) {
+        int freq = 0, channels = 0;
+        Uint16 format = 0;
+        Mix_QuerySpec(&freq, &format, &channels);
+        const uint64_t frame = static_cast<uint64_t>(channels) * (SDL_AUDIO_BITSIZE(format) / 8);
+        uint64_t offset = static_cast<uint64_t>(d.position) * static_cast<uint64_t>(freq) / 1000u * frame;
+        if (offset < d.chunk->alen)
+            d.tail = Mix_QuickLoad_RAW(d.chunk->abuf + offset, static_cast<Uint32>(d.chunk->alen - offset));
+    }
+    return kSoundOk;
+}
+
+unsigned SoundDevice::Length(const std::wstring& alias, uint32_t& ms) {
+    ms = 0;
+    auto it = devices_.find(alias);
+    if (it == devices_.end()) return kSoundNotOpen;
+    ms = it->second->length;
+    return kSoundOk;
+}
+
+unsigned SoundDevice::Close(const std::wstring& alias) {
+    Record(L"close " + alias);
+    auto it = devices_.find(alias);
+    if (it == devices_.end()) return kSoundNotOpen;
+    Device& d = *it->second;
+    if (!silent_ && d.channel >= 0 && Mix_GetChunk(d.channel) == d.playing) Mix_HaltChannel(d.channel);
+    devices_.erase(it);
+    return kSoundOk;
+}
+
+}  // namespace platform
