@@ -1,0 +1,161 @@
+#!/usr/bin/python3
+"""Scene mock-ups at 800 x 600 with the items at the program's positions,
+written to out/mockup/ for a look before the program itself runs."""
+import os
+import sys
+
+import cairo
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+from kgen.common import ROOT, load, text  # noqa: E402
+
+OUT = os.path.join(ROOT, "out", "mockup")
+
+
+def canvas():
+    s = cairo.ImageSurface(cairo.FORMAT_ARGB32, 800, 600)
+    return s, cairo.Context(s)
+
+
+def draw(cr, rel, x, y):
+    img = load(rel)
+    cr.set_source_surface(img, int(x), int(y))
+    cr.paint()
+    return img.get_width(), img.get_height()
+
+
+def size(rel):
+    img = load(rel)
+    return img.get_width(), img.get_height()
+
+
+def hud(cr, rounds=10, current=4, coins=3, backward=False, rabbit=True):
+    draw(cr, r"gfx\interface\borders.png", 0, 0)
+    bw, bh = draw(cr, r"gfx\interface\coinbar.png", 5, 185)
+    cw, ch = size(r"gfx\interface\coin.png")
+    if rabbit:
+        rw, rh = size(r"gfx\interface\rabbit\rabbit1.png")
+        draw(cr, r"gfx\interface\rabbit\rabbit1.png", 638, 600 - rh)
+    else:
+        hw, hh = size(r"gfx\interface\help.png")
+        draw(cr, r"gfx\interface\help.png", 710 - hw / 2, 523)
+    for i in range(coins):
+        draw(cr, r"gfx\interface\coin.png", 6, 185 + bh - 32 - i * ch / 3)
+    draw(cr, r"gfx\interface\coinbarno.png", 28, 185 + 34)
+    lw, lh = size(r"gfx\interface\roundled0.png")
+    lx = 400 - (lw * rounds + 10 * rounds) / 2
+    for i in range(rounds):
+        f = 2 if i < current - 1 else (1 if i == current - 1 else 0)
+        draw(cr, r"gfx\interface\roundled%d.png" % f, lx + i * (lw + 10), 585)
+    draw(cr, r"gfx\buttons\stop.png", 10, 20)
+    draw(cr, r"gfx\buttons\startbutton0.png", 10, 523)
+    name = r"gfx\interface\bwdir.png" if backward else r"gfx\interface\fwdir.png"
+    aw, ah = size(name)
+    draw(cr, name, 560 - aw / 2, 585)
+
+
+def cans(span=5):
+    s, cr = canvas()
+    draw(cr, r"gfx\cans\background.png", 0, 0)
+    shelves = [330] if span <= 4 else [200, 400]
+    for y in shelves:
+        draw(cr, r"gfx\cans\shelf.png", 0, y)
+    cw, chh = size(r"gfx\cans\cans\can00a.png")
+    places = [(175 + k * (cw + 5), y - 90) for y in shelves for k in range(4)]
+    for j, p in enumerate(places):
+        lit = "b" if j == 2 else "a"
+        draw(cr, r"gfx\cans\cans\can0%d%s.png" % (j, lit), *p)
+        # hit area check
+        cr.rectangle(p[0] + 18 + .5, p[1] + 7 + .5, 85, 120)
+        cr.set_source_rgba(1, 0, 0, 0.5)
+        cr.set_line_width(1)
+        cr.stroke()
+    hud(cr, rounds=10, current=3, coins=4)
+    for k, y in enumerate(shelves):
+        draw(cr, r"gfx\cans\leftprop%d.png" % k, 70, y - 118)
+        draw(cr, r"gfx\cans\rightprop%d.png" % (k + 1), 650, y - 118)
+    s.write_to_png(os.path.join(OUT, "cans_%dpos.png" % (4 if span <= 4 else 8)))
+
+
+def splash():
+    s, cr = canvas()
+    draw(cr, r"gfx\splash\background.png", 0, 0)
+    w, h = size(r"gfx\splash\logo_en.png")
+    draw(cr, r"gfx\splash\logo_en.png", 400 - w / 2, 35)
+    text(cr, "Kestrova 1.0 - memory training for children and seniors", 400, 596, 10, bold=False)
+    s.write_to_png(os.path.join(OUT, "splash.png"))
+
+
+def login():
+    s, cr = canvas()
+    cr.set_source_rgb(0.25, 0.41, 0.69)
+    cr.paint()
+    w, h = size(r"gfx\login\window.png")
+    wx, wy = 400 - w / 2, 300 - h / 2
+    draw(cr, r"gfx\login\window.png", wx, wy)
+    draw(cr, r"gfx\login\selected.png", wx + 20, wy + 35 + 60 - 2)
+    for k, name in enumerate(["Anna", "Bertil", "Kestrova Guide", "Dina"]):
+        y = wy + 35 + 60 * k
+        pw, ph = draw(cr, r"gfx\login\default.png", wx + 35, y)
+        text(cr, name, wx + 35 + pw + 5, y + 32, 18, color=(0, 0, 0, 1), align="left")
+    draw(cr, r"gfx\login\end.png", wx + 28, wy + 357)
+    draw(cr, r"gfx\login\saveas.png", wx + 248, wy + 357)
+    for k in range(5):
+        cr.rectangle(wx + 309 + .5, wy + 20 + 69 * k + .5, 55, 55)
+    cr.rectangle(wx + 110 + .5, wy + 355 + .5, 31, 31)
+    cr.rectangle(wx + 162 + .5, wy + 355 + .5, 31, 31)
+    cr.set_source_rgba(1, 0, 0, 0.7)
+    cr.set_line_width(1)
+    cr.stroke()
+    s.write_to_png(os.path.join(OUT, "login.png"))
+
+
+def password():
+    s, cr = canvas()
+    cr.set_source_rgb(0.25, 0.41, 0.69)
+    cr.paint()
+    w, h = size(r"gfx\login\password.png")
+    px, py = 400 - w / 2, 300 - h / 2
+    draw(cr, r"gfx\login\password.png", px, py)
+    text(cr, "Password", px + 70, py + 55, 20, color=(1, 1, 1, 1), align="left")
+    cr.rectangle(px + 70 + .5, py + 60 + .5, 125, 25)
+    cr.rectangle(px + 260 + .5, py + 45 + .5, 55, 55)
+    cr.rectangle(px + 325 + .5, py + 45 + .5, 55, 55)
+    cr.set_source_rgba(1, 0, 0, 0.7)
+    cr.set_line_width(1)
+    cr.stroke()
+    s.write_to_png(os.path.join(OUT, "password.png"))
+
+
+def newprofile():
+    s, cr = canvas()
+    cr.set_source_rgb(0.25, 0.41, 0.69)
+    cr.paint()
+    w, h = size(r"gfx\newprofile\background.png")
+    bx, by = 400 - w / 2, 300 - h / 2
+    draw(cr, r"gfx\newprofile\background.png", bx, by)
+    text(cr, "Name", bx + 13, by + 33, 20, color=(1, 1, 1, 1), align="left")
+    text(cr, "Password", bx + 148, by + 33, 20, color=(1, 1, 1, 1), align="left")
+    text(cr, "Level 2: a little harder", bx + 15, by + 90, 14, color=(1, 1, 1, 1), align="left")
+    row = [("lev%dbtn", (1, 2, 3), 165, (15, 80, 145), 1), ("%drounds", (8, 9, 10), 230, (15, 80, 145), 9),
+           ("%dweeks", (3, 4, 5), 100, (210, 270, 330), 5)]
+    for pat, vals, y, xs, chosen in row:
+        for v, x in zip(vals, xs):
+            draw(cr, "gfx\\newprofile\\" + (pat % v) + ("1" if v == chosen else "0") + ".png", bx + x, by + y)
+    draw(cr, r"gfx\newprofile\boybtn0.png", bx + 15, by + 100)
+    draw(cr, r"gfx\newprofile\girlbtn1.png", bx + 80, by + 100)
+    for x, y, w2, h2 in ((15, 40, 125, 25), (150, 40, 125, 25), (270, 230, 55, 55), (330, 230, 55, 55)):
+        cr.rectangle(bx + x + .5, by + y + .5, w2, h2)
+    cr.set_source_rgba(1, 0, 0, 0.7)
+    cr.set_line_width(1)
+    cr.stroke()
+    s.write_to_png(os.path.join(OUT, "newprofile.png"))
+
+
+SCENES = {"cans": lambda: (cans(4), cans(5)), "splash": splash, "login": login,
+          "password": password, "newprofile": newprofile}
+
+if __name__ == "__main__":
+    os.makedirs(OUT, exist_ok=True)
+    for name in sys.argv[1:] or SCENES:
+        SCENES[name]()
