@@ -5,6 +5,7 @@
 
 #include "graphics/Graphics.h"
 #include "platform/Platform.h"
+#include "platform/TextField.h"
 #include "profiles/Profile.h"
 #include "screens/ScreenFactory.h"
 #include "screens/Splash.h"
@@ -64,6 +65,7 @@ void App::Start() {
 
 void App::Dispatch(const platform::InputEvent& e) {
     if (!screen_) return;  // input during a switch is dropped
+    if (platform::RouteToTextFields(e)) return;
     using platform::EventType;
     const long lp = MakeMouseParam(e.x, e.y);
     const unsigned wp = e.button == platform::MouseButton::Right ? kRightButton : kLeftButton;
@@ -73,6 +75,7 @@ void App::Dispatch(const platform::InputEvent& e) {
         case EventType::MouseMove: screen_->OnMouseMove(0, lp); break;
         case EventType::MouseDown: screen_->OnMouseDown(wp, lp); break;
         case EventType::MouseUp: screen_->OnMouseUp(0, lp); break;
+        case EventType::Text:
         case EventType::Quit: break;
     }
 }

@@ -3,6 +3,9 @@
 #include "graphics/Graphics.h"
 #include "platform/Files.h"
 #include "platform/ImageFile.h"
+#include "platform/TextField.h"
+
+#include <vector>
 
 HeadlessHarness::HeadlessHarness(const std::wstring& commandLine, const std::wstring& assetFolder) {
     auto backend = std::make_unique<platform::HeadlessBackend>();
@@ -58,6 +61,9 @@ void HeadlessHarness::Key(int virtualKey) {
 }
 
 bool HeadlessHarness::SaveCanvas(const std::wstring& path) {
-    Bitmap& b = app_->BackBuffer();
-    return platform::SavePixelsAsPng(b.Pixels(), b.Width(), b.Height(), b.StrideBytes(), path);
+    // The canvas as the window shows it: the back buffer with the text fields over it.
+    const Bitmap& b = app_->BackBuffer();
+    std::vector<uint32_t> copy(b.Pixels(), b.Pixels() + static_cast<size_t>(b.Width()) * b.Height());
+    platform::DrawTextFields(copy.data(), b.StrideBytes(), backend_->TimeGetTime());
+    return platform::SavePixelsAsPng(copy.data(), b.Width(), b.Height(), b.StrideBytes(), path);
 }

@@ -13,7 +13,7 @@ class SoundDevice;
 
 enum class CursorShape { Arrow, Hand, Wait };
 
-enum class EventType { MouseDown, MouseUp, MouseMove, KeyDown, KeyUp, Quit };
+enum class EventType { MouseDown, MouseUp, MouseMove, KeyDown, KeyUp, Text, Quit };
 enum class MouseButton { Left, Right };
 
 // Mouse positions are canvas pixels; keys are Windows virtual-key codes.
@@ -23,6 +23,8 @@ struct InputEvent {
     int y = 0;
     MouseButton button = MouseButton::Left;
     int key = 0;
+    bool control = false;  // Ctrl held with a key
+    std::wstring text;     // typed text (EventType::Text)
 };
 
 // Virtual-key codes the screens compare against.
@@ -72,6 +74,11 @@ public:
     // Message boxes: a Yes/No question (No is the default) and an error notice.
     virtual bool AskYesNo(const std::wstring& caption, const std::wstring& text) = 0;
     virtual void ShowError(const std::wstring& caption, const std::wstring& text) = 0;
+
+    // The clipboard's text, for pasting into text fields.
+    virtual std::wstring ClipboardText() = 0;
+    // Whether typed text is wanted (a text field has the focus).
+    virtual void SetTextInput(bool on) = 0;
 
     // The sound device (opened on first use).
     virtual SoundDevice& Sound() = 0;

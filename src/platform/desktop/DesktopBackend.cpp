@@ -5,9 +5,11 @@
 
 #include <algorithm>
 #include <string>
+#include <vector>
 
 #include "platform/Files.h"
 #include "platform/Sound.h"
+#include "platform/TextField.h"
 #include "platform/Utf.h"
 
 namespace platform {
@@ -107,8 +109,25 @@ public:
 
     void Present(const uint32_t* pixels, int strideBytes) override {
         if (!renderer_ || !texture_) return;  // nothing is shown before the window opens
+        const size_t count = static_cast<size_t>(kCanvasWidth) * kCanvasHeight;
+        last_.resize(count);
+        for (int row = 0; row < kCanvasHeight; ++row)
+            std::copy_n(reinterpret_cast<const uint8_t*>(pixels) + static_cast<size_t>(row) * strideBytes,
+                        kCanvasWidth * 4, reinterpret_cast<uint8_t*>(last_.data() + static_cast<size_t>(row) * kCanvasWidth));
+        Show();
+    }
+
+    // Puts the last presented frame on the screen, with the text fields drawn over it.
+    void Show() {
+        const uint32_t* pixels = last_.data();
+        if (!LiveTextFields().empty()) {
+            composite_ = last_;
+            DrawTextFields(composite_.data(), kCanvasWidth * 4, SDL_GetTicks());
+            pixels = composite_.data();
+        }
+        fieldState_ = FieldState();
         ComputePlacement();
-        SDL_UpdateTexture(texture_, nullptr, pixels, strideBytes);
+        SDL_UpdateTexture(texture_, nullptr, pixels, kCanvasWidth * 4);
         SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
         SDL_RenderClear(renderer_);
         SDL_RenderCopy(renderer_, texture_, nullptr, &dest_);
@@ -124,7 +143,20 @@ public:
         window_ = nullptr;
     }
 
+    // What the text fields show: text, caret, focus and the caret's blink phase.
+    std::wstring FieldState() const {
+        std::wstring state;
+        for (const TextField* f : LiveTextFields())
+            state += f->Text() + L'\x1' + std::to_wstring(f->Caret()) + (f->Focused() ? L"f" : L"-") + L'\x2';
+        if (!state.empty()) state += std::to_wstring(SDL_GetTicks() / 530 % 2);
+        return state;
+    }
+
     bool PollEvent(InputEvent& event) override {
+        // Typing changes no drawing of the screen's, so the fields are shown again here.
+        if (renderer_ && !last_.empty() && (!LiveTextFields().empty() || !fieldState_.empty()) &&
+            FieldState() != fieldState_)
+            Show();
         SDL_Event e;
         while (SDL_PollEvent(&e)) {
             switch (e.type) {
@@ -137,8 +169,13 @@ public:
                     if (vk == 0) continue;
                     event.type = e.type == SDL_KEYDOWN ? EventType::KeyDown : EventType::KeyUp;
                     event.key = vk;
+                    event.control = (e.key.keysym.mod & KMOD_CTRL) != 0;
                     return true;
                 }
+                case SDL_TEXTINPUT:
+                    event.type = EventType::Text;
+                    event.text = WideFromUtf8(e.text.text);
+                    return true;
                 case SDL_MOUSEMOTION:
                     if (!ToCanvas(e.motion.x, e.motion.y, event.x, event.y)) continue;
                     event.type = EventType::MouseMove;
@@ -211,6 +248,18 @@ public:
     }
 
     SoundDevice& Sound() override { return *sound_; }
+
+    std::wstring ClipboardText() override {
+        char* text = SDL_GetClipboardText();
+        std::wstring out = text ? WideFromUtf8(text) : std::wstring();
+        SDL_free(text);
+        return out;
+    }
+
+    void SetTextInput(bool on) override {
+        if (on) SDL_StartTextInput();
+        else SDL_StopTextInput();
+    }
 
 private:
     void ApplyCursor() {
@@ -287,6 +336,9 @@ private:
     SDL_Cursor* cursors_[3] = {nullptr, nullptr, nullptr};
     CursorShape shape_ = CursorShape::Arrow;
     int count_ = 0;
+    std::vector<uint32_t> last_;
+    std::vector<uint32_t> composite_;
+    std::wstring fieldState_;
     std::unique_ptr<SoundDevice> sound_ = std::make_unique<SoundDevice>(false);
 };
 

@@ -51,6 +51,26 @@ void HeadlessBackend::QueueKey(int virtualKey) {
     events_.push_back(e);
 }
 
+void HeadlessBackend::QueueTyping(const std::wstring& text) {
+    for (wchar_t c : text) {
+        InputEvent e;
+        const wchar_t upper = (c >= L'a' && c <= L'z') ? static_cast<wchar_t>(c - 32) : c;
+        e.key = (upper >= L'A' && upper <= L'Z') || (c >= L'0' && c <= L'9') || c == L' ' ? upper : 0;
+        if (e.key) {
+            e.type = EventType::KeyDown;
+            events_.push_back(e);
+        }
+        InputEvent t;
+        t.type = EventType::Text;
+        t.text = std::wstring(1, c);
+        events_.push_back(t);
+        if (e.key) {
+            e.type = EventType::KeyUp;
+            events_.push_back(e);
+        }
+    }
+}
+
 void HeadlessBackend::SetCursor(CursorShape shape) {
     cursor_ = shape;
     if (cursorLog_.empty() || cursorLog_.back() != shape) cursorLog_.push_back(shape);

@@ -35,6 +35,8 @@ public:
 
     bool AskYesNo(const std::wstring& caption, const std::wstring& text) override;
     void ShowError(const std::wstring& caption, const std::wstring& text) override;
+    std::wstring ClipboardText() override { return clipboard_; }
+    void SetTextInput(bool on) override { textInput_ = on; }
     // Files are opened and decoded for real; nothing reaches a sound card.
     SoundDevice& Sound() override { return sound_; }
 
@@ -47,6 +49,10 @@ public:
     // A press and release at one canvas point (the pointer moves there first).
     void QueueClick(int x, int y, MouseButton button = MouseButton::Left);
     void QueueKey(int virtualKey);  // key down and key up
+    // Typing: each character as its key down, its text and its key up, as a keyboard sends.
+    void QueueTyping(const std::wstring& text);
+    void SetClipboard(const std::wstring& text) { clipboard_ = text; }
+    bool TextInputOn() const { return textInput_; }
     size_t PendingEvents() const { return events_.size(); }
     // Answers for the coming Yes/No questions, first in first out; without one, No.
     void QueueAnswer(bool yes) { answers_.push_back(yes); }
@@ -77,6 +83,8 @@ private:
     DisplayOptions options_;
     bool open_ = false;
     int presents_ = 0;
+    std::wstring clipboard_;
+    bool textInput_ = false;
     SoundDevice sound_{true};
 };
 

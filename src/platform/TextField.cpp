@@ -1,0 +1,186 @@
+#include "platform/TextField.h"
+
+#include <cairo.h>
+#include <pango/pangocairo.h>
+
+#include <algorithm>
+
+#include "platform/Utf.h"
+
+namespace platform {
+namespace {
+
+std::vector<TextField*>& Fields() {
+    static std::vector<TextField*> fields;
+    return fields;
+}
+TextField* focused = nullptr;
+
+void SetFocus(TextField* f) {
+    focused = f;
+    if (HasBackend()) Os().SetTextInput(f != nullptr);
+}
+
+}  // namespace
+
+TextField::TextField(int x, int y, int width, int height) : x_(x), y_(y), width_(width), height_(height) {
+    Fields().push_back(this);
+    if (!focused) SetFocus(this);
+}
+
+TextField::~TextField() {
+    auto& f = Fields();
+    f.erase(std::remove(f.begin(), f.end(), this), f.end());
+    if (focused == this) SetFocus(nullptr);
+}
+
+void TextField::SetText(const std::wstring& text) {
+    text_.clear();
+    caret_ = 0;
+    Insert(text);
+}
+
+bool TextField::Focused() const { return focused == this; }
+void TextField::Focus() { SetFocus(this); }
+
+bool TextField::Contains(int x, int y) const { return x >= x_ && y >= y_ && x < x_ + width_ && y < y_ + height_; }
+
+void TextField::Insert(const std::wstring& text) {
+    std::wstring clean;
+    for (wchar_t c : text)
+        if (c >= 0x20 && c != 0x7F && !(c >= 0x80 && c < 0xA0)) clean += c;  // one line, no control characters
+    if (text_.size() + clean.size() > 1000) clean.resize(text_.size() < 1000 ? 1000 - text_.size() : 0);
+    text_.insert(caret_, clean);
+    caret_ += clean.size();
+}
+
+bool TextField::EditKey(int vk, bool control) {
+    switch (vk) {
+        case VK_BACK:
+            if (caret_ > 0) text_.erase(--caret_, 1);
+            return true;
+        case VK_DELETE:
+            if (caret_ < text_.size()) text_.erase(caret_, 1);
+            return true;
+        case VK_LEFT:
+            if (caret_ > 0) --caret_;
+            return true;
+        case VK_RIGHT:
+            if (caret_ < text_.size()) ++caret_;
+            return true;
+        case VK_HOME:
+            caret_ = 0;
+            return true;
+        case VK_END:
+            caret_ = text_.size();
+            return true;
+        case 'V':
+            if (!control) return false;
+            if (HasBackend()) Insert(Os().ClipboardText());
+            return true;
+        default:
+            return false;
+    }
+}
+
+const std::vector<TextField*>& LiveTextFields() { return Fields(); }
+
+bool RouteToTextFields(const InputEvent& e) {
+    auto& fields = Fields();
+    if (fields.empty()) return false;
+    switch (e.type) {
+        case EventType::MouseDown:
+            for (TextField* f : fields)
+                if (f->Contains(e.x, e.y)) {
+                    SetFocus(f);
+                    return true;
+                }
+            SetFocus(nullptr);
+            return false;
+        case EventType::MouseUp:
+        case EventType::MouseMove:
+            return false;
+        case EventType::Text:
+            if (!focused) return false;
+            focused->Insert(e.text);
+            return true;
+        case EventType::KeyDown:
+        case EventType::KeyUp: {
+            if (!focused) return false;
+            if (e.key == VK_TAB) {
+                if (e.type == EventType::KeyDown) {
+                    auto it = std::find(fields.begin(), fields.end(), focused);
+                    SetFocus(it == fields.end() || it + 1 == fields.end() ? fields.front() : *(it + 1));
+                }
+                return true;
+            }
+            if (e.key == VK_ESCAPE || e.key == VK_RETURN || (e.key >= VK_F1 && e.key < VK_F1 + 12)) return false;
+            // Letters, digits and Space arrive again as text; the key itself is the field's.
+            if (e.type == EventType::KeyDown) focused->EditKey(e.key, e.control);
+            return true;
+        }
+        case EventType::Quit:
+            return false;
+    }
+    return false;
+}
+
+void DrawTextFields(uint32_t* pixels, int stride, uint32_t nowMs) {
+    if (Fields().empty() || !pixels) return;
+    cairo_surface_t* s = cairo_image_surface_create_for_data(reinterpret_cast<unsigned char*>(pixels),
+                                                            CAIRO_FORMAT_ARGB32, kCanvasWidth, kCanvasHeight, stride);
+    cairo_t* cr = cairo_create(s);
+    PangoLayout* layout = pango_cairo_create_layout(cr);
+    PangoFontDescription* font = pango_font_description_from_string("Arial");
+    for (TextField* f : Fields()) {
+        const double x = f->X(), y = f->Y(), w = f->Width(), h = f->Height();
+        // A sunken white box, as a system edit field looks.
+        cairo_set_source_rgb(cr, 1, 1, 1);
+        cairo_rectangle(cr, x, y, w, h);
+        cairo_fill(cr);
+        cairo_set_line_width(cr, 1);
+        cairo_set_source_rgb(cr, 0.45, 0.45, 0.45);
+        cairo_move_to(cr, x + 0.5, y + h);
+        cairo_line_to(cr, x + 0.5, y + 0.5);
+        cairo_line_to(cr, x + w, y + 0.5);
+        cairo_stroke(cr);
+        cairo_set_source_rgb(cr, 0.86, 0.86, 0.86);
+        cairo_move_to(cr, x + w - 0.5, y + 1);
+        cairo_line_to(cr, x + w - 0.5, y + h - 0.5);
+        cairo_line_to(cr, x + 1, y + h - 0.5);
+        cairo_stroke(cr);
+
+        pango_font_description_set_absolute_size(font, std::max(8.0, h - 9) * PANGO_SCALE);
+        pango_layout_set_font_description(layout, font);
+        const std::string utf8 = Utf8FromWide(f->Text());
+        pango_layout_set_text(layout, utf8.c_str(), -1);
+        int tw = 0, th = 0;
+        pango_layout_get_pixel_size(layout, &tw, &th);
+        // Caret position in pixels; the text scrolls so the caret stays inside the box.
+        const std::string before = Utf8FromWide(f->Text().substr(0, f->Caret()));
+        PangoRectangle pos{};
+        pango_layout_index_to_pos(layout, static_cast<int>(before.size()), &pos);
+        const double caretX = pos.x / static_cast<double>(PANGO_SCALE);
+        const double inner = w - 8;
+        const double scroll = caretX > inner ? caretX - inner : 0;
+        cairo_save(cr);
+        cairo_rectangle(cr, x + 2, y + 2, w - 4, h - 4);
+        cairo_clip(cr);
+        cairo_set_source_rgb(cr, 0, 0, 0);
+        const double ty = y + (h - th) / 2.0;
+        cairo_move_to(cr, x + 4 - scroll, ty);
+        pango_cairo_show_layout(cr, layout);
+        if (f->Focused() && (nowMs / 530) % 2 == 0) {
+            cairo_rectangle(cr, x + 4 - scroll + caretX, ty + 1, 1, th - 2);
+            cairo_fill(cr);
+        }
+        cairo_restore(cr);
+    }
+    pango_font_description_free(font);
+    g_object_unref(layout);
+    cairo_destroy(cr);
+    cairo_surface_flush(s);
+    cairo_surface_destroy(s);
+}
+
+}  // namespace platform

@@ -1,0 +1,56 @@
+#pragma once
+// Single-line text fields over the canvas, standing in for the system's edit controls:
+// a screen creates one at a canvas rectangle, the frame routes typing to the field that
+// has the focus, and the fields are drawn over each presented frame. Accented letters
+// arrive as text input; Backspace, Delete, arrows, Home/End and Ctrl+V (paste) edit.
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "platform/Platform.h"
+
+namespace platform {
+
+class TextField final {
+public:
+    // Creates a field at the canvas rectangle; the first field made gets the focus.
+    TextField(int x, int y, int width, int height);
+    ~TextField();
+    TextField(const TextField&) = delete;
+    TextField& operator=(const TextField&) = delete;
+
+    const std::wstring& Text() const { return text_; }
+    void SetText(const std::wstring& text);
+    // The length of the text (the first line's length, as the field holds one line).
+    int LineLength() const { return static_cast<int>(text_.size()); }
+    size_t Caret() const { return caret_; }
+    bool Focused() const;
+    void Focus();
+    bool Contains(int x, int y) const;
+    int X() const { return x_; }
+    int Y() const { return y_; }
+    int Width() const { return width_; }
+    int Height() const { return height_; }
+
+    // Editing (the frame calls these for the focused field).
+    void Insert(const std::wstring& text);
+    // Acts on an editing key; true when the key was the field's.
+    bool EditKey(int virtualKey, bool control);
+
+private:
+    std::wstring text_;
+    size_t caret_ = 0;
+    int x_, y_, width_, height_;
+};
+
+// The fields alive now, in creation order.
+const std::vector<TextField*>& LiveTextFields();
+// Routes an input event to the fields; true when a field consumed it. A press inside a
+// field focuses it; a press elsewhere takes the focus away and goes on to the screen.
+// With a field focused, text and editing keys (and Space) are the field's; Tab moves to
+// the next field; Escape, Enter and function keys go on to the screen.
+bool RouteToTextFields(const InputEvent& event);
+// Draws every live field over premultiplied ARGB32 pixels of the 800 x 600 canvas.
+void DrawTextFields(uint32_t* pixels, int strideBytes, uint32_t nowMs);
+
+}  // namespace platform
