@@ -155,7 +155,126 @@ def newprofile():
 SCENES = {"cans": lambda: (cans(4), cans(5)), "splash": splash, "login": login,
           "password": password, "newprofile": newprofile}
 
+os.makedirs(OUT, exist_ok=True)
+
+
+def treasure():
+    s, cr = canvas()
+    draw(cr, r"gfx\treasure\background.png", 0, 0)
+    draw(cr, r"gfx\treasure\chest5.png", 200, 60)
+    cw, ch = size(r"gfx\buttons\coins\1a.png")
+    for k in range(1, 10):
+        x = 345 + ((k - 1) % 3) * cw
+        y = 185 + ((k - 1) // 3) * 55
+        draw(cr, r"gfx\buttons\coins\%d%s.png" % (k, "b" if k == 5 else "a"), x, y)
+        cr.rectangle(x + 4.5, y + 4.5, 46, 47)
+    cr.set_source_rgba(1, 0, 0, 0.6)
+    cr.set_line_width(1)
+    cr.stroke()
+    hud(cr, rounds=8, current=2, coins=1)
+    s.write_to_png(os.path.join(OUT, "treasure.png"))
+    s, cr = canvas()
+    for k in range(6):
+        draw(cr, r"gfx\treasure\chest%d.png" % k, (k % 3) * 260 - 60, (k // 3) * 300 - 40)
+    s.write_to_png(os.path.join(OUT, "treasure_chest_frames.png"))
+
+
+SCENES["treasure"] = treasure
+
+def pariswheel(arms=8):
+    import math
+    s, cr = canvas()
+    draw(cr, r"gfx\pariswheel\background.png", 0, 0)
+    for k, (px, py) in enumerate(((100, None), (440, None), (610, 370))):
+        w, h = size(r"gfx\pariswheel\palm%d.png" % k)
+        x = px - (w / 2 if k == 1 else 0)
+        draw(cr, r"gfx\pariswheel\palm%d.png" % k, x, 600 - h if py is None else py)
+    w, h = size(r"gfx\pariswheel\wheel%d.png" % arms)
+    draw(cr, r"gfx\pariswheel\wheel%d.png" % arms, 400 - w / 2, 260 - h / 2)
+    draw(cr, r"gfx\pariswheel\moon6.png", 600, 50)
+    ww, wh = size(r"gfx\pariswheel\wagon0.png")
+    for i in range(arms):
+        a = math.radians((i + 1) * 360 / arms)
+        cx, cy = 400 + 155 * math.cos(a), 260 + 155 * math.sin(a)
+        x, y = cx - ww / 2, cy - wh / 2
+        draw(cr, r"gfx\pariswheel\wagon%d.png" % (1 if i == 2 else 0), x, y)
+        cr.rectangle(x + 40.5, y + 18.5, 75, 89)
+    cr.set_source_rgba(1, 0, 0, 0.6)
+    cr.set_line_width(1)
+    cr.stroke()
+    draw(cr, r"gfx\pariswheel\rewards\fireworks5.png", 0, 50)
+    hud(cr, rounds=10, current=5, coins=4)
+    s.write_to_png(os.path.join(OUT, "pariswheel_%d.png" % arms))
+
+
+SCENES["pariswheel"] = lambda: (pariswheel(6), pariswheel(8))
+
+def thecircle():
+    import math
+    s, cr = canvas()
+    draw(cr, r"gfx\thecircle\background.png", 0, 0)
+    w, h = size(r"gfx\thecircle\circle.png")
+    draw(cr, r"gfx\thecircle\circle.png", 400 - w / 2, 300 - h / 2)
+    draw(cr, r"gfx\thecircle\extra0.png", 640, 170)
+    w, h = size(r"gfx\thecircle\animals\a2cow.png")
+    draw(cr, r"gfx\thecircle\animals\a2cow.png", 400 - w / 2, 300 - h / 2)
+    lw, lh = size(r"gfx\thecircle\ledoff.png")
+    for k in range(8):
+        a = math.radians(-90 + 45 * k)
+        x, y = 150 * math.cos(a) + 400 - lw / 2, 150 * math.sin(a) + 300 - lh / 2
+        draw(cr, r"gfx\thecircle\led%s.png" % ("on" if k == 3 else "off"), x, y)
+        cr.rectangle(x + 12.5, y + 12.5, 56, 56)
+    cr.set_source_rgba(1, 0, 0, 0.6)
+    cr.set_line_width(1)
+    cr.stroke()
+    hud(cr, rounds=9, current=2, coins=1)
+    s.write_to_png(os.path.join(OUT, "thecircle.png"))
+
+
+SCENES["thecircle"] = thecircle
+
+
+def ghosthouse():
+    s, cr = canvas()
+    draw(cr, r"gfx\ghosthouse\background1.png", 0, 0)
+    import kgen.ghost as g
+    bw, bh = size(r"gfx\treasure\buttons\button0a.png")
+    for k, (x, y) in enumerate(g.HORRORS):
+        if k < 10:
+            bx, by = x + g.HW / 2 - bw / 2, y + g.HH / 2 - bh / 2
+            draw(cr, r"gfx\treasure\buttons\button%d%s.png" % (k, "b" if k == 3 else "a"), bx, by)
+            cr.rectangle(bx + 17.5, by + 16.5, 46, 47)
+        else:
+            draw(cr, r"gfx\ghosthouse\horrors\horror%02d.png" % k, x, y)
+    cr.set_source_rgba(1, 0, 0, 0.6)
+    cr.set_line_width(1)
+    cr.stroke()
+    hud(cr, rounds=10, current=6, coins=5, backward=True)
+    s.write_to_png(os.path.join(OUT, "ghosthouse.png"))
+
+
+def space():
+    s, cr = canvas()
+    draw(cr, r"gfx\space\background.png", 0, 0)
+    table = [("ufoleft", 185, 160, (12, 26, 75, 120)), ("ufobottom", 350, 185, (18, 1, 97, 93)),
+             ("uforight", 540, 160, (41, 7, 75, 120)), ("ufoleft", 185, 320, (12, 26, 75, 120)),
+             ("ufobottom", 350, 310, (18, 1, 97, 93)), ("uforight", 540, 320, (41, 7, 75, 120)),
+             ("ufoup", 265, 70, (7, 11, 124, 75)), ("ufoup", 425, 70, (7, 11, 124, 75)),
+             ("ufodown", 260, 430, (25, 42, 120, 75)), ("ufodown", 425, 430, (25, 42, 120, 75))]
+    for k, (name, x, y, (hx, hy, hw, hh)) in enumerate(table):
+        draw(cr, r"gfx\space\%s%d.png" % (name, 1 if k == 4 else 0), x, y)
+        cr.rectangle(x + hx + .5, y + hy + .5, hw, hh)
+    cr.set_source_rgba(1, 0, 0, 0.7)
+    cr.set_line_width(1)
+    cr.stroke()
+    hud(cr, rounds=10, current=6, coins=5)
+    s.write_to_png(os.path.join(OUT, "space.png"))
+
+
+SCENES["ghosthouse"] = ghosthouse
+SCENES["space"] = space
+
+
 if __name__ == "__main__":
-    os.makedirs(OUT, exist_ok=True)
-    for name in sys.argv[1:] or SCENES:
+    for name in sys.argv[1:]:
         SCENES[name]()

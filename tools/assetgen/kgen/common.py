@@ -72,6 +72,7 @@ def rrect(cr, x, y, w, h, r):
 
 
 def ellipse(cr, cx, cy, rx, ry):
+    cr.new_sub_path()
     cr.save()
     cr.translate(cx, cy)
     cr.scale(rx, ry)
