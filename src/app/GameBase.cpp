@@ -14,9 +14,7 @@ int CGameBase::Init(Graphics* back, Graphics* window, Bitmap* buffer, Profile* p
     return 1;
 }
 
-int CGameBase::Update() { return nextScreen; }
-
-void CGameBase::UpdateCursor() {}
+// Update, UpdateCursor and ActOnKey: the exercise machinery in src/engine/.
 
 int CGameBase::OnMouseDown(unsigned, long) { return 1; }
 int CGameBase::OnMouseUp(unsigned, long) { return 1; }
@@ -49,8 +47,6 @@ void CGameBase::Present() {
     if (windowGraphics && backBuffer)
         windowGraphics->DrawImage(*backBuffer, 0, 0, platform::kCanvasWidth, platform::kCanvasHeight);
 }
-
-void CGameBase::ActOnKey(int) {}
 
 const wchar_t* ScreenName(int id) {
     static const wchar_t* const names[] = {

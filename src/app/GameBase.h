@@ -2,9 +2,20 @@
 // CGameBase: the base of every screen and exercise. This header holds the contract the
 // frame relies on; the machinery the exercises share (phases, scoring, scanning) is added
 // beside it by the engine.
+#include <array>
 #include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
 
 #include "app/ScreenId.h"
+#include "engine/Difficulty.h"
+#include "engine/ExercisePhase.h"
+#include "engine/ScanList.h"
+#include "engine/SequencePool.h"
+#include "graphics/Sprite.h"
+#include "sound/SoundGroup.h"
+#include "sound/SpokenGuide.h"
 
 class Graphics;
 class Bitmap;
@@ -51,12 +62,173 @@ public:
     // The frame's debug word, handed to each screen after it is built.
     void SetDebug(int on) { debug = on; }
 
+    // Exercise state, read by tests and tools.
+    ExercisePhase Phase() const { return phase; }
+    int Round() const { return round; }
+    int RoundCount() const { return roundCount; }
+    int Span() const { return span; }
+    int Direction() const { return direction; }
+    int SessionCoins() const { return sessionCoins; }
+    unsigned StepIndex() const { return stepIndex; }
+    int RewardIsDue() const { return rewardDue; }
+    const std::vector<int>& Sequence() const { return sequence; }
+    const ScanList& AnswerScan() const { return answerScan; }
+    const ScanList& StartScan() const { return startScan; }
+    const CSprite& StartButton() const { return startButton; }
+    const CSprite& StopButton() const { return stopButton; }
+    const CSprite& HelpButton() const { return help; }
+    const CSprite& ShowCorrectMarker() const { return showCorrect; }
+    const CSprite& ExtraMarker() const { return extraMarker; }
+    const CSprite& BagOpen() const { return bagOpen; }
+    const CSprite& BagMoney() const { return bagMoney; }
+    const CSprite& RewardSprite() const { return reward; }
+    int DebugPanel() const { return debugPanel; }
+    const std::wstring& DebugLine() const { return debugLine; }
+    const SequencePool& Pool(int poolSpan) const;
+
 protected:
     // The base handling of a key once the latch let it through: switch keys, Escape and
     // the debug keys of the exercises.
     void ActOnKey(int virtualKey);
     // Presents the finished back buffer on the window.
     void Present();
+
+    // The exercise machinery shared by the nine exercises (src/engine/).
+
+    // Presses are accepted at most every 400 ms.
+    bool AcceptClick();
+    // The trainee starts a trial: start sound, then Starting.
+    void StartTrial();
+    // The phase steps, in their fixed order (1, 2, 3, 7, 4, 5, 6, 8, 9): a step that moves to
+    // a later phase is followed by that phase's step in the same call.
+    void RunPhaseSteps();
+    void StepStarting();
+    // The presentation: the default shows sequence[stepIndex] with ShowItem and the item
+    // sound every 1.5 s (1.8 s after the last), then hands over with FinishPresentation.
+    virtual void StepPresenting();
+    // How an item is shown during the presentation.
+    virtual void ShowItem(int item);
+    // After the last item: the order reversed when backward, the your-turn prompt, 40 s to answer.
+    void FinishPresentation();
+    void StepAnswering();
+    void StepWrong();
+    void StepCorrect();
+    void StepPraise();
+    void StepPayout();
+    void StepNextRound();
+    void StepLeaving();
+    void UpdateCues();
+    // The answer check for one chosen item in Answering: true when it was the expected one.
+    // A wrong item fails the trial and centres the show-correct marker on the expected one
+    // (ItemSprite tells where that is).
+    bool CheckAnswer(int item);
+    virtual CSprite* ItemSprite(int item);
+    // The common start of SetupRound: helper stopped, round + 1; false once the session is
+    // over (then Payout is under way). Otherwise the start button blinks and the phase is
+    // WaitStart; the exercise lays out the round, refills answerScan and sets stepIndex 0.
+    bool BeginRound();
+    // The choice of this round's places for the current span: the pool is read again when
+    // the span changed, shuffled, and its first candidate that fits the layout taken.
+    std::vector<int> ChoosePlaces(const std::wstring& folder, const std::wstring& listName, int places);
+
+    // Scoring and difficulty.
+    void RecordCorrectItem();
+    bool ConfirmQuit();
+    void DecideReward();
+    bool LoadSequencePool(int poolSpan, const std::wstring& folder, const std::wstring& listName);
+    // Starting values of a session from the profile (span, direction, rounds, streaks).
+    void StartSession(int maxSpan);
+    // The rules after a solved and after a failed sequence (statistics counted for the
+    // failure); exercises call these from OnRoundCorrect and OnRoundWrong.
+    engine::SuccessResult ApplySuccessRule();
+    void ApplyFailureRule();
+    // The results written back when an exercise is left, however that happens.
+    void WriteBack();
+
+    // The display around the exercise's scene.
+    void LoadHud();
+    void LoadVisualCue(const std::wstring& name, bool framed);
+    void DrawHud(int screenId);
+    void CreateDebugText();
+    void BuildDebugText();
+    // The base part of UpdateCursor: reads the pointer, parks the extra marker and gives
+    // feedback on the start, stop and help buttons. Exercises add their items, then ApplyCursor.
+    void PointerFeedback();
+    // Pointer feedback on something clickable: hand cursor and the extra marker centred on the pointer.
+    void HoverFeedback();
+    // The arrow, or the hand when this pass's feedback found something to click.
+    void ApplyCursor();
+    void SetupStartScan();
+    bool StartGuide(int screenId);
+    // The language text n of the active profile.
+    std::wstring Text(uint32_t n) const;
+    // Whether the millisecond clock has passed t, on the wrapping clock.
+    static bool Passed(uint32_t t);
+    static uint32_t Now();
+
+    int game = 0;
+    ExercisePhase phase = WaitStart;
+    unsigned stepIndex = 0;
+    int sessionCoins = 0;
+    int round = 0;
+    int roundCount = 0;
+    int span = 0;
+    int correctStreak = 0;
+    int wrongStreak = 0;
+    int neededCorrect = 0;
+    int visibleCount = 0;
+    int direction = 0;
+    int lastAnnounced = -1;
+    uint32_t deadline = 0;
+    uint32_t answerDeadline = 0;
+    uint32_t cueEnd = 0;
+    uint32_t clickGate = 0;
+    int rewardDue = 0;
+    int guideActive = 0;
+    int debugPanel = 0;
+    std::vector<int> sequence;
+    std::array<SequencePool, engine::kMaxPoolSpan> pools;
+    ScanList answerScan;
+    ScanList startScan;
+    std::unique_ptr<CSpokenGuide> guide;
+    std::wstring debugLine;
+    bool cursorHand = false;  // this pass's pointer feedback found something to click
+
+    // Sound groups (each exercise's Init loads its files).
+    CSoundGroup introSound;
+    CSoundGroup endSound;
+    CSoundGroup startSound;
+    CSoundGroup coinSound;
+    CSoundGroup itemShownSound;
+    CSoundGroup numbersSound;
+    CSoundGroup itemCorrectSound;
+    CSoundGroup wrongSound;
+    CSoundGroup praiseSound;
+    CSoundGroup instructionForward;
+    CSoundGroup instructionBackward;
+    CSoundGroup yourTurnSound;
+    CSoundGroup wrongSpeech;
+    CSoundGroup& Instruction() { return direction == 1 ? instructionBackward : instructionForward; }
+
+    // Sprites of the display.
+    CSprite background;
+    CSprite stopButton;
+    CSprite border;
+    CSprite coinBar;
+    CSprite coin;
+    CSprite coinBarCover;
+    CSprite bagOpen;
+    CSprite bagMoney;
+    CSprite roundLamps;
+    CSprite directionArrow;
+    CSprite help;
+    CSprite startButton;
+    CSprite showCorrect;
+    CSprite extraMarker;
+    CSprite reward;
+    CSprite visualFrame;
+    CSprite visualCue;
+    CSprite debugText;
 
     Graphics* backGraphics = nullptr;    // not owned
     Graphics* windowGraphics = nullptr;  // not owned

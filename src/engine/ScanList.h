@@ -1,0 +1,50 @@
+#pragma once
+// Switch access: a list of the screen's clickable sprites that the pointer walks over, one
+// entry after another, by moving the real pointer onto them. Selecting presses the mouse at
+// the current entry, so the screen's ordinary press handling does the rest (hover feedback,
+// the press gate, answer checking). One contact: the program steps by itself every scan
+// time; two contacts: one switch steps (Space), the other selects (Enter).
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+class CSprite;
+class CGameBase;
+
+class ScanList final {
+public:
+    // The screen that receives the presses.
+    void SetWindow(CGameBase* screen) { window = screen; }
+    // Automatic stepping every seconds (0: none), the first step one interval from now.
+    void SetScanTime(int seconds);
+    void Add(CSprite* sprite) { entries.push_back(sprite); }
+    void Clear();
+    // Drops the current entry; current becomes -1 (nothing when there is no current entry).
+    void RemoveCurrent();
+    // Drops the entry of sprite wherever it stands; current becomes -1 (nothing when the
+    // sprite is not in the list). A pick made with the mouse then leaves the list right even
+    // while the scan rests on another entry.
+    void RemoveEntry(const CSprite* sprite);
+    void Select(int index, bool move);
+    // The next entry (the first after the last, and from none), with the pointer on it.
+    void Step();
+    // Automatic stepping, called every pass while the list runs.
+    void Tick();
+    // A mouse press on the window at the current entry's centre.
+    void Press();
+
+    int Current() const { return current; }
+    int Count() const { return static_cast<int>(entries.size()); }
+    CSprite* Entry(int index) const { return Valid(index) ? entries[static_cast<size_t>(index)] : nullptr; }
+    int Interval() const { return interval; }
+
+private:
+    bool Valid(int index) const { return index >= 0 && index < static_cast<int>(entries.size()); }
+    void MovePointer() const;
+
+    int current = -1;
+    std::vector<CSprite*> entries;  // not owned
+    int interval = 0;
+    uint32_t nextStep = 0;
+    CGameBase* window = nullptr;  // not owned
+};

@@ -1,0 +1,251 @@
+#include "exercises/Cans.h"
+
+#include "platform/Platform.h"
+#include "profiles/Profile.h"
+#include "text/Random.h"
+
+namespace {
+constexpr int kMaxSpan = 8;
+constexpr int kFirstPlaceX = 175;
+constexpr float kCanLitMs = 800;
+// A can is hit on its painted tin, not on the transparent corners of its image.
+constexpr float kHitX = 18, kHitY = 7, kHitWidth = 85, kHitHeight = 120;
+}  // namespace
+
+CCans::CCans() { game = kCans; }
+
+CCans::~CCans() { WriteBack(); }
+
+const CSprite& CCans::Prop(int i) const {
+    switch (i) {
+        case 0: return leftProp1;
+        case 1: return leftProp2;
+        case 2: return rightProp1;
+        default: return rightProp2;
+    }
+}
+
+int CCans::Init(Graphics* back, Graphics* window, Bitmap* buffer, Profile* p) {
+    CGameBase::Init(back, window, buffer, p);
+    if (!profile) return 1;
+    const ProfileOptions& o = profile->options;
+    answerScan.SetWindow(this);
+    if (o.o7) answerScan.SetScanTime(o.o19);
+
+    background.LoadImage(L"gfx\\cans\\background.png", back, 1, 0);
+    shelf1.LoadImage(L"gfx\\cans\\shelf.png", back, 1, 0);
+    shelf2.LoadImage(L"gfx\\cans\\shelf.png", back, 1, 0);
+    shelf1.SetPosition(0, 200);
+    shelf2.SetPosition(0, 400);
+
+    for (int i = 0; i < kCanCount; ++i) {
+        CSprite& can = cans[static_cast<size_t>(i)];
+        const std::wstring stem = L"gfx\\cans\\cans\\can0" + std::to_wstring(i);
+        can.LoadImage(stem + L"a.png", back, 1, 0);
+        can.LoadImage(stem + L"b.png", back, 1, static_cast<int>(kCanLitMs));
+        can.SetOutlineWidth(1);
+        can.SetHitBox(kHitX, kHitY, kHitWidth, kHitHeight);
+    }
+
+    if (!o.o3) {
+        leftProp1.LoadSequence(L"gfx\\cans\\leftprop*.png", back, 1, 0);
+        leftProp2.LoadSequence(L"gfx\\cans\\leftprop*.png", back, 1, 0);
+        rightProp1.LoadSequence(L"gfx\\cans\\rightprop*.png", back, 1, 0);
+        rightProp2.LoadSequence(L"gfx\\cans\\rightprop*.png", back, 1, 0);
+    }
+
+    DecideReward();
+    if (rewardDue) {
+        const bool cactus = RandomInRange(0, 1) == 0;
+        reward.LoadSequence(cactus ? L"gfx\\cans\\rewards\\cactus*.png" : L"gfx\\cans\\rewards\\stars*.png", back, 1, 250);
+        reward.SetPosition(800 - reward.width, 600 - reward.height);
+        reward.visible = 0;
+        reward.SetFrameDuration(0, 500);
+        if (cactus) reward.SetFrameDuration(7, 500);
+        endSound.Open(cactus ? L"sfx\\cans\\rewards\\cactus.wav" : L"sfx\\cans\\rewards\\stars.wav");
+    } else {
+        endSound.Open(L"sfx\\end\\cans.wav");
+    }
+
+    introSound.Open(L"sfx\\intro\\cans.wav");
+    startSound.Open(L"sfx\\start.wav");
+    coinSound.OpenAll(L"sfx\\coin*.wav");
+    wrongSound.Open(L"sfx\\wrong.wav");
+    itemShownSound.Open(L"sfx\\click.wav");
+    itemCorrectSound.Open(L"sfx\\cans\\tinright.wav");
+    coinSound.Shuffle();
+    const std::wstring speech = L"speech\\" + o.GetLanguage();
+    praiseSound.OpenAll(speech + L"\\rewards\\*.wav");
+    instructionForward.Open(speech + L"\\cans\\instructionf.wav");
+    instructionBackward.Open(speech + L"\\cans\\instructionr.wav");
+    yourTurnSound.Open(speech + L"\\state\\yourturn.wav");
+    numbersSound.OpenAll(speech + L"\\numbers\\*.wav");
+    wrongSpeech.OpenAll(speech + L"\\wrong\\*.wav");
+    wrongSpeech.Shuffle();
+
+    if (o.o0) introSound.Play(0);
+
+    StartSession(kMaxSpan);
+    LoadHud();
+    SetupStartScan();
+    CreateDebugText();
+    SetupRound();
+    guideActive = StartGuide(kCans) ? 1 : 0;
+    return 1;
+}
+
+int CCans::SetupRound() {
+    if (!BeginRound()) return 1;
+    const bool senior = profile && profile->options.o3;
+
+    // The two props of a shelf never show the same picture.
+    if (!senior) {
+        CSprite* pairs[2][2] = {{&leftProp1, &rightProp1}, {&leftProp2, &rightProp2}};
+        for (auto& pair : pairs) {
+            const int left = RandomInRange(0, 3);
+            int right = RandomInRange(0, 3);
+            while (right == left) right = RandomInRange(0, 3);
+            pair[0]->SetFrame(left);
+            pair[1]->SetFrame(right);
+        }
+    }
+
+    const bool twoShelves = span > 4;
+    std::wstring folder;
+    if (!twoShelves) {
+        shelf1.SetPosition(0, 330);
+        shelf2.visible = 0;
+        leftProp2.visible = 0;
+        rightProp2.visible = 0;
+        folder = L"data\\pos\\cans\\4pos\\";
+    } else {
+        shelf1.SetPosition(0, 200);
+        shelf2.SetPosition(0, 400);
+        shelf2.visible = 1;
+        leftProp2.visible = 1;
+        rightProp2.visible = 1;
+        folder = L"data\\pos\\cans\\8pos\\";
+    }
+    leftProp1.SetPosition(70, shelf1.y - 118);
+    rightProp1.SetPosition(650, shelf1.y - 118);
+    leftProp2.SetPosition(70, shelf2.y - 118);
+    rightProp2.SetPosition(650, shelf2.y - 118);
+
+    // Places from left to right along the shelves, the top-left corner of a can.
+    placeCount = twoShelves ? 8 : 4;
+    const int step = static_cast<int>(cans[0].width) + 5;
+    for (int p = 0; p < placeCount; ++p) {
+        const CSprite& shelf = p < 4 ? shelf1 : shelf2;
+        places[static_cast<size_t>(p)].x = static_cast<int16_t>(kFirstPlaceX + (p % 4) * step);
+        places[static_cast<size_t>(p)].y = static_cast<int16_t>(shelf.y - 90);
+    }
+
+    for (auto& can : cans) {
+        can.visible = 0;
+        can.StopAnimation();
+        can.SetFrame(0);
+    }
+
+    // Consecutive items are different cans standing at the places the candidate names.
+    const std::vector<int> chosen = ChoosePlaces(folder, L"cans.txt", placeCount);
+    sequence.clear();
+    int j = RandomInRange(0, kCanCount - 1);
+    for (int p : chosen) {
+        if (sequence.size() >= static_cast<size_t>(kCanCount)) break;  // every can is in use
+        sequence.push_back(j);
+        CSprite& can = cans[static_cast<size_t>(j)];
+        can.visible = 1;
+        can.SetPosition(places[static_cast<size_t>(p)].x, places[static_cast<size_t>(p)].y);
+        j = (j + 1) % kCanCount;
+    }
+
+    answerScan.Clear();
+    const float halfW = cans[0].width / 2, halfH = cans[0].height / 2;
+    for (int p = 0; p < placeCount; ++p) {
+        const int cx = static_cast<int>(places[static_cast<size_t>(p)].x + halfW);
+        const int cy = static_cast<int>(places[static_cast<size_t>(p)].y + halfH);
+        for (auto& can : cans)
+            if (can.visible && can.HitTest(cx, cy)) answerScan.Add(&can);
+    }
+    stepIndex = 0;
+    return 1;
+}
+
+void CCans::LightCan(int i) {
+    CSprite& can = cans[static_cast<size_t>(i)];
+    can.SetFrame(0);
+    can.Play(0, 0, 0, 1, 1);
+}
+
+void CCans::ShowItem(int item) {
+    if (item >= 0 && item < kCanCount) LightCan(item);
+}
+
+CSprite* CCans::ItemSprite(int item) {
+    return item >= 0 && item < kCanCount ? &cans[static_cast<size_t>(item)] : nullptr;
+}
+
+int CCans::Update() {
+    CGameBase::Update();
+    if (debugPanel) BuildDebugText();
+    startButton.Update();
+    for (auto& can : cans) can.Update();
+    UpdateCues();
+    UpdateCursor();
+    if (rewardDue) reward.Update();
+    RunPhaseSteps();
+    return nextScreen;
+}
+
+void CCans::UpdateCursor() {
+    PointerFeedback();
+    for (auto& can : cans)
+        if (can.visible && can.HitTest(mousePos.x, mousePos.y)) HoverFeedback();
+    ApplyCursor();
+}
+
+int CCans::OnMouseDown(unsigned, long lParam) {
+    if (!AcceptClick()) return 1;
+    const int x = MouseParamX(lParam);
+    const int y = MouseParamY(lParam);
+    if (profile && profile->options.o2 && stopButton.HitTest(x, y)) {
+        if (ConfirmQuit()) nextScreen = kMenu;
+        return 1;
+    }
+    if (phase == WaitStart && startButton.HitTest(x, y)) {
+        StartTrial();
+        return 1;
+    }
+    for (int i = 0; i < kCanCount; ++i) {
+        CSprite& can = cans[static_cast<size_t>(i)];
+        if (phase != Answering || !can.visible || !can.HitTest(x, y)) continue;
+        if (CheckAnswer(i)) {
+            LightCan(i);
+            // The picked can leaves the switch list; scanning starts again at the first one left.
+            answerScan.RemoveEntry(&can);
+        }
+    }
+    if (help.HitTest(x, y)) {
+        if (guideActive && guide) guide->Stop();
+        Instruction().Play(0);
+    }
+    return 1;
+}
+
+int CCans::Draw() {
+    background.Draw();
+    shelf1.Draw();
+    shelf2.Draw();
+    for (auto& can : cans) can.Draw();
+    DrawHud(kCans);
+    leftProp1.Draw();
+    leftProp2.Draw();
+    rightProp1.Draw();
+    rightProp2.Draw();
+    Present();
+    return 1;
+}
+
+void CCans::OnRoundCorrect() { ApplySuccessRule(); }
+
+void CCans::OnRoundWrong() { ApplyFailureRule(); }
