@@ -5,7 +5,8 @@ import sys
 
 sys.path.insert(0, __import__("os").path.dirname(__import__("os").path.abspath(__file__)))
 
-PARTS = ["static", "hud", "cans", "screens", "menu", "lang", "data", "sfx", "speech"]
+PARTS = ["static", "hud", "cans", "screens", "menu", "treasure", "wheel", "circle", "pond",
+         "ghost", "space", "paint", "zoo", "screens2", "visual", "lang", "data", "sfx", "speech"]
 
 if __name__ == "__main__":
     wanted = sys.argv[1:] or PARTS

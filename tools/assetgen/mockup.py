@@ -275,6 +275,47 @@ SCENES["ghosthouse"] = ghosthouse
 SCENES["space"] = space
 
 
+def paint(senior=False):
+    s, cr = canvas()
+    draw(cr, r"gfx\senior\paint\background.png" if senior else r"gfx\paint\background.png", 0, 0)
+    if not senior:
+        draw(cr, r"gfx\paint\clowns\clownhat2.png", 178, 137)
+    draw(cr, r"gfx\paint\images\house05.png", 255 if senior else 345, 110)
+    pw, ph = size(r"gfx\paint\colors\color00.png")
+    x0 = 260 if senior else 350
+    x, y = x0, 342
+    for k in range(8):
+        draw(cr, r"gfx\paint\colors\color%02d.png" % (2 * k + (1 if k == 2 else 0)), x, y)
+        x += pw + 20
+        y += 3
+        if k == 3:
+            x = x0
+            y += 100
+    hud(cr, rounds=10, current=6, coins=5, rabbit=not senior)
+    s.write_to_png(os.path.join(OUT, "paint%s.png" % ("_senior" if senior else "")))
+
+
+SCENES["paint"] = lambda: (paint(), paint(True))
+
+
+def zoo():
+    import kgen.zoo as z
+    s, cr = canvas()
+    draw(cr, r"gfx\zoo\background.png", 0, 0)
+    for k, (name, _e, (x, y), (hx, hy, hw, hh), _f, _k) in enumerate(z.ANIMALS):
+        draw(cr, r"gfx\zoo\animals\%s%d.png" % (name, 1 if k == 3 else 0), x, y)
+        cr.rectangle(x + hx + .5, y + hy + .5, hw, hh)
+    cr.set_source_rgba(1, 0, 0, 0.6)
+    cr.set_line_width(1)
+    cr.stroke()
+    draw(cr, r"gfx\zoo\rewards\bird1.png", 250, 350)
+    hud(cr, rounds=8, current=6, coins=5)
+    s.write_to_png(os.path.join(OUT, "zoo.png"))
+
+
+SCENES["zoo"] = zoo
+
+
 if __name__ == "__main__":
     for name in sys.argv[1:]:
         SCENES[name]()

@@ -267,51 +267,46 @@ def help_button(rel=r"gfx\interface\help.png", size=64, colour=BLUE):
     save(s, rel)
 
 
-RABBIT_W, RABBIT_H = 150, 170
+RABBIT_W, RABBIT_H = 150, 100
 
 
 def rabbit_frames():
-    """The helper rabbit; frames 1 to 3 open its mouth, so the looping
-    animation makes it talk."""
-    face = emoji("rabbit-face", 124)
+    """The helper rabbit peeking up from the bottom right corner, low enough
+    to leave the exercises' items clear; frames 1 to 3 open its mouth, so
+    the looping animation makes it talk."""
+    face = emoji("rabbit-face", 100)
     for i, mouth in enumerate((0.0, 0.6, 1.0, 0.4)):
         s, cr = surface(RABBIT_W, RABBIT_H)
-        # body
-        ellipse(cr, 75, 150, 50, 36)
-        cr.set_source(vgrad(110, 190, [(0, rgb("f4f1ee")), (1, rgb("d9d2cc"))]))
+        # shoulders
+        ellipse(cr, 100, 112, 46, 24)
+        cr.set_source(vgrad(88, 112, [(0, rgb("f4f1ee")), (1, rgb("d9d2cc"))]))
         cr.fill_preserve()
         cr.set_source_rgba(*INK)
         cr.set_line_width(2)
         cr.stroke()
-        ellipse(cr, 75, 156, 26, 20)
-        cr.set_source_rgba(*rgb("ffe7ef"))
-        cr.fill()
-        # paws holding a small sign with a question mark
-        rrect(cr, 54, 128, 42, 30, 8)
-        cr.set_source_rgba(*rgb("3f6fd8"))
-        cr.fill_preserve()
-        cr.set_source_rgba(*INK)
-        cr.set_line_width(1.5)
-        cr.stroke()
-        text_mid(cr, "?", 75, 143, 22, color=(1, 1, 1, 1))
-        for px in (56, 94):
-            ellipse(cr, px, 152, 9, 7)
-            cr.set_source_rgba(*rgb("f4f1ee"))
-            cr.fill_preserve()
-            cr.set_source_rgba(*INK)
-            cr.set_line_width(1.5)
-            cr.stroke()
-        put(cr, face, 13, 2)
+        put(cr, face, 50, 4)
         if mouth > 0:
-            ellipse(cr, 75, 101, 6 + 2 * mouth, 2 + 6 * mouth)
+            ellipse(cr, 100, 81, 5 + 2 * mouth, 1.5 + 5 * mouth)
             cr.set_source_rgba(*rgb("7a2a3a"))
             cr.fill_preserve()
             cr.set_source_rgba(*INK)
             cr.set_line_width(1.2)
             cr.stroke()
-            ellipse(cr, 75, 101 + 3 * mouth, 3 + mouth, 1 + 2 * mouth)
+            ellipse(cr, 100, 81 + 2.5 * mouth, 2.5 + mouth, 1 + 1.6 * mouth)
             cr.set_source_rgba(*rgb("ff8fa3"))
             cr.fill()
+        # a speech bubble with a question mark: the rabbit helps
+        ellipse(cr, 30, 62, 22, 20)
+        cr.move_to(44, 70)
+        cr.line_to(58, 80)
+        cr.line_to(40, 78)
+        cr.close_path()
+        cr.set_source_rgba(*rgb("3f6fd8"))
+        cr.fill_preserve()
+        cr.set_source_rgba(*INK)
+        cr.set_line_width(1.5)
+        cr.stroke()
+        text_mid(cr, "?", 30, 62, 26 + (2 if mouth > 0.5 else 0), color=(1, 1, 1, 1))
         save(s, r"gfx\interface\rabbit\rabbit%d.png" % i)
 
 

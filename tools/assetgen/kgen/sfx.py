@@ -17,7 +17,7 @@ def freq(name):
 
 
 def sox(*args):
-    subprocess.run(["sox", *map(str, args)], check=True)
+    subprocess.run(["sox", "-R", *map(str, args)], check=True)
 
 
 def tones(rel, notes, length, gain=-3, tail=(), reverb=True):
@@ -151,3 +151,135 @@ def music():
 def generate():
     effects()
     music()
+
+
+# ------------------------------------------------------- exercise sounds
+
+def noise(rel, length, tail=(), kind="pinknoise", gain=-6):
+    sox("-r", 44100, "-n", "-b", 16, "-c", 1, path(rel), "synth", length, kind, *tail,
+        "fade", "q", 0.005, length, length * 0.7, "norm", gain, "rate", 22050, "dither")
+
+
+def voice(rel, words, effects=(), gain=-3):
+    """An animal call said by the English voice, then shaped with sox."""
+    import tempfile
+    from .speech import _festival
+    with tempfile.TemporaryDirectory() as tmp:
+        raw = tmp + "/raw.wav"
+        _festival(words, raw)
+        sox(raw, "-r", 22050, "-c", 1, "-b", 16, path(rel),
+            "silence", 1, 0.02, "0.5%", "reverse", "silence", 1, 0.02, "0.5%", "reverse",
+            *effects, "norm", gain, "rate", 22050, "dither")
+
+
+def concat(rel, parts):
+    """Joins temporary pieces into one file."""
+    sox(*parts, path(rel))
+
+
+# name stems as the circle's pictures: a0cat ... a9lion
+CIRCLE_CALLS = {
+    "a0cat": ("Meeow!", ("pitch", 500, "tempo", 0.8)),
+    "a1dog": ("Woof! Woof!", ("pitch", -200,)),
+    "a2cow": ("Mooooo!", ("pitch", -700, "tempo", 0.7)),
+    "a3duck": ("Quack quack!", ("pitch", 300, "overdrive", 8)),
+    "a4pig": ("Oink oink!", ("pitch", -100, "overdrive", 6)),
+    "a5rooster": ("Cock a doodle doo!", ("pitch", 400, "tempo", 1.1)),
+    "a6horse": ("Neigh hee hee!", ("pitch", 300, "tremolo", 12, 40)),
+    "a7frog": ("Ribbit! Ribbit!", ("pitch", -400,)),
+    "a8owl": ("Hoo hoo!", ("pitch", -300, "reverb", 40)),
+    "a9lion": ("Roar!", ("pitch", -900, "overdrive", 12, "reverb", 30)),
+}
+ZOO_CALLS = {
+    "parrot": ("Hello! Hello!", ("pitch", 700, "tempo", 1.2)),
+    "lion": ("Roaar!", ("pitch", -900, "overdrive", 12, "reverb", 30)),
+    "camel": ("Hmmmf!", ("pitch", -500, "tempo", 0.8)),
+    "monkey": ("Ooh ooh, aah aah!", ("pitch", 600, "tempo", 1.2)),
+    "zebra": ("Hee haw!", ("pitch", 100,)),
+    "owl": ("Hoo hoo!", ("pitch", -300, "reverb", 40)),
+    "frog": ("Ribbit! Ribbit!", ("pitch", -400,)),
+}
+
+
+def animal_sounds():
+    for stem, (words, fx) in CIRCLE_CALLS.items():
+        voice(r"sfx\thecircle\animals\%s.wav" % stem, words, fx)
+    for name, (words, fx) in ZOO_CALLS.items():
+        voice(r"sfx\zoo\%s.wav" % name, words, fx)
+    # the elephant trumpets, the wasp buzzes and the snake hisses
+    sweep(r"sfx\zoo\elephant.wav", 300, 620, 0.9, kind="sawtooth", extra=("tremolo", 9, 50))
+    tones(r"sfx\zoo\wasp.wav", [(0, 210, "sawtooth"), (0, 216, "sawtooth")], 1.0,
+          tail=("tremolo", 24, 60, "lowpass", 1800), reverb=False, gain=-8)
+    noise(r"sfx\zoo\snake.wav", 1.0, ("highpass", 3000, "tremolo", 3, 40), kind="whitenoise", gain=-9)
+
+
+def instruments():
+    base = r"sfx\thecircle\instruments\%s.wav"
+    # drum: a low thump with a skin rattle
+    tones(base % "i0drum", [(0, 70, "sine"), (0.25, 70, "sine"), (0.5, 90, "sine")], 0.22,
+          tail=("fade", "q", 0.002, 0.2, 0.18), reverb=True)
+    tones(base % "i1guitar", arpeggio(["E3", "G3", "B3", "E4", "G4", "B4"], 0.06), 1.2)
+    tones(base % "i2violin", [(0, "A4", "sawtooth"), (0.5, "C#5", "sawtooth"), (1.0, "E5", "sawtooth")], 0.5,
+          tail=("lowpass", 3000, "tremolo", 6, 20), gain=-6)
+    tones(base % "i3trumpet", [(0, "C5", "square"), (0.18, "C5", "square"), (0.36, "G5", "square")], 0.16,
+          tail=("lowpass", 2500,), reverb=True, gain=-7)
+    tones(base % "i4piano", [(0, "C4", "pluck"), (0, "C5", "pluck"), (0.3, "E5", "pluck"),
+                             (0.6, "G5", "pluck"), (0.9, "C6", "pluck"), (0.9, "C4", "pluck")], 1.0)
+    tones(base % "i5bell", [(0, 880, "pluck"), (0, 2212, "pluck"), (0, 3520, "pluck"), (0.7, 880, "pluck"),
+                            (0.7, 2212, "pluck")], 1.3)
+    tones(base % "i6saxophone", [(0, "D4", "square"), (0.35, "F4", "square"), (0.7, "A4", "square")], 0.35,
+          tail=("lowpass", 1200, "tremolo", 5, 15), gain=-6)
+    tones(base % "i7flute", [(0, "G5", "sine"), (0.4, "A5", "sine"), (0.8, "B5", "sine")], 0.4,
+          tail=("tremolo", 5, 10), gain=-5)
+    noise(base % "i8maracas", 0.12, ("highpass", 4000, "repeat", 5), kind="whitenoise", gain=-10)
+    tones(base % "i9accordion", [(0, "C4", "sawtooth"), (0, "E4", "sawtooth"), (0, "G4", "sawtooth"),
+                                 (0, 263, "sawtooth")], 1.2, tail=("lowpass", 2000, "tremolo", 4, 20), gain=-7)
+
+
+def exercise_sounds():
+    for i in range(4):
+        tune(r"sfx\pariswheel\wheelmusic%d.wav" % i, "wheel%d" % i, bars=2, beat=0.22, top=5)
+    # bubbles: quick rising bloops
+    sox("-r", 44100, "-c", 3, "-n", "-b", 16, "-c", 1, path(r"sfx\thepond\bubbles.wav"),
+        "synth", 0.12, "sine", "300:900", "sine", "400:1200", "sine", "350:1000",
+        "delay", 0, 0.14, 0.26, "remix", "-", "fade", "q", 0.005, 0.4, 0.05, "norm", -4, "rate", 22050, "dither")
+    # the saucer: a wobbling sine sweep
+    sweep(r"sfx\space\ufo.wav", 500, 1400, 0.7, extra=("tremolo", 14, 60))
+    # the ghost house reveals
+    voice(r"sfx\ghosthouse\boo.wav", "Boooo!", ("pitch", -600, "reverb", 60, "tremolo", 5, 30))
+    sweep(r"sfx\ghosthouse\whoo.wav", 400, 900, 1.2, extra=("tremolo", 6, 40, "reverb", 50))
+    voice(r"sfx\ghosthouse\hahaha.wav", "Ha ha ha!", ("pitch", -400, "reverb", 60))
+
+
+def reward_sounds():
+    j = lambda rel, notes, step=0.1: jingle(rel, notes, step)
+    j(r"sfx\treasure\rewards\rabbit.wav", ["C5", "E5", "G5", "C6", "G5", "C6"])
+    j(r"sfx\treasure\rewards\bat.wav", ["A5", "E6", "A5", "E6", "A6"], 0.08)
+    j(r"sfx\treasure\rewards\snake.wav", ["E5", "D5", "C5", "D5", "E5", "G5"])
+    j(r"sfx\thecircle\rewards\bird.wav", ["G6", "E6", "G6", "C7", "G6"], 0.08)
+    j(r"sfx\thecircle\rewards\cat.wav", ["C5", "G5", "E5", "C6"])
+    j(r"sfx\thecircle\rewards\snake.wav", ["E5", "D5", "C5", "D5", "E5", "G5"])
+    j(r"sfx\thepond\rewards\crab.wav", ["C5", "C5", "G5", "G5", "C6"], 0.12)
+    j(r"sfx\thepond\rewards\star.wav", ["C6", "E6", "G6", "C7", "E7"], 0.08)
+    j(r"sfx\ghosthouse\rewards\pumpkin.wav", ["A4", "C5", "E5", "A5", "C6"])
+    j(r"sfx\ghosthouse\rewards\spider.wav", ["E5", "F5", "E5", "F5", "A5"], 0.09)
+    j(r"sfx\ghosthouse\rewards\wave.wav", ["G5", "C6", "E6", "G6"])
+    j(r"sfx\space\rewards\normal.wav", ["C6", "G6", "C7", "G6", "C7"], 0.08)
+    j(r"sfx\space\rewards\upsidedown.wav", ["C7", "G6", "E6", "C6", "G5"], 0.1)
+    j(r"sfx\space\rewards\goingup.wav", ["C5", "E5", "G5", "C6", "E6", "G6", "C7"], 0.07)
+    j(r"sfx\zoo\rewards\bird.wav", ["G6", "E6", "G6", "C7", "G6"], 0.08)
+    j(r"sfx\zoo\rewards\bee.wav", ["E5", "E5", "E5", "G5", "E5"], 0.08)
+    # fireworks: whooshes and pops
+    noise(r"sfx\pariswheel\rewards\fireworks.wav", 1.6,
+          ("highpass", 800, "tremolo", 2.5, 90, "reverb", 50), kind="brownnoise", gain=-6)
+
+
+_generate_common = generate
+
+
+def generate():
+    _generate_common()
+    exercise_sounds()
+    animal_sounds()
+    instruments()
+    reward_sounds()

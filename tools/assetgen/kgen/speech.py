@@ -20,22 +20,23 @@ def _festival(text, wav):
 
 
 def _espeak(text, wav):
-    subprocess.run(["espeak-ng", "-v", "sv", "-s", "155", "-p", "45", "-w", wav, text], check=True)
+    subprocess.run(["espeak-ng", "-v", "sv", "-s", "165", "-p", "45", "-w", wav, text], check=True)
 
 
 def say(lang, text, rel):
     """Speaks text into assets/rel, through a cache keyed by voice and text."""
     os.makedirs(os.path.join(CACHE, "speech"), exist_ok=True)
-    key = hashlib.sha1(("v3|%s|%s" % (lang, text)).encode("utf-8")).hexdigest()[:16]
+    key = hashlib.sha1(("v5|%s|%s" % (lang, text)).encode("utf-8")).hexdigest()[:16]
     cached = os.path.join(CACHE, "speech", key + ".wav")
     if not os.path.exists(cached):
         with tempfile.TemporaryDirectory() as tmp:
             raw = os.path.join(tmp, "raw.wav")
             (_festival if lang == "english" else _espeak)(text, raw)
             # trim silence at both ends, keep a short breath of room
-            subprocess.run(["sox", raw, "-r", "22050", "-c", "1", "-b", "16", cached,
+            subprocess.run(["sox", "-R", raw, "-r", "22050", "-c", "1", "-b", "16", cached,
                             "silence", "-l", "1", "0.02", "0.5%", "-1", "0.22", "0.5%",
                             "reverse", "silence", "1", "0.02", "0.5%", "reverse",
+                            "tempo", "-s", "1.06" if lang == "english" else "1.0",
                             "pad", "0.04", "0.08", "norm", "-2", "rate", "22050", "dither"],
                            check=True)
     shutil.copyfile(cached, path(rel))
