@@ -1,24 +1,62 @@
 #include "screens/Splash.h"
 
-#include "graphics/Graphics.h"
 #include "platform/Platform.h"
+#include "profiles/Profile.h"
+
+const wchar_t* SplashNoticeText() {
+    return L"Kestrova " KESTROVA_WVERSION L" \u2013 working-memory training for children and seniors";
+}
 
 int CSplash::Init(Graphics* back, Graphics* window, Bitmap* buffer, Profile* p) {
     CGameBase::Init(back, window, buffer, p);
-    start_ = platform::TimeGetTime();
+    background.LoadImage(L"gfx\\splash\\background.png", back, 1, 0);
+    const std::wstring logoName = profile ? profile->options.GetText(80) : std::wstring();
+    logo.LoadImage(L"gfx\\splash\\" + logoName, back, 1, 0);
+    logo.SetPosition(static_cast<float>(400 - static_cast<int>(logo.width) / 2), 35);
+    intro.Open(L"sfx\\intro\\splash.wav");
+    intro.Play(0);
+    deadline = platform::TimeGetTime() + 4000;
+    phase = 0;
     return 1;
 }
 
-void CSplash::SetupNotice() {}
+void CSplash::SetupNotice() {
+    notice.LoadImage(L"", backGraphics, 1, 0);  // binds the label to the back buffer; no picture
+    notice.SetFont(10, 0);
+    notice.SetTextColor(0xFF000000);
+    notice.SetText(SplashNoticeText());
+    notice.SetTextPosition(notice.textBox.x, 600 - notice.textBox.height);
+    notice.CentreTextIn(800);
+}
 
 int CSplash::Update() {
-    CGameBase::Update();
-    if (nextScreen == kStayOnScreen && platform::TimeGetTime() - start_ > 8000) nextScreen = kLogin;
+    // The clock passing deadline, on the wrapping millisecond count.
+    const uint32_t now = platform::TimeGetTime();
+    const bool passed = static_cast<int32_t>(now - deadline) > 0;
+    if (phase == 0) {
+        if (passed) phase = 1;
+    } else if (phase == 1) {
+        if (passed) {
+            deadline = now + 4000;
+            phase = 2;
+        }
+    } else if (phase == 2) {
+        if (passed && nextScreen == kStayOnScreen) nextScreen = kLogin;
+    }
     return nextScreen;
 }
 
 int CSplash::Draw() {
-    if (backGraphics) backGraphics->Clear(0xFFFFFFFF);
+    background.Draw();
+    logo.Draw();
+    notice.DrawText();
     Present();
+    return 1;
+}
+
+int CSplash::OnKeyDown(int virtualKey, int unused, long lParam) {
+    CGameBase::OnKeyDown(virtualKey, unused, lParam);
+    // Quitting the splash leads to the login: the menu needs a trainee who has logged in.
+    if (nextScreen == kMenu) nextScreen = kLogin;
     return 1;
 }
