@@ -277,7 +277,7 @@ def rewards():
         save(s, r"gfx\cans\rewards\cactus%d.png" % i)
     # stars that spin out and twinkle
     r = rng("stars")
-    spots = [(r.uniform(25, 185), r.uniform(25, 205), r.uniform(26, 50), r.uniform(0, 6)) for _ in range(9)]
+    spots = [(r.uniform(40, 170), r.uniform(40, 190), r.uniform(44, 76), r.uniform(0, 6)) for _ in range(8)]
     for i in range(10):
         s, cr = surface(210, 230)
         for k, (x, y, sz, ph) in enumerate(spots):

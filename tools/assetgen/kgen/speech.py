@@ -26,7 +26,7 @@ def _espeak(text, wav):
 def say(lang, text, rel):
     """Speaks text into assets/rel, through a cache keyed by voice and text."""
     os.makedirs(os.path.join(CACHE, "speech"), exist_ok=True)
-    key = hashlib.sha1(("v5|%s|%s" % (lang, text)).encode("utf-8")).hexdigest()[:16]
+    key = hashlib.sha1(("v6|%s|%s" % (lang, text)).encode("utf-8")).hexdigest()[:16]
     cached = os.path.join(CACHE, "speech", key + ".wav")
     if not os.path.exists(cached):
         with tempfile.TemporaryDirectory() as tmp:
@@ -34,34 +34,41 @@ def say(lang, text, rel):
             (_festival if lang == "english" else _espeak)(text, raw)
             # trim silence at both ends, keep a short breath of room
             subprocess.run(["sox", "-R", raw, "-r", "22050", "-c", "1", "-b", "16", cached,
-                            "silence", "-l", "1", "0.02", "0.5%", "-1", "0.22", "0.5%",
-                            "reverse", "silence", "1", "0.02", "0.5%", "reverse",
+                            # short, quiet thresholds keep the burst of a first k or t
+                            "silence", "-l", "1", "0.005", "0.3%", "-1", "0.3", "0.3%",
+                            "reverse", "silence", "1", "0.005", "0.3%", "reverse",
                             "tempo", "-s", "1.06" if lang == "english" else "1.0",
                             "pad", "0.04", "0.08", "norm", "-2", "rate", "22050", "dither"],
                            check=True)
     shutil.copyfile(cached, path(rel))
 
 
+def items(lang):
+    """Every recording of a language: (text, path in the pack)."""
+    base = "speech\\" + lang + "\\"
+    for n, word in enumerate(T.NUMBERS[lang]):
+        yield word, base + "numbers\\%d.wav" % n
+    for n, line in enumerate(T.PRAISE[lang]):
+        yield line, base + "rewards\\praise%d.wav" % (n + 1)
+    for n, line in enumerate(T.WRONG[lang]):
+        yield line, base + "wrong\\wrong%d.wav" % (n + 1)
+    yield T.YOURTURN[lang], base + "state\\yourturn.wav"
+    for folder, (fw, bw) in T.INSTRUCTIONS[lang].items():
+        way = T.ONE_WAY.get(folder)
+        if way != "r":
+            yield fw, base + folder + "\\instructionf.wav"
+        if way != "f":
+            yield bw, base + folder + "\\instructionr.wav"
+    for n, colour in enumerate(T.COLOURS[lang]):
+        yield colour, base + "paint\\colors\\color%d.wav" % n
+    for screen, variants in T.GUIDE[lang].items():
+        for v, prompts in enumerate(variants):
+            letter = "abcdefghijklm"[v]
+            for k, prompt in enumerate(prompts):
+                yield prompt, base + "intro\\%s\\%s%d.wav" % (screen, letter, k + 1)
+
+
 def generate():
     for lang in ("english", "swedish"):
-        base = "speech\\" + lang + "\\"
-        for n, word in enumerate(T.NUMBERS[lang]):
-            say(lang, word, base + "numbers\\%d.wav" % n)
-        for n, line in enumerate(T.PRAISE[lang]):
-            say(lang, line, base + "rewards\\praise%d.wav" % (n + 1))
-        for n, line in enumerate(T.WRONG[lang]):
-            say(lang, line, base + "wrong\\wrong%d.wav" % (n + 1))
-        say(lang, T.YOURTURN[lang], base + "state\\yourturn.wav")
-        for folder, (fw, bw) in T.INSTRUCTIONS[lang].items():
-            way = T.ONE_WAY.get(folder)
-            if way != "r":
-                say(lang, fw, base + folder + "\\instructionf.wav")
-            if way != "f":
-                say(lang, bw, base + folder + "\\instructionr.wav")
-        for n, colour in enumerate(T.COLOURS[lang]):
-            say(lang, colour, base + "paint\\colors\\color%d.wav" % n)
-        for screen, variants in T.GUIDE[lang].items():
-            for v, prompts in enumerate(variants):
-                letter = "abcdefghijklm"[v]
-                for k, prompt in enumerate(prompts):
-                    say(lang, prompt, base + "intro\\%s\\%s%d.wav" % (screen, letter, k + 1))
+        for text, rel in items(lang):
+            say(lang, text, rel)

@@ -37,7 +37,7 @@ INSTRUCTIONS = {
         "space": ("Click the saucers in the same order.",
                   "Click the saucers backwards, last one first."),
         "paint": ("Click the colours in the same order.",
-                  "Now click the colours backwards."),
+                  "Click the colours backwards now."),
         "zoo": ("Click the animals in the same order.",
                 "Click the animals backwards, last one first."),
         "numbertest": ("Press the numbers in the same order.",
@@ -92,7 +92,7 @@ GUIDE = {
         "diploma": [["Buy stickers for your diploma."]],
         "diplomaprinter": [["Click a diploma to see it large."]],
         "settings": [["Point at a button to see what it does."]],
-        "stats": [["Here are your results."]],
+        "stats": [["These are your results."]],
         "selectgame": [["Click a picture to switch it on or off."]],
     },
     "swedish": {
