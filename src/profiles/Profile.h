@@ -1,7 +1,128 @@
 #pragma once
 // The active trainee's record. The frame creates one at start-up with its defaults and
-// hands it to every screen; screens fill, load and save it.
-class Profile {
+// hands it to every screen; screens fill, load and save it. Besides the record it holds
+// the rules of the training plan (days, weeks, what is offered, rewards, diplomas).
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "profiles/ProfileOptions.h"
+#include "profiles/ProfileStats.h"
+
+namespace profiles {
+class LineSource;
+class LineSink;
+}  // namespace profiles
+
+class Profile final {
 public:
-    Profile() = default;
+    static constexpr int kExercises = 10;  // per-exercise arrays are indexed by ScreenId 0..9
+    static constexpr int kScreens = 19;    // ScreenId 0..18
+
+    Profile();
+    Profile(const Profile&) = delete;
+    Profile& operator=(const Profile&) = delete;
+
+    std::wstring name = L"Noname";  // also the base name of the trainee's files
+    std::wstring password;          // empty: no password
+    std::wstring level = L"1";      // "1", "2" or "3"
+    std::wstring gender = L"M";     // "M" or "F"
+    std::wstring reservedText = L"1";
+    std::wstring lastDate = L"-";    // date of the login that began the current day
+    std::wstring rewardDate = L"-";  // date of the last visit to the diploma screen
+    std::array<std::wstring, 26> dayDates;  // dayDates[k]: date on which day k began; 0..24 stored
+    std::wstring folder;                    // the profile folder, ending in a backslash
+    int32_t reservedNumber = 0;
+    std::array<int32_t, kExercises> dayProgress{};  // [0] current day; [g] days exercise g was completed
+    std::array<int32_t, kExercises> span{};         // span exercise g reached last time
+    std::array<int32_t, kExercises> direction{};    // 0 forward, 1 backward, as left last time
+    int32_t coins = 0;
+    int32_t roundsPerDay = 8;   // 8, 9 or 10
+    int32_t trainingDays = 25;  // 15, 20 or 25
+    std::array<int32_t, kScreens> speechCounters{};  // next spoken-prompt variant per screen; not stored
+    ProfileOptions options;
+    ProfileStats stats;
+
+    // Defaults for the record (and the profile folder settled again), for o0..o21, for the
+    // statistics, as the flags say.
+    void Reset(bool profile, bool options, bool stats);
+    // Reads folder + name + ".pro" / ".opt" / ".sta" as the flags say. A file that cannot be
+    // read leaves its part of the record as it was.
+    void Load(bool pro, bool opt, bool sta);
+    // Writes the files the flags name. Each file is replaced only by a complete new one;
+    // a file that cannot be written keeps its old content. True when every named file
+    // was written.
+    bool Save(bool pro, bool opt, bool sta) const;
+
+    // folder + name + extension (extension with its dot, such as L".pro").
+    std::wstring FilePath(const std::wstring& extension) const;
+    // The names of the profiles in the profile folder (its "*.pro" files, in name order).
+    std::vector<std::wstring> ProfileNames() const;
+    // Copies every profile's files (".pro", ".opt", ".sta", ".png", ".0dp" .. ".4dp") from the
+    // profile folder into targetFolder, overwriting; files a trainee does not have are
+    // skipped. Returns the number of files copied.
+    int Export(const std::wstring& targetFolder) const;
+
+    // The record in the file layouts (66 and 22 lines); Load and Save go through these.
+    void ReadPro(profiles::LineSource& in);
+    void WritePro(profiles::LineSink& out) const;
+    static constexpr int kProLines = 66;
+
+    // Training plan.
+
+    // The last training day on which anything was completed: the largest of 0 and
+    // dayProgress[1..9], at most 25.
+    int CompletedDays() const;
+    // Start of a day at login: on a new date the day moves to CompletedDays + 1 (recording
+    // the date a day below trainingDays began), and never past trainingDays. True while the
+    // current day is below trainingDays.
+    bool AdvanceDay();
+    bool AdvanceDay(const std::wstring& today);
+    // Exercise g (1..9) is switched on and behind the current day.
+    bool IsPlayable(int g) const;
+    // Every switched-on exercise has reached the current day.
+    bool IsDayFinished() const;
+    // The reward bag is due: the day is finished and the diploma screen was not yet
+    // opened today.
+    bool IsRewardDue(const std::wstring& today) const;
+    // The last day of a training week: the bag is shown animated.
+    bool IsWeekEnd() const { return dayProgress[0] % 5 == 0; }
+    // The diploma of the current week, 0..4.
+    int DiplomaStage() const;
+    // An exercise screen is left: one more completed day for exercise g, its last span and
+    // direction kept, ".pro" and ".sta" saved.
+    void FinishExercise(int g, int lastSpan, int lastDirection);
+    // The menu's stop button or Escape. When some switched-on exercise is still behind,
+    // asks (language texts 0 and 88) whether to leave anyway; Yes marks every exercise done
+    // up to the last completed day and saves ".pro". True when the menu goes to the login.
+    bool LeaveDay();
+    // The game selection's button for exercise g (1..9): switching off asks first (texts 0
+    // and 18, No leaves it on); switching on joins the plan at CompletedDays. True when
+    // the option changed.
+    bool ToggleExercise(int g);
+
+    // The current local date in the locale's short form ("%x").
+    static std::wstring TodayText();
+
+private:
+    bool SaveFile(const std::wstring& extension, int which) const;
 };
+
+namespace profiles {
+
+// A trainee name that is safe to use as a file name in the profile folder: not empty, no
+// folder separators or control characters, not "." or "..".
+bool IsSafeName(const std::wstring& name);
+
+// Where the profiles live: "data\profiles\", or what the paths file (line 1 the folder,
+// line 2 a sub-folder that is created) says; "USER" means the user's documents folder +
+// title. createFolder makes a folder and tells whether it exists afterwards.
+std::wstring SettleProfileFolder(const std::wstring& pathsFile, const std::wstring& title,
+                                 bool (*createFolder)(const std::wstring&));
+std::wstring SettleProfileFolder(const std::wstring& pathsFile, const std::wstring& title);
+
+// The folder part of a chosen file path, up to and including its last separator.
+std::wstring FolderOfPath(const std::wstring& path);
+
+}  // namespace profiles

@@ -1,0 +1,69 @@
+// Any bytes as a trainee's ".pro": loading never crashes or hangs, the repaired values stay
+// in their ranges, the plan's rules work on whatever was loaded, and the record written out
+// again reads back to the same lines.
+#include <unistd.h>
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+#include <string>
+
+#include "platform/Files.h"
+#include "platform/Utf.h"
+#include "profiles/Profile.h"
+#include "profiles/ProfileFile.h"
+
+namespace {
+
+void Check(bool ok) {
+    if (!ok) std::abort();
+}
+
+// A plain write: the atomic one flushes to disk, which would slow every run down.
+bool PutFile(const std::wstring& path, const uint8_t* data, size_t size) {
+    std::FILE* f = std::fopen(platform::NativePath(path).c_str(), "wb");
+    if (!f) return false;
+    const bool ok = std::fwrite(data, 1, size, f) == size;
+    return std::fclose(f) == 0 && ok;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    static const std::wstring folder =
+        platform::WideFromUtf8("/tmp/kestrova-fuzz-pro-" + std::to_string(::getpid()) + "/");
+    static const bool made = platform::CreateFolder(folder);
+    static auto profile = std::make_unique<Profile>();
+    if (!made || !PutFile(folder + L"F.pro", data, size)) return 0;
+
+    Profile& p = *profile;
+    p.folder = folder;
+    p.name = L"F";
+    p.Load(true, false, false);
+    Check(p.roundsPerDay >= 8 && p.roundsPerDay <= 10);
+    Check(p.trainingDays >= 15 && p.trainingDays <= 25);
+    Check(profiles::IsSafeName(p.name));
+
+    const int completed = p.CompletedDays();
+    Check(completed >= 0 && completed <= 25);
+    const int stage = p.DiplomaStage();
+    Check(stage >= 0 && stage <= 4);
+    for (int g = -1; g <= 10; ++g) (void)p.IsPlayable(g);
+    (void)p.IsDayFinished();
+    (void)p.IsRewardDue(L"today");
+    (void)p.IsWeekEnd();
+    p.AdvanceDay(L"fuzz day");
+    Check(p.dayProgress[0] <= p.trainingDays);
+
+    profiles::LineSink first;
+    p.WritePro(first);
+    Check(first.Lines().size() == static_cast<size_t>(Profile::kProLines));
+    profiles::LineSource again(first.Lines());
+    p.ReadPro(again);
+    profiles::LineSink second;
+    p.WritePro(second);
+    Check(first.Lines() == second.Lines());
+    return 0;
+}

@@ -1,0 +1,195 @@
+#include "profiles/Profile.h"
+
+#include <ctime>
+#include <cwchar>
+
+#include "platform/Files.h"
+#include "profiles/NumberText.h"
+#include "profiles/ProfileFile.h"
+
+namespace profiles {
+
+bool IsSafeName(const std::wstring& name) {
+    if (name.empty() || name == L"." || name == L"..") return false;
+    for (wchar_t c : name) {
+        if (c == L'\\' || c == L'/' || c < 0x20 || c == 0x7F) return false;
+    }
+    return true;
+}
+
+std::wstring SettleProfileFolder(const std::wstring& pathsFile, const std::wstring& title,
+                                 bool (*createFolder)(const std::wstring&)) {
+    const std::wstring fallback = L"data\\profiles\\";
+    std::wstring folder = fallback;
+    auto in = ReadLines(pathsFile, 2);
+    if (!in) return folder;
+    std::wstring line;
+    in->Next(line);
+    if (!line.empty()) folder = line;  // used as a prefix: it ends with its own separator
+    if (in->Next(line) && !line.empty() && createFolder(folder + line)) folder += line;
+    if (folder != L"USER") return folder;
+
+    // The user's own documents folder, in a folder named after the program. A title that
+    // would not make a plain folder name gives way to a fixed one.
+    const std::wstring name = IsSafeName(title) ? title : std::wstring(L"Kestrova");
+    const std::wstring documents = platform::DocumentsFolder();
+    if (documents.empty()) return fallback;
+    const std::wstring user = documents + L"\\" + name + L"\\";
+    return createFolder(user) ? user : fallback;
+}
+
+std::wstring SettleProfileFolder(const std::wstring& pathsFile, const std::wstring& title) {
+    return SettleProfileFolder(pathsFile, title, [](const std::wstring& path) { return platform::CreateFolder(path); });
+}
+
+std::wstring FolderOfPath(const std::wstring& path) {
+    const size_t cut = path.find_last_of(L"\\/");
+    return cut == std::wstring::npos ? std::wstring() : path.substr(0, cut + 1);
+}
+
+}  // namespace profiles
+
+namespace {
+
+const wchar_t* const kExportExtensions[] = {L".pro", L".opt", L".sta", L".png", L".0dp",
+                                            L".1dp", L".2dp", L".3dp", L".4dp"};
+
+enum FileKind { kPro, kOpt, kSta };
+
+}  // namespace
+
+Profile::Profile() { Reset(true, true, true); }
+
+void Profile::Reset(bool profile, bool opts, bool statistics) {
+    if (profile) {
+        name = L"Noname";
+        password.clear();
+        level = L"1";
+        gender = L"M";
+        reservedText = L"1";
+        lastDate = L"-";
+        rewardDate = L"-";
+        dayDates.fill(L"-");
+        reservedNumber = 0;
+        dayProgress.fill(0);
+        span.fill(0);
+        direction.fill(0);
+        direction[6] = 1;  // the ghost house starts backward
+        coins = 0;
+        roundsPerDay = 8;
+        trainingDays = 25;
+        speechCounters.fill(0);
+        folder = profiles::SettleProfileFolder(L"data\\paths.txt", options.GetText(0));
+    }
+    if (opts) options.ResetValues();
+    if (statistics) stats.ClearStats();
+}
+
+std::wstring Profile::FilePath(const std::wstring& extension) const { return folder + name + extension; }
+
+void Profile::ReadPro(profiles::LineSource& in) {
+    const std::wstring storedName = in.Text();
+    // A name that could lead outside the profile folder is not taken over.
+    if (profiles::IsSafeName(storedName)) name = storedName;
+    password = in.Text();
+    level = in.Text();
+    gender = in.Text();
+    reservedText = in.Text();
+    lastDate = in.Text();
+    rewardDate = in.Text();
+    for (int k = 0; k < 25; ++k) dayDates[k] = in.Text();
+    reservedNumber = in.Int();
+    for (int g = 0; g < kExercises; ++g) {
+        dayProgress[g] = in.Int();
+        span[g] = in.Int();
+        direction[g] = in.Int();
+    }
+    coins = in.Int();
+    // Files of older versions end here; rounds then follow from the level.
+    std::wstring line;
+    if (in.Next(line)) roundsPerDay = profiles::ReadInt(line);
+    if (roundsPerDay < 8 || roundsPerDay > 10) roundsPerDay = level == L"1" ? 8 : level == L"2" ? 9 : 10;
+    if (in.Next(line)) trainingDays = profiles::ReadInt(line);
+    if (trainingDays < 15 || trainingDays > 25) trainingDays = 25;
+}
+
+void Profile::WritePro(profiles::LineSink& out) const {
+    out.Text(name);
+    out.Text(password);
+    out.Text(level);
+    out.Text(gender);
+    out.Text(reservedText);
+    out.Text(lastDate);
+    out.Text(rewardDate);
+    for (int k = 0; k < 25; ++k) out.Text(dayDates[k]);
+    out.Int(reservedNumber);
+    for (int g = 0; g < kExercises; ++g) {
+        out.Int(dayProgress[g]);
+        out.Int(span[g]);
+        out.Int(direction[g]);
+    }
+    out.Int(coins);
+    out.Int(roundsPerDay);
+    out.Int(trainingDays);
+}
+
+void Profile::Load(bool pro, bool opt, bool sta) {
+    if (!profiles::IsSafeName(name)) return;
+    if (pro) {
+        if (auto in = profiles::ReadLines(FilePath(L".pro"), kProLines)) ReadPro(*in);
+    }
+    if (opt) {
+        if (auto in = profiles::ReadLines(FilePath(L".opt"), ProfileOptions::kLines)) options.ReadValues(*in);
+    }
+    if (sta) {
+        if (auto in = profiles::ReadLines(FilePath(L".sta"), ProfileStats::kLines)) stats.ReadTables(*in);
+    }
+}
+
+bool Profile::SaveFile(const std::wstring& extension, int which) const {
+    profiles::LineSink out;
+    if (which == kPro) WritePro(out);
+    else if (which == kOpt) options.WriteValues(out);
+    else stats.WriteTables(out);
+    return profiles::WriteLines(FilePath(extension), out);
+}
+
+bool Profile::Save(bool pro, bool opt, bool sta) const {
+    if (!profiles::IsSafeName(name)) return false;
+    bool ok = true;
+    if (pro) ok = SaveFile(L".pro", kPro) && ok;
+    if (opt) ok = SaveFile(L".opt", kOpt) && ok;
+    if (sta) ok = SaveFile(L".sta", kSta) && ok;
+    return ok;
+}
+
+std::vector<std::wstring> Profile::ProfileNames() const {
+    std::vector<std::wstring> names;
+    for (const auto& f : platform::FindFiles(folder + L"*.pro")) {
+        if (f.isFolder || f.name.size() <= 4) continue;
+        names.push_back(f.name.substr(0, f.name.size() - 4));
+    }
+    return names;
+}
+
+int Profile::Export(const std::wstring& targetFolder) const {
+    std::wstring target = targetFolder;
+    if (!target.empty() && target.back() != L'\\' && target.back() != L'/') target += L'\\';
+    int copied = 0;
+    for (const auto& trainee : ProfileNames()) {
+        if (!profiles::IsSafeName(trainee)) continue;
+        for (const wchar_t* ext : kExportExtensions) {
+            if (platform::CopyFileTo(folder + trainee + ext, target + trainee + ext, false)) ++copied;
+        }
+    }
+    return copied;
+}
+
+std::wstring Profile::TodayText() {
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    if (!localtime_r(&now, &local)) return L"-";
+    wchar_t buffer[101];
+    const size_t n = std::wcsftime(buffer, 101, L"%x", &local);
+    return std::wstring(buffer, n);
+}

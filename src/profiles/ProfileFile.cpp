@@ -1,0 +1,43 @@
+#include "profiles/ProfileFile.h"
+
+#include "profiles/NumberText.h"
+#include "text/TextFile.h"
+
+namespace profiles {
+
+bool LineSource::Next(std::wstring& line) {
+    if (next_ >= lines_.size()) {
+        line.clear();
+        return false;
+    }
+    line = lines_[next_++];
+    return true;
+}
+
+std::wstring LineSource::Text() {
+    std::wstring line;
+    Next(line);
+    return line;
+}
+
+int32_t LineSource::Int() { return ReadInt(Text()); }
+
+std::optional<LineSource> ReadLines(const std::wstring& path, int maxLines) {
+    std::vector<std::wstring> lines;
+    try {
+        CTextFileRead file(path);
+        if (!file.IsOpen()) return std::nullopt;
+        std::wstring line;
+        while (static_cast<int>(lines.size()) < maxLines && file.ReadLine(line)) lines.push_back(line);
+        file.Close();
+    } catch (const CTextFileException&) {
+        return std::nullopt;
+    }
+    return LineSource(std::move(lines));
+}
+
+bool WriteLines(const std::wstring& path, const LineSink& lines) {
+    return WriteTextLines(path, TextEncoding::Utf8, lines.Lines());
+}
+
+}  // namespace profiles

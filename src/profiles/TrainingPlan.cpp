@@ -1,0 +1,91 @@
+// The training plan: which day it is, what may be played, when a day is finished, the
+// reward and the diplomas. All its state lives in the profile and is stored in ".pro".
+#include <algorithm>
+
+#include "platform/Platform.h"
+#include "profiles/Profile.h"
+
+namespace {
+
+constexpr int kFirstExercise = 1;
+constexpr int kLastExercise = 9;
+constexpr int kTextTitle = 0;
+constexpr int kTextSwitchOff = 18;
+constexpr int kTextLeaveDay = 88;
+
+}  // namespace
+
+int Profile::CompletedDays() const {
+    int32_t days = 0;
+    for (int g = kFirstExercise; g <= kLastExercise; ++g) days = std::max(days, dayProgress[g]);
+    return std::min<int32_t>(days, 25);
+}
+
+bool Profile::AdvanceDay() { return AdvanceDay(TodayText()); }
+
+bool Profile::AdvanceDay(const std::wstring& today) {
+    if (today != lastDate) {
+        const int32_t day = CompletedDays() + 1;  // at most 26
+        // A day keeps the date on which it began: a login on a later date that finds the
+        // day unchanged (nothing completed) does not move its date. Dates are kept for days
+        // below trainingDays only.
+        if (day != dayProgress[0] && day < trainingDays && day < static_cast<int32_t>(dayDates.size()))
+            dayDates[day] = today;
+        dayProgress[0] = day;
+        lastDate = today;
+    }
+    if (dayProgress[0] >= trainingDays) dayProgress[0] = trainingDays;
+    return dayProgress[0] < trainingDays;
+}
+
+bool Profile::IsPlayable(int g) const {
+    if (g < kFirstExercise || g > kLastExercise) return false;
+    return options.ExerciseOn(g) != 0 && dayProgress[g] < dayProgress[0];
+}
+
+bool Profile::IsDayFinished() const {
+    for (int g = kFirstExercise; g <= kLastExercise; ++g) {
+        if (options.ExerciseOn(g) != 0 && dayProgress[g] < dayProgress[0]) return false;
+    }
+    return true;
+}
+
+bool Profile::IsRewardDue(const std::wstring& today) const { return IsDayFinished() && rewardDate != today; }
+
+int Profile::DiplomaStage() const {
+    const int stage = std::max(CompletedDays() - 1, 0) / 5;
+    return std::min(stage, 4);
+}
+
+void Profile::FinishExercise(int g, int lastSpan, int lastDirection) {
+    if (g < kFirstExercise || g > kLastExercise) return;
+    if (dayProgress[g] < INT32_MAX) ++dayProgress[g];
+    span[g] = lastSpan;
+    direction[g] = lastDirection;
+    Save(true, false, true);
+}
+
+bool Profile::LeaveDay() {
+    const int completed = CompletedDays();
+    bool behind = false;
+    for (int g = kFirstExercise; g <= kLastExercise; ++g) {
+        if (options.ExerciseOn(g) != 0 && dayProgress[g] < completed) behind = true;
+    }
+    if (!behind) return true;
+    if (!platform::Os().AskYesNo(options.GetText(kTextTitle), options.GetText(kTextLeaveDay))) return false;
+    for (int g = kFirstExercise; g <= kLastExercise; ++g) dayProgress[g] = completed;
+    Save(true, false, false);
+    return true;
+}
+
+bool Profile::ToggleExercise(int g) {
+    if (g < kFirstExercise || g > kLastExercise) return false;
+    if (options.ExerciseOn(g) != 0) {
+        if (!platform::Os().AskYesNo(options.GetText(kTextTitle), options.GetText(kTextSwitchOff))) return false;
+        options.SetExerciseOn(g, 0);
+    } else {
+        options.SetExerciseOn(g, 1);
+        dayProgress[g] = CompletedDays();
+    }
+    return true;
+}

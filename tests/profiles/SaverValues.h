@@ -1,0 +1,32 @@
+#pragma once
+// The record the crash test's saver writes for version v: every stored value follows from
+// v, so a file's content tells which version it holds and whether it is whole.
+#include <string>
+
+#include "profiles/Profile.h"
+
+inline void FillVersion(Profile& p, int v) {
+    p.password = L"p" + std::to_wstring(v) + std::wstring(static_cast<size_t>(v % 7), L'x');
+    p.lastDate = L"last" + std::to_wstring(v);
+    for (int k = 0; k < 25; ++k) p.dayDates[k] = L"v" + std::to_wstring(v);
+    for (int g = 0; g < 10; ++g) {
+        p.dayProgress[g] = v;
+        p.span[g] = v % 10;
+        p.direction[g] = v % 2;
+    }
+    p.coins = v;
+    p.roundsPerDay = 8 + v % 3;
+    p.trainingDays = 15 + v % 11;
+    p.options.o19 = v;
+    p.options.o20 = static_cast<float>(v % 1000) / 4.0f;
+    for (int g = 0; g < 10; ++g) p.options.SetExerciseOn(g, v);
+    for (int d = 0; d < 25; ++d)
+        for (int g = 0; g < 10; ++g)
+            for (int s = 0; s < 10; ++s) {
+                p.stats.itemsForward[d][g][s] = v;
+                p.stats.itemsBackward[d][g][s] = v + d;
+                p.stats.errorsForward[d][g][s] = v + g;
+                p.stats.errorsBackward[d][g][s] = v + s;
+                p.stats.points[d][g][s] = v % 151;
+            }
+}
