@@ -41,6 +41,13 @@ struct DisplayOptions {
     std::wstring iconPath;  // program path of a PNG used as the window icon; may be empty
 };
 
+// The words of the folder chooser (the profiles' export), in the program's language.
+struct FolderDialogTexts {
+    std::wstring title;
+    std::wstring choose;
+    std::wstring cancel;
+};
+
 constexpr int kCanvasWidth = 800;
 constexpr int kCanvasHeight = 600;
 
@@ -74,6 +81,15 @@ public:
     // Message boxes: a Yes/No question (No is the default) and an error notice.
     virtual bool AskYesNo(const std::wstring& caption, const std::wstring& text) = 0;
     virtual void ShowError(const std::wstring& caption, const std::wstring& text) = 0;
+
+    // A folder chosen by the user, as a native path (the profiles' export): a native dialog
+    // where the desktop offers one, else the program's own chooser on the canvas. False
+    // when the user cancelled (or no chooser can be shown).
+    virtual bool ChooseFolder(const FolderDialogTexts& texts, std::wstring& folder) {
+        (void)texts;
+        (void)folder;
+        return false;
+    }
 
     // The clipboard's text, for pasting into text fields.
     virtual std::wstring ClipboardText() = 0;

@@ -101,4 +101,12 @@ void HeadlessBackend::ShowError(const std::wstring& caption, const std::wstring&
     errors_.push_back(caption + L": " + text);
 }
 
+bool HeadlessBackend::ChooseFolder(const FolderDialogTexts& texts, std::wstring& folder) {
+    folderRequests_.push_back(texts.title);
+    if (folders_.empty()) return false;
+    folder = folders_.front();
+    folders_.pop_front();
+    return !folder.empty();
+}
+
 }  // namespace platform

@@ -35,6 +35,8 @@ public:
 
     bool AskYesNo(const std::wstring& caption, const std::wstring& text) override;
     void ShowError(const std::wstring& caption, const std::wstring& text) override;
+    // The next scripted folder answer (an empty one cancels); without one, cancelled.
+    bool ChooseFolder(const FolderDialogTexts& texts, std::wstring& folder) override;
     std::wstring ClipboardText() override { return clipboard_; }
     void SetTextInput(bool on) override { textInput_ = on; }
     // Files are opened and decoded for real; nothing reaches a sound card.
@@ -57,6 +59,11 @@ public:
     // Answers for the coming Yes/No questions, first in first out; without one, No.
     void QueueAnswer(bool yes) { answers_.push_back(yes); }
 
+    // Answers for the coming folder choosers, first in first out; an empty one cancels.
+    void QueueFolder(const std::wstring& folder) { folders_.push_back(folder); }
+    // The titles of the folder choosers shown so far.
+    const std::vector<std::wstring>& FolderRequests() const { return folderRequests_; }
+
     CursorShape Cursor() const { return cursor_; }
     const std::vector<CursorShape>& CursorLog() const { return cursorLog_; }
     int CursorDisplayCount() const { return cursorCount_; }
@@ -73,6 +80,8 @@ private:
     uint32_t slept_ = 0;
     std::deque<InputEvent> events_;
     std::deque<bool> answers_;
+    std::deque<std::wstring> folders_;
+    std::vector<std::wstring> folderRequests_;
     std::vector<std::wstring> questions_;
     std::vector<std::wstring> errors_;
     CursorShape cursor_ = CursorShape::Arrow;

@@ -1,0 +1,100 @@
+#include "screens/EnterPassword.h"
+
+#include "platform/Platform.h"
+#include "profiles/Profile.h"
+#include "screens/ScreenParts.h"
+
+namespace {
+
+constexpr uint32_t kTextCancel = 72;
+constexpr uint32_t kTextPassword = 60;
+// The longest line the field hands over, as the system's edit line buffer held it.
+constexpr size_t kLineBuffer = 259;
+
+int screenAfterPassword = kMenu;
+
+}  // namespace
+
+namespace screens {
+void SetScreenAfterPassword(int screenId) { screenAfterPassword = screenId; }
+}  // namespace screens
+
+int CEnterPassword::Init(Graphics* back, Graphics* windowG, Bitmap* buffer, Profile* p) {
+    CGameBase::Init(back, windowG, buffer, p);
+    destination = screenAfterPassword;
+    screenAfterPassword = kMenu;
+
+    picture.LoadImage(L"gfx\\login\\password.png", back, 1, 0);
+    const float px = static_cast<float>(400 - static_cast<int>(picture.width) / 2);
+    const float py = static_cast<float>(300 - static_cast<int>(picture.height) / 2);
+    picture.SetPosition(px, py);
+
+    screens::MakeHotBox(cancel, back, px + 260, py + 45, 55, 55);
+    screens::SetHoverLabel(cancel, Text(kTextCancel));
+    screens::PlaceLabelCentredOn(cancel, 400, 255);
+    screens::MakeHotBox(ok, back, px + 325, py + 45, 55, 55);
+    screens::SetHoverLabel(ok, L"OK");
+    screens::PlaceLabelCentredOn(ok, 400, 255);
+    screens::SetCaption(caption, back, Text(kTextPassword), 20, px + 70, py + 60);
+
+    answerScan.SetWindow(this);
+    answerScan.Clear();
+    answerScan.Add(&cancel);
+    answerScan.Add(&ok);
+    if (profile && profile->options.o7) answerScan.SetScanTime(profile->options.o19);
+
+    field = std::make_unique<platform::TextField>(static_cast<int>(px) + 70, static_cast<int>(py) + 60, 125, 25);
+    field->Focus();
+    return 1;
+}
+
+int CEnterPassword::Update() {
+    CGameBase::Update();
+    return nextScreen;
+}
+
+int CEnterPassword::Draw() {
+    picture.Draw();
+    for (CSprite* b : {&cancel, &ok}) {
+        if (!b->hovered) continue;
+        screens::DrawHighlight(*b);
+        screens::DrawLabel(*b);
+    }
+    caption.DrawText();
+    Present();  // the field is drawn over the presented frame
+    return 1;
+}
+
+int CEnterPassword::OnMouseMove(unsigned, long lParam) {
+    const int x = MouseParamX(lParam), y = MouseParamY(lParam);
+    const bool overCancel = cancel.UpdateHover(x, y) != 0;
+    const bool overOk = ok.UpdateHover(x, y) != 0;
+    screens::PointerShape(overCancel || overOk);
+    return 1;
+}
+
+int CEnterPassword::OnMouseDown(unsigned, long lParam) {
+    const int x = MouseParamX(lParam), y = MouseParamY(lParam);
+    if (cancel.HitTest(x, y)) {
+        nextScreen = kLogin;
+        return 1;
+    }
+    if (!ok.HitTest(x, y) || !field || !profile) return 1;
+    if (field->LineLength() == 0) return 1;
+    // A wrong password changes nothing: the text stays for the trainee to correct.
+    const std::wstring typed = field->Text().substr(0, kLineBuffer);
+    if (typed == profile->password) nextScreen = destination;
+    return 1;
+}
+
+int CEnterPassword::OnKeyDown(int virtualKey, int, long) {
+    if (keyHeld) return 1;
+    keyHeld = 1;
+    switch (virtualKey) {
+        case platform::VK_ESCAPE: nextScreen = kLogin; break;
+        case platform::VK_SPACE: answerScan.Step(); break;
+        case platform::VK_RETURN: answerScan.Press(); break;
+        default: break;
+    }
+    return 1;
+}

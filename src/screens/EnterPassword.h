@@ -1,0 +1,41 @@
+#pragma once
+// The password of a trainee who has one: typed into a text field, compared exactly with
+// the stored password; right opens the menu (or the screen the login asked for),
+// cancel or Escape returns to the login.
+#include <memory>
+
+#include "app/GameBase.h"
+#include "graphics/Sprite.h"
+#include "platform/TextField.h"
+
+class CEnterPassword final : public CPlainScreen {
+public:
+    int Init(Graphics* backGraphics, Graphics* windowGraphics, Bitmap* backBuffer, Profile* profile) override;
+    int Update() override;
+    int Draw() override;
+    int OnMouseDown(unsigned wParam, long lParam) override;
+    int OnMouseMove(unsigned wParam, long lParam) override;
+    int OnKeyDown(int virtualKey, int unused, long lParam) override;
+
+    // Read by tests and tools.
+    const CSprite& CancelButton() const { return cancel; }
+    const CSprite& OkButton() const { return ok; }
+    const CSprite& Picture() const { return picture; }
+    const CSprite& Caption() const { return caption; }
+    platform::TextField* Field() const { return field.get(); }
+    int Destination() const { return destination; }
+
+private:
+    CSprite picture;
+    CSprite cancel;
+    CSprite ok;
+    CSprite caption;
+    std::unique_ptr<platform::TextField> field;
+    int destination = kMenu;
+};
+
+namespace screens {
+// The screen a right password opens: the menu, unless the login asked for another one
+// (the trainee's statistics or settings). The password screen takes it once, in its Init.
+void SetScreenAfterPassword(int screenId);
+}  // namespace screens

@@ -1,0 +1,253 @@
+#include "screens/Login.h"
+
+#include <algorithm>
+
+#include "graphics/Graphics.h"
+#include "platform/Platform.h"
+#include "platform/Utf.h"
+#include "profiles/Profile.h"
+#include "screens/EnterPassword.h"
+#include "screens/ScreenParts.h"
+
+namespace {
+
+constexpr uint32_t kTextGuideName = 50;
+constexpr uint32_t kTextFirstButton = 52;  // 52..56: the five text buttons
+constexpr uint32_t kTextEnd = 57;
+constexpr uint32_t kTextExport = 58;
+constexpr uint32_t kTextChooseFolder = 94;
+constexpr uint32_t kTextSaved = 95;
+constexpr uint32_t kTextNotSaved = 96;
+constexpr uint32_t kTextCancel = 72;
+constexpr uint32_t kTextOk = 91;
+constexpr float kOffScreen = 900;
+constexpr size_t kShownNameLength = 22;  // longer names are cut with an ellipsis
+
+}  // namespace
+
+int CLogin::Init(Graphics* back, Graphics* windowG, Bitmap* buffer, Profile* p) {
+    CGameBase::Init(back, windowG, buffer, p);
+    window.LoadImage(L"gfx\\login\\window.png", back, 1, 0);
+    wx = static_cast<float>(400 - static_cast<int>(window.width) / 2);
+    wy = static_cast<float>(300 - static_cast<int>(window.height) / 2);
+    window.SetPosition(wx, wy);
+
+    float y = wy + 20;
+    for (int i = 0; i < kTextButtons; ++i) {
+        CSprite& b = textButtons[static_cast<size_t>(i)];
+        screens::MakeHotBox(b, back, wx + 309, y, 55, 55);
+        screens::SetHoverLabel(b, Text(kTextFirstButton + static_cast<uint32_t>(i)));
+        // The label lies left of the button column, so it stays on the canvas.
+        b.SetTextPosition(b.x - 8 - b.textBox.width, b.CentreY() - b.textBox.height / 2);
+        y += b.height + 14;
+    }
+    screens::MakeHotBox(previousPage, back, wx + 110, wy + 355, 31, 31);
+    screens::MakeHotBox(nextPage, back, wx + 162, wy + 355, 31, 31);
+    screens::MakePicture(endButton, back, L"gfx\\login\\end.png", wx + 28, wy + 357);
+    screens::SetHoverLabel(endButton, Text(kTextEnd));
+    endButton.SetTextPosition(endButton.x, endButton.y + endButton.height + 12);
+    screens::MakePicture(exportButton, back, L"gfx\\login\\saveas.png", wx + 248, wy + 357);
+    screens::SetHoverLabel(exportButton, Text(kTextExport));
+    exportButton.SetTextPosition(std::min(exportButton.x, 790 - exportButton.textBox.width),
+                                 exportButton.y + exportButton.height + 12);
+    marker.LoadImage(L"gfx\\login\\selected.png", back, 1, 0);
+    status.LoadImage(L"", back, 1, 0);
+    status.SetFont(18, FontStyleBold);
+    status.SetTextColor(0xFFFFFFFFu);
+    status.SetText(L"");
+
+    BuildEntries();
+    page = 0;
+    LayOutPage();
+
+    answerScan.SetWindow(this);
+    answerScan.Clear();
+    for (auto& b : textButtons) answerScan.Add(&b);
+    answerScan.Add(&previousPage);
+    answerScan.Add(&nextPage);
+    answerScan.Add(&endButton);
+    answerScan.Add(&exportButton);
+    if (profile && profile->options.o7) answerScan.SetScanTime(profile->options.o19);
+    return 1;
+}
+
+void CLogin::BuildEntries() {
+    entries.clear();
+    if (!profile) return;
+    for (const std::wstring& name : profile->ProfileNames()) {
+        ProfileEntry e;
+        e.name = name;
+        e.sprite = std::make_unique<CSprite>();
+        CSprite& s = *e.sprite;
+        // The trainee's own picture, drawn in the picture's place of the row; the default
+        // picture when there is none or it does not read.
+        if (s.LoadImage(profile->folder + name + L".png", backGraphics, 0, 0)) s.SetSize(50, 50);
+        else s.LoadImage(L"gfx\\login\\default.png", backGraphics, 1, 0);
+        s.SetHitBox(0, 0, 244, 50);
+        s.SetFont(20, FontStyleRegular);
+        s.SetTextColor(0xFF000000u);
+        s.SetText(name.size() > kShownNameLength ? name.substr(0, kShownNameLength - 1) + L"\u2026" : name);
+        s.SetPosition(kOffScreen, 0);
+        entries.push_back(std::move(e));
+    }
+}
+
+void CLogin::LayOutPage() {
+    const size_t first = static_cast<size_t>(page) * kPageSize;
+    float y = wy + 35;
+    for (size_t i = 0; i < entries.size(); ++i) {
+        CSprite& s = *entries[i].sprite;
+        if (i < first || i >= first + kPageSize) {
+            s.SetPosition(kOffScreen, s.y);
+            s.SetTextPosition(kOffScreen, s.y);
+            continue;
+        }
+        s.SetPosition(wx + 35, y);
+        s.SetTextPosition(s.x + s.width + 5, y + s.height / 2 - s.textBox.height / 2);
+        y += s.height + 10;
+    }
+    if (first >= entries.size()) {
+        marker.SetPosition(20, 610);
+        return;
+    }
+    Select(*entries[first].sprite, entries[first].name);
+}
+
+void CLogin::Select(const CSprite& entry, const std::wstring& name) {
+    if (profile) profile->name = name;
+    marker.SetPosition(wx + 20, entry.y - 2);
+}
+
+int CLogin::Update() {
+    CGameBase::Update();
+    return nextScreen;
+}
+
+int CLogin::Draw() {
+    window.Draw();
+    marker.Draw();
+    for (auto& e : entries) {
+        if (e.sprite->x >= kOffScreen) continue;
+        e.sprite->Draw();
+        e.sprite->DrawText();
+    }
+    for (auto& b : textButtons) {
+        if (!b.hovered) continue;
+        screens::DrawHighlight(b);
+        screens::DrawLabel(b);
+    }
+    endButton.Draw();
+    exportButton.Draw();
+    for (CSprite* b : {&endButton, &exportButton}) {
+        if (!b->hovered) continue;
+        screens::DrawHighlight(*b);
+        screens::DrawLabel(*b);
+    }
+    screens::DrawHighlight(previousPage);
+    screens::DrawHighlight(nextPage);
+    if (!status.text.empty()) status.DrawText();
+    Present();
+    return 1;
+}
+
+int CLogin::OnMouseMove(unsigned, long lParam) {
+    const int x = MouseParamX(lParam), y = MouseParamY(lParam);
+    bool hand = false;
+    for (auto& e : entries) hand = e.sprite->UpdateHover(x, y) || hand;
+    for (auto& b : textButtons) hand = b.UpdateHover(x, y) || hand;
+    for (CSprite* b : {&previousPage, &nextPage, &endButton, &exportButton}) hand = b->UpdateHover(x, y) || hand;
+    screens::PointerShape(hand);
+    return 1;
+}
+
+void CLogin::LoadSelected() {
+    profile->Reset(false, true, true);
+    profile->Load(true, true, true);
+}
+
+void CLogin::StartDay(int screen) {
+    LoadSelected();
+    profile->AdvanceDay();
+    if (!profile->password.empty()) {
+        screens::SetScreenAfterPassword(screen);
+        nextScreen = kEnterPassword;
+        return;
+    }
+    // The guide trainee hears the spoken guide from the start: no effects, no music,
+    // every screen's prompts from their first variant.
+    if (profile->name == Text(kTextGuideName)) {
+        profile->options.o0 = 0;
+        profile->options.o1 = 0;
+        profile->speechCounters.fill(0);
+    }
+    nextScreen = screen;
+}
+
+void CLogin::SetStatus(const std::wstring& text) {
+    status.SetText(text);
+    status.SetTextPosition(400 - status.textBox.width / 2, std::min(wy + window.height + 6, 600 - status.textBox.height));
+}
+
+void CLogin::ExportAll() {
+    platform::FolderDialogTexts texts;
+    texts.title = Text(kTextChooseFolder);
+    texts.choose = Text(kTextOk);
+    texts.cancel = Text(kTextCancel);
+    std::wstring target;
+    const bool chosen = platform::Os().ChooseFolder(texts, target);
+    // The chooser covered the window: the next frame is presented in full.
+    if (backBuffer) backBuffer->Pixels();
+    if (!chosen || target.empty()) return;
+    const size_t trainees = profile->ProfileNames().size();
+    const int copied = profile->Export(target);
+    // Every trainee has at least a profile file, so fewer copies than trainees means
+    // the folder took nothing (or not all).
+    SetStatus(Text(static_cast<size_t>(copied) >= trainees ? kTextSaved : kTextNotSaved));
+}
+
+int CLogin::OnMouseDown(unsigned, long lParam) {
+    if (!profile) return 1;
+    const int x = MouseParamX(lParam), y = MouseParamY(lParam);
+    SetStatus(L"");
+    for (auto& e : entries) {
+        if (e.sprite->HitTest(x, y)) {
+            Select(*e.sprite, e.name);
+            return 1;
+        }
+    }
+    if (textButtons[0].HitTest(x, y)) StartDay(kMenu);
+    else if (textButtons[1].HitTest(x, y)) nextScreen = kNewProfile;
+    else if (textButtons[2].HitTest(x, y)) {
+        // The number test is taken outside the training plan: the trainee's settings and
+        // language, no new training day, and it saves nothing.
+        LoadSelected();
+        nextScreen = kNumberTest;
+    } else if (textButtons[3].HitTest(x, y)) StartDay(kStats);
+    else if (textButtons[4].HitTest(x, y)) StartDay(kSettings);
+    else if (endButton.HitTest(x, y)) nextScreen = kQuitProgram;
+    else if (exportButton.HitTest(x, y)) ExportAll();
+    else if (previousPage.HitTest(x, y)) {
+        if (page > 0) {
+            --page;
+            LayOutPage();
+        }
+    } else if (nextPage.HitTest(x, y)) {
+        if (kPageSize * page + kPageSize < static_cast<int>(entries.size())) {
+            ++page;
+            LayOutPage();
+        }
+    }
+    return 1;
+}
+
+int CLogin::OnKeyDown(int virtualKey, int, long) {
+    if (keyHeld) return 1;
+    keyHeld = 1;
+    switch (virtualKey) {
+        case platform::VK_ESCAPE: nextScreen = kQuitProgram; break;
+        case platform::VK_SPACE: answerScan.Step(); break;
+        case platform::VK_RETURN: answerScan.Press(); break;
+        default: break;
+    }
+    return 1;
+}

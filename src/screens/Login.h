@@ -1,0 +1,67 @@
+#pragma once
+// The login: every trainee of the profile folder as a picture with the name, five to a
+// page, and the buttons to start the day, set up a new trainee, take the number test,
+// open the trainee's statistics or settings, save a copy of all trainees, or close the
+// program.
+#include <array>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/GameBase.h"
+#include "graphics/Sprite.h"
+
+class CLogin final : public CPlainScreen {
+public:
+    static constexpr int kPageSize = 5;
+    static constexpr int kTextButtons = 5;
+
+    int Init(Graphics* backGraphics, Graphics* windowGraphics, Bitmap* backBuffer, Profile* profile) override;
+    int Update() override;
+    int Draw() override;
+    int OnMouseDown(unsigned wParam, long lParam) override;
+    int OnMouseMove(unsigned wParam, long lParam) override;
+    int OnKeyDown(int virtualKey, int unused, long lParam) override;
+
+    // Read by tests and tools.
+    int Page() const { return page; }
+    int EntryCount() const { return static_cast<int>(entries.size()); }
+    const std::wstring& EntryName(int i) const { return entries[static_cast<size_t>(i)].name; }
+    const CSprite& Entry(int i) const { return *entries[static_cast<size_t>(i)].sprite; }
+    const CSprite& TextButton(int i) const { return textButtons[static_cast<size_t>(i)]; }
+    const CSprite& PreviousPage() const { return previousPage; }
+    const CSprite& NextPage() const { return nextPage; }
+    const CSprite& EndButton() const { return endButton; }
+    const CSprite& ExportButton() const { return exportButton; }
+    const CSprite& Marker() const { return marker; }
+    const CSprite& Window() const { return window; }
+    const std::wstring& StatusText() const { return status.text; }
+
+private:
+    struct ProfileEntry {
+        std::wstring name;
+        std::unique_ptr<CSprite> sprite;
+    };
+
+    void BuildEntries();
+    void LayOutPage();
+    void Select(const CSprite& entry, const std::wstring& name);
+    // Resets options and statistics and loads the selected trainee's files.
+    void LoadSelected();
+    // Start of the day for the selected trainee, then on to the password or to screen.
+    void StartDay(int screen);
+    void ExportAll();
+    void SetStatus(const std::wstring& text);
+
+    CSprite window;
+    std::array<CSprite, kTextButtons> textButtons;
+    CSprite previousPage;
+    CSprite nextPage;
+    CSprite endButton;
+    CSprite exportButton;
+    CSprite marker;
+    CSprite status;  // one line under the window after an export
+    std::vector<ProfileEntry> entries;
+    int page = 0;
+    float wx = 0, wy = 0;
+};

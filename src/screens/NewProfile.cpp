@@ -1,0 +1,243 @@
+#include "screens/NewProfile.h"
+
+#include <cwctype>
+
+#include "platform/Files.h"
+#include "platform/Platform.h"
+#include "profiles/Profile.h"
+#include "screens/ScreenParts.h"
+
+namespace screens {
+
+namespace {
+std::wstring Lower(const std::wstring& s) {
+    std::wstring out = s;
+    for (auto& c : out) c = static_cast<wchar_t>(std::towlower(static_cast<wint_t>(c)));
+    return out;
+}
+}  // namespace
+
+NameProblem CheckNewName(const std::wstring& name, const std::vector<std::wstring>& existing) {
+    if (name.empty()) return NameProblem::kEmpty;
+    if (name.size() > kMaxNameLength) return NameProblem::kTooLong;
+    static const std::wstring kForbidden = L"\\/:*?\"<>|";
+    for (wchar_t c : name) {
+        if (c < 0x20 || c == 0x7F || (c >= 0x80 && c < 0xA0) || kForbidden.find(c) != std::wstring::npos)
+            return NameProblem::kBadCharacters;
+    }
+    if (name.front() == L'.' || name.front() == L' ' || name.back() == L'.' || name.back() == L' ' ||
+        name.find(L"..") != std::wstring::npos)
+        return NameProblem::kBadCharacters;
+    const std::wstring lower = Lower(name);
+    for (const auto& other : existing)
+        if (Lower(other) == lower) return NameProblem::kTaken;
+    return NameProblem::kNameOk;
+}
+
+}  // namespace screens
+
+namespace {
+
+constexpr uint32_t kTextTitle = 0;
+constexpr uint32_t kTextName = 59;
+constexpr uint32_t kTextPassword = 60;
+constexpr uint32_t kTextCancel = 72;
+constexpr uint32_t kTextCreate = 73;
+constexpr uint32_t kTextNameEmpty = 74;
+constexpr uint32_t kTextNameTaken = 75;
+constexpr uint32_t kTextNameTooLong = 76;
+constexpr uint32_t kTextNameBad = 77;
+constexpr uint32_t kTextNotSaved = 78;
+
+struct ChoiceLook {
+    const wchar_t* picture;  // the name before its 0 / 1
+    float dx, dy;
+    uint32_t help;
+};
+// In the order of CNewProfile::Button.
+constexpr ChoiceLook kChoices[] = {
+    {L"lev1btn", 15, 165, 61},  {L"lev2btn", 80, 165, 62},  {L"lev3btn", 145, 165, 63},
+    {L"8rounds", 15, 230, 64},  {L"9rounds", 80, 230, 65},  {L"10rounds", 145, 230, 66},
+    {L"boybtn", 15, 100, 68},   {L"girlbtn", 80, 100, 67},  {L"3weeks", 210, 100, 69},
+    {L"4weeks", 270, 100, 70},  {L"5weeks", 330, 100, 71},
+};
+
+}  // namespace
+
+int CNewProfile::Init(Graphics* back, Graphics* windowG, Bitmap* buffer, Profile* p) {
+    CGameBase::Init(back, windowG, buffer, p);
+    background.LoadImage(L"gfx\\newprofile\\background.png", back, 1, 0);
+    bx = static_cast<float>(400 - static_cast<int>(background.width) / 2);
+    by = static_cast<float>(300 - static_cast<int>(background.height) / 2);
+    background.SetPosition(bx, by);
+
+    for (int i = 0; i < kChoiceCount; ++i) {
+        CSprite& c = choices[static_cast<size_t>(i)];
+        const ChoiceLook& look = kChoices[i];
+        const std::wstring base = std::wstring(L"gfx\\newprofile\\") + look.picture;
+        c.LoadImage(base + L"0.png", back, 1, 0);
+        c.LoadImage(base + L"1.png", back, 1, 0);
+        c.SetFrame(0);
+        c.SetPosition(bx + look.dx, by + look.dy);
+        c.SetOutlineShape(1);
+        c.SetOutlineWidth(3);
+        c.SetOutlineMargin(4);
+        c.SetOutlineColor(0xFFFFF2A0u);
+        c.SetFont(15, FontStyleRegular);
+        c.SetTextColor(0xFFFFFFFFu);
+        c.SetText(Text(look.help));
+        c.SetTextPosition(bx + 15, by + 75);
+    }
+    screens::MakeHotBox(cancel, back, bx + 270, by + 230, 55, 55);
+    screens::MakeHotBox(create, back, bx + 330, by + 230, 55, 55);
+    for (auto [button, help] : {std::pair{&cancel, kTextCancel}, std::pair{&create, kTextCreate}}) {
+        button->SetFont(15, FontStyleRegular);
+        button->SetTextColor(0xFFFFFFFFu);
+        button->SetText(Text(help));
+        button->SetTextPosition(bx + 15, by + 75);
+    }
+    screens::SetCaption(nameCaption, back, Text(kTextName), 16, bx + 13, by + 40);
+    screens::SetCaption(passwordCaption, back, Text(kTextPassword), 16, bx + 148, by + 40);
+
+    answerScan.SetWindow(this);
+    answerScan.Clear();
+    for (auto& c : choices) answerScan.Add(&c);
+    answerScan.Add(&cancel);
+    answerScan.Add(&create);
+    if (profile && profile->options.o7) answerScan.SetScanTime(profile->options.o19);
+
+    // The first choice of each group matches the profile's defaults ("M", "1", 8, 25).
+    Choose(kLevel1, 3, kLevel1);
+    Choose(kRounds8, 3, kRounds8);
+    Choose(kBoy, 2, kBoy);
+    Choose(kWeeks3, 3, kWeeks5);
+
+    nameField = std::make_unique<platform::TextField>(static_cast<int>(bx) + 15, static_cast<int>(by) + 40, 125, 25);
+    passwordField = std::make_unique<platform::TextField>(static_cast<int>(bx) + 150, static_cast<int>(by) + 40, 125, 25);
+    nameField->Focus();
+
+    if (profile) {
+        profile->Reset(true, true, true);
+        profile->AdvanceDay();
+    }
+    return 1;
+}
+
+void CNewProfile::Choose(int first, int count, int chosen) {
+    for (int i = first; i < first + count; ++i) choices[static_cast<size_t>(i)].SetFrame(i == chosen ? 1 : 0);
+}
+
+int CNewProfile::Update() {
+    CGameBase::Update();
+    return nextScreen;
+}
+
+int CNewProfile::Draw() {
+    background.Draw();
+    for (auto& c : choices) c.Draw();
+    for (auto& c : choices) {
+        if (!c.hovered) continue;
+        c.DrawHoverOutline();
+        c.DrawText();
+    }
+    for (CSprite* b : {&cancel, &create}) {
+        if (!b->hovered) continue;
+        screens::DrawHighlight(*b);
+        b->DrawText();
+    }
+    nameCaption.DrawText();
+    passwordCaption.DrawText();
+    Present();  // the two fields are drawn over the presented frame
+    return 1;
+}
+
+int CNewProfile::OnMouseMove(unsigned, long lParam) {
+    const int x = MouseParamX(lParam), y = MouseParamY(lParam);
+    bool hand = false;
+    for (auto& c : choices) hand = c.UpdateHover(x, y) || hand;
+    hand = cancel.UpdateHover(x, y) || hand;
+    hand = create.UpdateHover(x, y) || hand;
+    screens::PointerShape(hand);
+    return 1;
+}
+
+int CNewProfile::OnMouseDown(unsigned wParam, long lParam) {
+    if (!profile) return 1;
+    const int x = MouseParamX(lParam), y = MouseParamY(lParam);
+    for (int i = 0; i < 3; ++i) {
+        const CSprite& level = choices[static_cast<size_t>(kLevel1 + i)];
+        if (level.HitTest(x, y)) {
+            Choose(kLevel1, 3, kLevel1 + i);
+            profile->level = std::wstring(1, static_cast<wchar_t>(L'1' + i));
+            // The level brings its number of rounds along; it can be changed afterwards.
+            const CSprite& rounds = choices[static_cast<size_t>(kRounds8 + i)];
+            return OnMouseDown(wParam, MakeMouseParam(static_cast<int>(rounds.x) + 5, static_cast<int>(rounds.y) + 5));
+        }
+        if (choices[static_cast<size_t>(kRounds8 + i)].HitTest(x, y)) {
+            Choose(kRounds8, 3, kRounds8 + i);
+            profile->roundsPerDay = 8 + i;
+            return 1;
+        }
+        if (choices[static_cast<size_t>(kWeeks3 + i)].HitTest(x, y)) {
+            Choose(kWeeks3, 3, kWeeks3 + i);
+            profile->trainingDays = 15 + 5 * i;
+            return 1;
+        }
+    }
+    if (choices[kBoy].HitTest(x, y)) {
+        Choose(kBoy, 2, kBoy);
+        profile->gender = L"M";
+    } else if (choices[kGirl].HitTest(x, y)) {
+        Choose(kBoy, 2, kGirl);
+        profile->gender = L"F";
+    } else if (cancel.HitTest(x, y)) {
+        nextScreen = kLogin;
+    } else if (create.HitTest(x, y)) {
+        Create();
+    }
+    return 1;
+}
+
+void CNewProfile::Create() {
+    const std::wstring name = nameField ? nameField->Text() : std::wstring();
+    const screens::NameProblem problem = screens::CheckNewName(name, profile->ProfileNames());
+    uint32_t message = 0;
+    switch (problem) {
+        case screens::NameProblem::kNameOk: break;
+        case screens::NameProblem::kEmpty: message = kTextNameEmpty; break;
+        case screens::NameProblem::kTaken: message = kTextNameTaken; break;
+        case screens::NameProblem::kTooLong: message = kTextNameTooLong; break;
+        case screens::NameProblem::kBadCharacters: message = kTextNameBad; break;
+    }
+    // A trainee's files that exist without the profile file (left from an earlier
+    // trainee of that name) would be taken over: the name counts as taken.
+    if (!message) {
+        for (const wchar_t* ext : {L".pro", L".opt", L".sta"})
+            if (platform::FileExists(profile->folder + name + ext)) message = kTextNameTaken;
+    }
+    if (message) {
+        platform::Os().ShowError(Text(kTextTitle), Text(message));
+        return;
+    }
+    profile->name = name;
+    profile->password = passwordField ? passwordField->Text() : std::wstring();
+    if (!profile->Save(true, true, true)) {
+        // Half a trainee would be listed with default files: take back what was written.
+        for (const wchar_t* ext : {L".pro", L".opt", L".sta"}) platform::DeleteFileAt(profile->FilePath(ext));
+        platform::Os().ShowError(Text(kTextTitle), Text(kTextNotSaved));
+        return;
+    }
+    nextScreen = kLogin;
+}
+
+int CNewProfile::OnKeyDown(int virtualKey, int, long) {
+    if (keyHeld) return 1;
+    keyHeld = 1;
+    switch (virtualKey) {
+        case platform::VK_ESCAPE: nextScreen = kLogin; break;
+        case platform::VK_SPACE: answerScan.Step(); break;
+        case platform::VK_RETURN: answerScan.Press(); break;
+        default: break;
+    }
+    return 1;
+}

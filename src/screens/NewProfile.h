@@ -1,0 +1,62 @@
+#pragma once
+// Setting up a new trainee: name and password in two text fields, boy or girl, level 1
+// to 3, 8 to 10 rounds per exercise and a plan of 3 to 5 weeks. Create checks the name and
+// saves the trainee's three files; cancel or Escape leave without a file.
+#include <array>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/GameBase.h"
+#include "graphics/Sprite.h"
+#include "platform/TextField.h"
+
+namespace screens {
+
+// Why a typed name cannot become a trainee (or kNameOk).
+enum class NameProblem { kNameOk, kEmpty, kTaken, kTooLong, kBadCharacters };
+constexpr size_t kMaxNameLength = 30;
+
+// Checks a typed name against the trainees there are: not empty, not one of them
+// (letter case does not count), at most kMaxNameLength characters, and a plain file name
+// in the profile folder (no separators, "..", control characters or : * ? " < > |, no
+// dot or space at either end).
+NameProblem CheckNewName(const std::wstring& name, const std::vector<std::wstring>& existing);
+
+}  // namespace screens
+
+class CNewProfile final : public CPlainScreen {
+public:
+    int Init(Graphics* backGraphics, Graphics* windowGraphics, Bitmap* backBuffer, Profile* profile) override;
+    int Update() override;
+    int Draw() override;
+    int OnMouseDown(unsigned wParam, long lParam) override;
+    int OnMouseMove(unsigned wParam, long lParam) override;
+    int OnKeyDown(int virtualKey, int unused, long lParam) override;
+
+    // The choice buttons, in scanning order.
+    enum Button { kLevel1, kLevel2, kLevel3, kRounds8, kRounds9, kRounds10, kBoy, kGirl, kWeeks3, kWeeks4, kWeeks5, kChoiceCount };
+
+    // Read by tests and tools.
+    const CSprite& Choice(int i) const { return choices[static_cast<size_t>(i)]; }
+    bool Chosen(int i) const { return choices[static_cast<size_t>(i)].GetFrame() == 1; }
+    const CSprite& CancelButton() const { return cancel; }
+    const CSprite& CreateButton() const { return create; }
+    const CSprite& Background() const { return background; }
+    platform::TextField* NameField() const { return nameField.get(); }
+    platform::TextField* PasswordField() const { return passwordField.get(); }
+
+private:
+    void Choose(int first, int count, int chosen);
+    void Create();
+
+    CSprite background;
+    std::array<CSprite, kChoiceCount> choices;
+    CSprite cancel;
+    CSprite create;
+    CSprite nameCaption;
+    CSprite passwordCaption;
+    std::unique_ptr<platform::TextField> nameField;
+    std::unique_ptr<platform::TextField> passwordField;
+    float bx = 0, by = 0;
+};
