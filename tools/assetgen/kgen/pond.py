@@ -88,35 +88,53 @@ def bubbles():
 
 def shell():
     """Ten frames: the shell opens a little more after each solved
-    sequence and shows its pearl at the end."""
+    sequence and shows its pearl growing inside."""
     for k in range(10):
-        s, cr = surface(120, 100)
+        s, cr = surface(120, 110)
         t = k / 9
-        # lower half
-        cr.move_to(12, 62)
-        cr.curve_to(20, 98, 100, 98, 108, 62)
+        lift = 38 * t
+        # lower half with its ridges
+        cr.move_to(12, 72)
+        cr.curve_to(20, 108, 100, 108, 108, 72)
         cr.close_path()
-        cr.set_source(vgrad(60, 96, [(0, rgb("f7c6d0")), (1, rgb("e08aa0"))]))
+        cr.set_source(vgrad(70, 106, [(0, rgb("f7c6d0")), (1, rgb("e08aa0"))]))
         cr.fill_preserve()
         cr.set_source_rgba(*INK)
         cr.set_line_width(2)
         cr.stroke()
-        if t > 0.15:
-            ellipse(cr, 60, 64, 12, 12)
-            g = cairo.RadialGradient(55, 59, 2, 60, 64, 12)
+        for dx in (-30, -15, 0, 15, 30):
+            cr.move_to(60 + dx * 0.4, 102)
+            cr.line_to(60 + dx, 74)
+        cr.set_source_rgba(0.6, 0.2, 0.3, 0.3)
+        cr.set_line_width(1.2)
+        cr.stroke()
+        # the pearl, bigger as the shell opens
+        if k > 0:
+            pr = 6 + 8 * t
+            g = cairo.RadialGradient(60 - pr * 0.4, 72 - pr * 0.5, 1, 60, 72 - pr * 0.6, pr)
             g.add_color_stop_rgba(0, 1, 1, 1, 1)
-            g.add_color_stop_rgba(1, 0.85, 0.85, 0.95, 1)
+            g.add_color_stop_rgba(1, 0.82, 0.84, 0.95, 1)
+            ellipse(cr, 60, 72 - pr * 0.6, pr, pr)
             cr.set_source(g)
-            cr.fill()
-        # upper half, hinged at the back
-        cr.save()
-        cr.translate(60, 62)
-        cr.scale(1, 1 - 1.7 * t if t < 0.55 else -(t - 0.55) * 1.2)
-        cr.move_to(-48, 0)
-        cr.curve_to(-44, -46, 44, -46, 48, 0)
+            cr.fill_preserve()
+            cr.set_source_rgba(0.5, 0.5, 0.6, 0.8)
+            cr.set_line_width(1)
+            cr.stroke()
+        # the hinge at the back
+        if k > 0:
+            cr.move_to(16, 72)
+            cr.line_to(18, 72 - lift)
+            cr.move_to(104, 72)
+            cr.line_to(102, 72 - lift)
+            cr.set_source_rgba(*rgb("d98aa0"))
+            cr.set_line_width(3)
+            cr.stroke()
+        # upper half, lifted
+        base = 72 - lift
+        cr.move_to(12, base)
+        cr.curve_to(16, base - 44 * (1 - 0.3 * t), 104, base - 44 * (1 - 0.3 * t), 108, base)
         cr.close_path()
-        cr.restore()
-        cr.set_source(vgrad(20, 62, [(0, rgb("ffd9e1")), (1, rgb("f0a3b5"))]))
+        cr.set_source(vgrad(base - 40, base, [(0, rgb("ffd9e1")), (1, rgb("f0a3b5"))]))
         cr.fill_preserve()
         cr.set_source_rgba(*INK)
         cr.set_line_width(2)
