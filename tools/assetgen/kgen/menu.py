@@ -13,7 +13,7 @@ CARD_W, CARD_H = 180, 150
 
 GAMES = [  # g: background colour and the pictures on the card
     (rgb("7c8ea6"), [("input-numbers", 0, 0, 92)]),
-    (rgb("e9a23b"), [("canned-food", -34, 6, 70), ("canned-food", 30, 10, 62), ("shopping-cart", 0, -6, 46)]),
+    (rgb("e9a23b"), [("canned-food", -24, 2, 84), ("canned-food", 40, 16, 56)]),
     (rgb("2aa198"), [("money-bag", -30, 8, 74), ("coin", 34, 16, 46), ("gem-stone", 32, -26, 40)]),
     (rgb("5a6ee0"), [("ferris-wheel", 0, 0, 100), ("crescent-moon", 58, -34, 30)]),
     (rgb("e0564b"), [("circus-tent", 0, 0, 96), ("musical-notes", 56, -30, 32)]),
@@ -30,7 +30,7 @@ def card(g, look):
     s, cr = surface(CARD_W, CARD_H)
     x, y, w, h = 6, 5, CARD_W - 13, CARD_H - 13
     if look == 2:
-        for width, alpha in ((12, 0.35), (6, 0.9)):
+        for width, alpha in ((12, 0.5), (7, 1.0)):
             rrect(cr, x, y, w, h, 20)
             cr.set_source_rgba(1, 0.86, 0.2, alpha)
             cr.set_line_width(width)
@@ -47,8 +47,13 @@ def card(g, look):
     g_.add_color_stop_rgba(1, *shade(body, 0.85))
     cr.set_source(g_)
     cr.fill_preserve()
-    cr.set_source_rgba(1, 1, 1, 0.9 if look != 1 else 0.6)
-    cr.set_line_width(4)
+    if look == 2:
+        # under the pointer: a thick yellow rim, easy to see
+        cr.set_source_rgba(*rgb("ffd23f"))
+        cr.set_line_width(8)
+    else:
+        cr.set_source_rgba(1, 1, 1, 0.9 if look != 1 else 0.6)
+        cr.set_line_width(4)
     cr.stroke()
     rrect(cr, x, y, w, h, 20)
     cr.set_source_rgba(*INK)
@@ -92,15 +97,20 @@ def options_button():
 
 
 def reward_bag():
+    """The bag of coins: the menu offers it when the day is done, and the
+    diploma writes the coin total on its label, centred at (42, 85)."""
+    from .hud import sack
+    sc = 0.8
     for f in range(2):
-        s, cr = surface(130, 130)
-        ellipse(cr, 65, 118, 40, 8)
-        cr.set_source_rgba(0, 0, 0, 0.25)
-        cr.fill()
-        put_emoji(cr, "money-bag", 65, 70 - 4 * f, 104, angle=(-6 if f else 4))
+        s, cr = surface(100, 124)
+        cr.save()
+        cr.translate(42 - 45 * sc, 85 - 150 * sc)
+        cr.scale(sc, sc)
+        sack(cr, opening=0.35 + 0.65 * f)
+        cr.restore()
         r = rng("bagsparkle%d" % f)
-        for k in range(3 + f * 2):
-            put_emoji(cr, "sparkles", r.uniform(16, 114), r.uniform(12, 60), r.uniform(16, 26))
+        for k in range(2 + f * 3):
+            put_emoji(cr, "sparkles", r.uniform(12, 88), r.uniform(6, 40), r.uniform(14, 22))
         save(s, r"gfx\diploma\bag%d.png" % f)
 
 

@@ -8,7 +8,7 @@ NUMBERS = {
 
 PRAISE = {
     "english": ["Well done!", "Great job!", "That's right!", "Super!", "You remembered!", "Excellent!"],
-    "swedish": ["Bra gjort!", "Jättebra!", "Det var rätt!", "Super!", "Du kom ihåg!", "Utmärkt!"],
+    "swedish": ["Bra gjort!", "Jättebra!", "Det var rätt!", "Super!", "Du kom [[Ih'o:g]]!", "[['u-tmERkt]]!"],
 }
 
 WRONG = {
@@ -107,10 +107,10 @@ GUIDE = {
         "paint": [["Lyssna på färgerna och klicka på burkarna."]],
         "zoo": [["Klicka på djuren som rörde sig."]],
         "numbertest": [["Lyssna och tryck på samma siffror."]],
-        "diploma": [["Köp klistermärken till ditt diplom."]],
-        "diplomaprinter": [["Klicka på ett diplom för att se det stort."]],
+        "diploma": [["Köp klistermärken till ditt [[dIpl'o:m]]."]],
+        "diplomaprinter": [["Klicka på ett [[dIpl'o:m]] för att se det stort."]],
         "settings": [["Peka på en knapp för att se vad den gör."]],
-        "stats": [["Här är dina resultat."]],
+        "stats": [["Här är dina [[Res8lt'A:t]]."]],
         "selectgame": [["Klicka på en bild för att slå på eller av."]],
     },
 }
