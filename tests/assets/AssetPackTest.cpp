@@ -363,3 +363,33 @@ TEST(AssetPack, PackStaysSmall) {
         if (e.is_regular_file()) total += e.file_size();
     EXPECT_LT(total, uintmax_t(25) * 1024 * 1024);
 }
+
+namespace {
+std::vector<std::string> Stems(const std::string& pattern) {
+    std::vector<std::string> stems;
+    for (const std::string& name : Glob(pattern)) stems.push_back(Lower(fs::path(name).stem().string()));
+    return stems;
+}
+}  // namespace
+
+// Lists the exercises pair up entry by entry: picture i with sound i, pot i
+// with spoken colour i and cue picture i.
+TEST(AssetPack, PairedListsLineUp) {
+    EXPECT_EQ(Stems("gfx\\thecircle\\animals\\*.png"), Stems("sfx\\thecircle\\animals\\*.wav"));
+    EXPECT_EQ(Stems("gfx\\senior\\thecircle\\instruments\\*.png"), Stems("sfx\\thecircle\\instruments\\*.wav"));
+    EXPECT_GE(Stems("gfx\\thecircle\\animals\\*.png").size(), 8u);
+    size_t pots = Glob("gfx\\paint\\colors\\color*.png").size();
+    EXPECT_EQ(pots % 2, 0u) << "pot pictures come in pairs: at rest, lit";
+    for (const std::string& lang : Languages()) {
+        SCOPED_TRACE(lang);
+        EXPECT_EQ(Glob("speech\\" + lang + "\\paint\\colors\\*.wav").size() * 2, pots);
+        EXPECT_EQ(Glob("gfx\\visual\\" + lang + "\\colors\\*.png").size() * 2, pots);
+        EXPECT_EQ(Glob("gfx\\visual\\" + lang + "\\animals\\*.png").size(),
+                  Glob("gfx\\thecircle\\animals\\*.png").size());
+        EXPECT_EQ(Glob("gfx\\visual\\" + lang + "\\numbers\\*.png").size(),
+                  Glob("speech\\" + lang + "\\numbers\\*.wav").size());
+        // entry n of the numbers says n
+        std::vector<std::string> numbers = Stems("speech\\" + lang + "\\numbers\\*.wav");
+        for (size_t n = 0; n < numbers.size(); ++n) EXPECT_EQ(numbers[n], std::to_string(n));
+    }
+}

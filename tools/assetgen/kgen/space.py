@@ -96,7 +96,7 @@ def rewards():
                  extra=sparkle_extra("space-normal"))
     emoji_frames(r"gfx\space\rewards\upsidedown%d.png", "flying-saucer", 8, 200, 200, 130,
                  lambda i, n: (0, 0, 1.0, 180 * min(1, i / 5), 1.0))
-    emoji_frames(r"gfx\space\rewards\goingup%d.png", "rocket", 8, 200, 200, 110,
+    emoji_frames(r"gfx\space\rewards\goingup%d.png", "flying-saucer", 8, 200, 200, 110,
                  lambda i, n: (0, 60 - i * 22, 1.0, 0, 1.0 if i < 7 else 0.5))
 
 
