@@ -316,6 +316,54 @@ def zoo():
 SCENES["zoo"] = zoo
 
 
+def thepond(count=10, fishset="easy"):
+    import kgen.pond as pond
+    s, cr = canvas()
+    draw(cr, r"gfx\thepond\background.png", 0, 0)
+    draw(cr, r"gfx\thepond\shell6.png", 250, 475)
+    # the exercise's column layout: from (85, 25), 5 pixels apart, new column before 540
+    x, y, widest = 85, 25, 0
+    for i in range(count):
+        w, h = size("gfx\\thepond\\fish\\%s\\normal\\fish%da.png" % (fishset, i))
+        if y + h + 5 >= 540:
+            x, y, widest = x + widest + 5, 25, w
+        widest = max(widest, w)
+        frame = "a" if i % 3 else "c"
+        draw(cr, "gfx\\thepond\\fish\\%s\\normal\\fish%d%s.png" % (fishset, i, frame), x, y)
+        if i == 4:
+            draw(cr, "gfx\\thepond\\fish\\%s\\lit\\fish%d%s.png" % (fishset, i, frame), x, y)
+            draw(cr, r"gfx\thepond\bubbles\bubble0.png", x + w - 20, y + h / 4)
+        yo, hw, hh = pond.HIT[i]
+        cr.rectangle(x + 5.5, y + yo + .5, hw, hh)
+        y += h + 5
+    cr.set_source_rgba(1, 0, 0, 0.6)
+    cr.set_line_width(1)
+    cr.stroke()
+    hud(cr, rounds=10, current=3, coins=2)
+    s.write_to_png(os.path.join(OUT, "thepond_%s.png" % fishset))
+
+
+def numbertest():
+    s, cr = canvas()
+    draw(cr, r"gfx\numbertest\background.png", 0, 0)
+    kw, kh = size(r"gfx\numbertest\1a.png")
+    x, y = 271, 185
+    for d in range(1, 10):
+        draw(cr, "gfx\\numbertest\\%d%s.png" % (d, "b" if d == 5 else "a"), x, y)
+        x += kw + 3
+        if d % 3 == 0:
+            x, y = 271, y + kh + 3
+    fw, fh = draw(cr, r"gfx\visual\visualframeb.png", 328, 466)
+    cw, ch = size(r"gfx\visual\english\numbers\5.png")
+    draw(cr, r"gfx\visual\english\numbers\5.png", 328 + fw / 2 - cw / 2, 476)
+    hud(cr, rounds=8, current=2, coins=0)
+    s.write_to_png(os.path.join(OUT, "numbertest.png"))
+
+
+SCENES["thepond"] = lambda: (thepond(10, "easy"), thepond(10, "hard"))
+SCENES["numbertest"] = numbertest
+
+
 if __name__ == "__main__":
     for name in sys.argv[1:]:
         SCENES[name]()

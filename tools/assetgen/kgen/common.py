@@ -227,6 +227,19 @@ def tinted(src, color, amount):
     return s
 
 
+def recoloured(src, color, lighten=0.45):
+    """src in the hues of color: its lightness kept, its colour replaced."""
+    grey = greyed(src, 1.0, lighten)
+    w, h = src.get_width(), src.get_height()
+    s, cr = surface(w, h)
+    cr.set_source_surface(grey, 0, 0)
+    cr.paint()
+    cr.set_operator(cairo.OPERATOR_MULTIPLY)
+    cr.set_source_rgba(color[0], color[1], color[2], 1)
+    cr.mask_surface(grey, 0, 0)
+    return s
+
+
 def greyed(src, amount=0.85, lighten=0.25):
     """A desaturated copy of src (alpha kept)."""
     w, h = src.get_width(), src.get_height()

@@ -10,7 +10,7 @@ import math
 import cairo
 
 from .common import (rgb, shade, rrect, ellipse, vgrad, surface, save, put_emoji,
-                     put_shadowed_emoji, rng, emoji, put, tinted)
+                     put_shadowed_emoji, rng, emoji, put, tinted, recoloured)
 from .widgets import INK
 from .anim import emoji_frames, hop, wobble, sparkle_extra
 
@@ -20,31 +20,35 @@ HIT = [(20, 205, 125), (21, 185, 110), (15, 165, 105), (15, 150, 90), (15, 130, 
 EASY = [("spouting-whale", True), ("shark", True), ("dolphin", True), ("tropical-fish", True),
         ("blowfish", True), ("fish", True), ("octopus", False), ("turtle", True),
         ("crab", False), ("shrimp", True)]
-HARD_TINTS = [rgb("3f7fd8"), rgb("4a86d6"), rgb("3b78cc"), rgb("4f8ee0"), rgb("3d82d2"),
-              rgb("4788da"), rgb("3a7bd0"), rgb("4c8bdc"), rgb("4183d4"), rgb("3e7ed6")]
+# the hard set: one kind of fish in close shades of gold, which stand out
+# well against the blue water but are hard to tell from each other
+HARD_TINTS = [rgb("f28c28"), rgb("f39a2e"), rgb("ee8a22"), rgb("f5a033"), rgb("f0912a"),
+              rgb("f29630"), rgb("ec8620"), rgb("f49c31"), rgb("ef8f26"), rgb("f3982c")]
 
 
-def fish_picture(name, faces_left, w, h, frame, tint=None, lit=False):
+def fish_picture(name, faces_left, w, h, frame, hit, tint=None, lit=False):
+    """One frame of a fish, centred on its hit area and filling it: the
+    picture is stretched sideways a little, as fish are longer than tall."""
+    yoff, hw, hh = hit
     s, cr = surface(w, h)
-    size = min(w, h * 1.25)
+    cx, cy = 5 + hw / 2, yoff + hh / 2
+    size = min(hh * 1.15, 2 * cy - 2, 2 * (h - cy) - 2)
+    stretch = min(1.4, (hw * 1.05) / size)
     src = emoji(name, size, hflip=faces_left)      # now facing right
     if tint:
-        src = tinted(src, tint, 0.45)
+        src = recoloured(src, tint, 0.8)
     sx = 1.0
-    flip = False
-    if frame == 2:
-        flip = True
-    elif frame in (1, 3):
+    flip = frame == 2
+    if frame in (1, 3):
         sx = 0.35
     cr.save()
-    cr.translate(w / 2, h / 2)
-    cr.scale(sx * (-1 if flip else 1), 1)
+    cr.translate(cx, cy)
+    cr.scale(stretch * sx * (-1 if flip else 1), 1)
     if lit:
         for d in range(9, 0, -3):
             cr.set_source_rgba(1, 0.9, 0.2, 0.35)
             for dx, dy in ((d, 0), (-d, 0), (0, d), (0, -d)):
                 cr.mask_surface(src, -size / 2 + dx, -size / 2 + dy)
-    if lit:
         src = tinted(src, (1, 0.95, 0.6, 1), 0.3)
     cr.set_source_surface(src, -size / 2, -size / 2)
     cr.paint()
@@ -64,9 +68,9 @@ def fish_sets():
                 tint = HARD_TINTS[i]
             for f in range(4):
                 # normal picture, and a lit version drawn over it (glow only)
-                s = fish_picture(name, left, w, h, f, tint)
+                s = fish_picture(name, left, w, h, f, HIT[i], tint)
                 save(s, "gfx\\thepond\\fish\\%s\\normal\\fish%d%s.png" % (set_name, i, "abcd"[f]))
-                s = fish_picture(name, left, w, h, f, tint, lit=True)
+                s = fish_picture(name, left, w, h, f, HIT[i], tint, lit=True)
                 save(s, "gfx\\thepond\\fish\\%s\\lit\\fish%d%s.png" % (set_name, i, "abcd"[f]))
 
 
