@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <string>
 
 #include "platform/Files.h"
@@ -21,7 +22,12 @@ void EnterWorkFolder() {
     static bool done = false;
     if (done) return;
     done = true;
-    const std::wstring root = platform::WideFromUtf8("/tmp/kestrova-fuzz-language-" + std::to_string(::getpid()));
+    static const std::string folder = "/tmp/kestrova-fuzz-language-" + std::to_string(::getpid());
+    const std::wstring root = platform::WideFromUtf8(folder);
+    std::atexit([] {
+        std::error_code ec;
+        std::filesystem::remove_all(folder, ec);
+    });
     if (!platform::CreateFolder(root) || !platform::SetWorkingFolder(root) || !platform::CreateFolder(L"data") ||
         !platform::CreateFolder(L"data\\lang") ||
         !platform::WriteFileAtomic(L"data\\lang\\swedish.txt", "Minnestr\xE4ning\r\nLjud\r\n"))
