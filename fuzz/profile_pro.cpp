@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <memory>
 #include <string>
 
@@ -29,14 +30,26 @@ bool PutFile(const std::wstring& path, const uint8_t* data, size_t size) {
     return std::fclose(f) == 0 && ok;
 }
 
+// The work folder of this run (ending in a separator), removed again when the fuzzer exits;
+// empty when it cannot be made.
+std::wstring WorkFolder() {
+    static const std::string native = "/tmp/kestrova-fuzz-pro-" + std::to_string(::getpid());
+    static const bool made = [] {
+        std::atexit([] {
+            std::error_code ec;
+            std::filesystem::remove_all(native, ec);
+        });
+        return platform::CreateFolder(platform::WideFromUtf8(native));
+    }();
+    return made ? platform::WideFromUtf8(native) + L"/" : std::wstring();
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    static const std::wstring folder =
-        platform::WideFromUtf8("/tmp/kestrova-fuzz-pro-" + std::to_string(::getpid()) + "/");
-    static const bool made = platform::CreateFolder(folder);
+    static const std::wstring folder = WorkFolder();
     static auto profile = std::make_unique<Profile>();
-    if (!made || !PutFile(folder + L"F.pro", data, size)) return 0;
+    if (folder.empty() || !PutFile(folder + L"F.pro", data, size)) return 0;
 
     Profile& p = *profile;
     p.folder = folder;
