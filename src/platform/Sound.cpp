@@ -5,6 +5,10 @@
 
 #include "platform/Files.h"
 #include "platform/Platform.h"
+#include "platform/Utf.h"
+
+#include <cstdio>
+#include <cstdlib>
 
 namespace platform {
 
@@ -66,6 +70,9 @@ bool SoundDevice::StartAudio() {
 }
 
 void SoundDevice::Record(const std::wstring& entry) {
+    // KESTROVA_SOUND_LOG=1 prints every sound command, to check what a user hears.
+    static const bool print = std::getenv("KESTROVA_SOUND_LOG") != nullptr;
+    if (print) std::fprintf(stderr, "sound: %s\n", Utf8FromWide(entry).c_str());
     if (log_.size() >= 20000) log_.erase(log_.begin(), log_.begin() + 10000);
     log_.push_back(entry);
 }

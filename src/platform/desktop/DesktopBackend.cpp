@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/Files.h"
+#include "platform/FolderChooser.h"
 #include "platform/Sound.h"
 #include "platform/TextField.h"
 #include "platform/Utf.h"
@@ -102,19 +103,21 @@ public:
         ComputePlacement();
         SDL_RaiseWindow(window_);
         ApplyCursor();
+        if (!last_.empty()) Show();
         return true;
     }
 
     bool IsFullScreen() const override { return window_ && fullScreen_ && !options_.windowed; }
 
     void Present(const uint32_t* pixels, int strideBytes) override {
-        if (!renderer_ || !texture_) return;  // nothing is shown before the window opens
+        // A frame presented before the window opens (the splash's first drawing) is kept
+        // and shown when it opens.
         const size_t count = static_cast<size_t>(kCanvasWidth) * kCanvasHeight;
         last_.resize(count);
         for (int row = 0; row < kCanvasHeight; ++row)
             std::copy_n(reinterpret_cast<const uint8_t*>(pixels) + static_cast<size_t>(row) * strideBytes,
                         kCanvasWidth * 4, reinterpret_cast<uint8_t*>(last_.data() + static_cast<size_t>(row) * kCanvasWidth));
-        Show();
+        if (renderer_ && texture_) Show();
     }
 
     // Puts the last presented frame on the screen, with the text fields drawn over it.
@@ -189,7 +192,10 @@ public:
                     event.button = e.button.button == SDL_BUTTON_RIGHT ? MouseButton::Right : MouseButton::Left;
                     return true;
                 case SDL_WINDOWEVENT:
-                    if (e.window.event == SDL_WINDOWEVENT_SIZE_CHANGED) ComputePlacement();
+                    // Still screens are not drawn again, so an uncovered window shows the last frame.
+                    if ((e.window.event == SDL_WINDOWEVENT_SIZE_CHANGED || e.window.event == SDL_WINDOWEVENT_EXPOSED) &&
+                        renderer_ && !last_.empty())
+                        Show();
                     continue;
                 default:
                     continue;
@@ -245,6 +251,23 @@ public:
     void ShowError(const std::wstring& caption, const std::wstring& text) override {
         SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, Utf8FromWide(caption).c_str(), Utf8FromWide(text).c_str(),
                                  window_);
+    }
+
+    bool ChooseFolder(const FolderDialogTexts& texts, std::wstring& folder) override {
+        const std::string start = HomeFolder();
+        if (HasNativeFolderDialog()) {
+            // The program's window would cover the dialog: it steps aside meanwhile.
+            if (window_) SDL_MinimizeWindow(window_);
+            std::string chosen;
+            const int result = RunNativeFolderDialog(texts, start, chosen);
+            if (window_) {
+                SDL_RestoreWindow(window_);
+                SDL_RaiseWindow(window_);
+            }
+            if (result == 1) folder = WideFromUtf8(chosen);
+            if (result >= 0) return result == 1;
+        }
+        return RunFolderChooser(*this, texts, start, folder);
     }
 
     SoundDevice& Sound() override { return *sound_; }
