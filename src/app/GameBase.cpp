@@ -11,6 +11,9 @@ int CGameBase::Init(Graphics* back, Graphics* window, Bitmap* buffer, Profile* p
     windowGraphics = window;
     backBuffer = buffer;
     profile = p;
+    // The exercise clocks start from now, so "passed" holds on the wrapping millisecond clock
+    // however long the program has run.
+    if (platform::HasBackend()) deadline = answerDeadline = cueEnd = clickGate = platform::TimeGetTime();
     return 1;
 }
 

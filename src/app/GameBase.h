@@ -82,6 +82,8 @@ public:
     const CSprite& BagOpen() const { return bagOpen; }
     const CSprite& BagMoney() const { return bagMoney; }
     const CSprite& RewardSprite() const { return reward; }
+    const CSprite& RoundLamps() const { return roundLamps; }
+    const CSprite& DirectionArrow() const { return directionArrow; }
     int DebugPanel() const { return debugPanel; }
     const std::wstring& DebugLine() const { return debugLine; }
     const SequencePool& Pool(int poolSpan) const;
