@@ -13,8 +13,8 @@ int32_t ReadInt(const std::wstring& text) {
     bool negative = false;
     if (i < text.size() && (text[i] == L'+' || text[i] == L'-')) negative = text[i++] == L'-';
     int64_t value = 0;
-    const int64_t limit = negative ? -static_cast<int64_t>(std::numeric_limits<int32_t>::min())
-                                   : std::numeric_limits<int32_t>::max();
+    const int64_t limit =
+        negative ? -static_cast<int64_t>(std::numeric_limits<int32_t>::min()) : std::numeric_limits<int32_t>::max();
     for (; i < text.size() && text[i] >= L'0' && text[i] <= L'9'; ++i) {
         value = value * 10 + (text[i] - L'0');
         if (value > limit) value = limit;  // keep consuming digits, stay saturated
@@ -76,8 +76,8 @@ float ReadFloat(const std::wstring& text) {
 
 std::wstring FloatText(float value) {
     char buffer[64];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, static_cast<double>(value),
-                                      std::chars_format::fixed, 6);
+    const auto result =
+        std::to_chars(buffer, buffer + sizeof buffer, static_cast<double>(value), std::chars_format::fixed, 6);
     if (result.ec != std::errc()) return L"0.000000";
     return std::wstring(buffer, result.ptr);
 }

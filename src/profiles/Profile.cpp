@@ -148,9 +148,12 @@ void Profile::Load(bool pro, bool opt, bool sta) {
 
 bool Profile::SaveFile(const std::wstring& extension, int which) const {
     profiles::LineSink out;
-    if (which == kPro) WritePro(out);
-    else if (which == kOpt) options.WriteValues(out);
-    else stats.WriteTables(out);
+    if (which == kPro)
+        WritePro(out);
+    else if (which == kOpt)
+        options.WriteValues(out);
+    else
+        stats.WriteTables(out);
     return profiles::WriteLines(FilePath(extension), out);
 }
 

@@ -29,8 +29,8 @@ public:
     std::wstring level = L"1";      // "1", "2" or "3"
     std::wstring gender = L"M";     // "M" or "F"
     std::wstring reservedText = L"1";
-    std::wstring lastDate = L"-";    // date of the login that began the current day
-    std::wstring rewardDate = L"-";  // date of the last visit to the diploma screen
+    std::wstring lastDate = L"-";           // date of the login that began the current day
+    std::wstring rewardDate = L"-";         // date of the last visit to the diploma screen
     std::array<std::wstring, 26> dayDates;  // dayDates[k]: date on which day k began; 0..24 stored
     std::wstring folder;                    // the profile folder, ending in a backslash
     int32_t reservedNumber = 0;
@@ -38,8 +38,8 @@ public:
     std::array<int32_t, kExercises> span{};         // span exercise g reached last time
     std::array<int32_t, kExercises> direction{};    // 0 forward, 1 backward, as left last time
     int32_t coins = 0;
-    int32_t roundsPerDay = 8;   // 8, 9 or 10
-    int32_t trainingDays = 25;  // 15, 20 or 25
+    int32_t roundsPerDay = 8;                        // 8, 9 or 10
+    int32_t trainingDays = 25;                       // 15, 20 or 25
     std::array<int32_t, kScreens> speechCounters{};  // next spoken-prompt variant per screen; not stored
     ProfileOptions options;
     ProfileStats stats;

@@ -28,9 +28,9 @@ public:
     int32_t o8 = 0;  // extra frame following the pointer over active buttons
     // o9..o18: exerciseOn[g] is o(9 + g), exercise g is part of the trainee's plan.
     int32_t exerciseOn[10] = {1, 1, 1, 1, 1, 1, 1, 1, 1, 1};
-    int32_t o19 = 3;     // scan time in seconds for automatic stepping
-    float o20 = 0.2f;    // stored and loaded, not otherwise used
-    int32_t o21 = 0;     // visual cues
+    int32_t o19 = 3;   // scan time in seconds for automatic stepping
+    float o20 = 0.2f;  // stored and loaded, not otherwise used
+    int32_t o21 = 0;   // visual cues
 
     // o(9 + g) for g = 0..9; 0 for any other g.
     int32_t ExerciseOn(int g) const { return g >= 0 && g < 10 ? exerciseOn[g] : 0; }

@@ -29,8 +29,8 @@ void AddClamped(int32_t& cell, int32_t amount) {
 int32_t RepairedPoints(int32_t p, int32_t forward, int32_t backward, int s) {
     if (p < 0) return 0;
     if (p <= ProfileStats::kMaxPoints) return p;
-    const int64_t earned = static_cast<int64_t>(std::max(forward, 0)) * s +
-                           static_cast<int64_t>(std::max(backward, 0)) * (s + 8);
+    const int64_t earned =
+        static_cast<int64_t>(std::max(forward, 0)) * s + static_cast<int64_t>(std::max(backward, 0)) * (s + 8);
     return p <= earned ? p : 0;
 }
 

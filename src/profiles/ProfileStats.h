@@ -11,10 +11,10 @@ class LineSink;
 
 class ProfileStats final {
 public:
-    static constexpr int kDays = 25;       // training days 0..24
-    static constexpr int kExercises = 10;  // exercise (ScreenId) 0..9
-    static constexpr int kSpans = 10;      // span 0..9
-    static constexpr int kWeeks = 5;       // week w holds days 5w .. 5w + 4
+    static constexpr int kDays = 25;            // training days 0..24
+    static constexpr int kExercises = 10;       // exercise (ScreenId) 0..9
+    static constexpr int kSpans = 10;           // span 0..9
+    static constexpr int kWeeks = 5;            // week w holds days 5w .. 5w + 4
     static constexpr int32_t kMaxPoints = 150;  // points a cell may always hold
 
     using Table = int32_t[kDays][kExercises][kSpans];

@@ -38,9 +38,12 @@ public:
         p_->name = L"Eva";
         FillVersion(*p_, v);
         profiles::LineSink out;
-        if (file == kPro) p_->WritePro(out);
-        else if (file == kOpt) p_->options.WriteValues(out);
-        else p_->stats.WriteTables(out);
+        if (file == kPro)
+            p_->WritePro(out);
+        else if (file == kOpt)
+            p_->options.WriteValues(out);
+        else
+            p_->stats.WriteTables(out);
         return cache_[key] = Encode(out);
     }
 
@@ -113,8 +116,8 @@ TEST(ProfileCrash, KilledSavesLeaveWholeFiles) {
             ASSERT_TRUE(now[f] == seen[f] || now[f] >= next)
                 << kExtensions[f] << " went from version " << seen[f] << " to " << now[f] << " (seed " << seed << ")";
             ASSERT_EQ(dir.Get("Eva" + std::string(kExtensions[f])), versions.Bytes(f, now[f]))
-                << kExtensions[f] << " is not whole version " << now[f] << " after kill " << kills << " (seed "
-                << seed << ")";
+                << kExtensions[f] << " is not whole version " << now[f] << " after kill " << kills << " (seed " << seed
+                << ")";
             any = any || now[f] != seen[f];
             seen[f] = now[f];
         }

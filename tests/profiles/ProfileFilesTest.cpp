@@ -64,8 +64,8 @@ TEST(ProfileFiles, DefaultRecordIsWrittenInTheStoredLayout) {
     EXPECT_EQ(dir.Get("Noname.pro"), Join(pro));
 
     // o3 is stored last, after o21; o20 with a decimal point.
-    EXPECT_EQ(dir.Get("Noname.opt"), Join({"1", "1", "1", "1", "1", "0", "0", "0", "1", "1", "1", "1", "1", "1", "1",
-                                           "1", "1", "1", "3", "0.200000", "0", "0"}));
+    EXPECT_EQ(dir.Get("Noname.opt"), Join({"1", "1", "1", "1", "1", "0", "0", "0", "1",        "1", "1",
+                                           "1", "1", "1", "1", "1", "1", "1", "3", "0.200000", "0", "0"}));
 
     const std::string sta = dir.Get("Noname.sta");
     EXPECT_EQ(sta.size(), 3u + 12500u * 3u);  // every line "0" CR LF
@@ -175,8 +175,8 @@ TEST(ProfileFiles, ShortFilesReadMissingLinesAsEmptyAndZero) {
     // An ".opt" of 20 lines (older versions) loads o21 and o3 as 0.
     p.options.o21 = 1;
     p.options.o3 = 1;
-    dir.Put("Eva.opt", Join({"0", "1", "0", "1", "0", "1", "1", "0", "1", "0", "1", "1", "1", "1", "1", "1", "1", "1",
-                             "4", "0.5"}));
+    dir.Put("Eva.opt", Join({"0", "1", "0", "1", "0", "1", "1", "0", "1", "0",
+                             "1", "1", "1", "1", "1", "1", "1", "1", "4", "0.5"}));
     p.Load(false, true, false);
     EXPECT_EQ(p.options.o21, 0);
     EXPECT_EQ(p.options.o3, 0);
@@ -336,8 +336,10 @@ TEST(ProfileFiles, PathsFileSettlesTheProfileFolder) {
     // When the per-user folder cannot be made, the default folder is used.
     EXPECT_EQ(profiles::SettleProfileFolder(paths, L"T", [](const std::wstring&) { return false; }),
               L"data\\profiles\\");
-    if (oldHome) ::setenv("HOME", savedHome.c_str(), 1);
-    else ::unsetenv("HOME");
+    if (oldHome)
+        ::setenv("HOME", savedHome.c_str(), 1);
+    else
+        ::unsetenv("HOME");
 }
 
 TEST(ProfileFiles, ExportCopiesEveryFileATraineeHas) {

@@ -62,8 +62,8 @@ TEST(ProfileStats, WeeklyViews) {
     s->CountItem(0, 3, 2, false);  // week 0: 2 points
     s->CountItem(4, 3, 5, false);  // week 0: 5 points
     s->CountError(4, 3, 5, false);
-    s->CountItem(3, 3, 4, true);  // 12 points backward
-    s->CountItem(7, 3, 6, false);  // week 1
+    s->CountItem(3, 3, 4, true);    // 12 points backward
+    s->CountItem(7, 3, 6, false);   // week 1
     s->CountItem(24, 3, 3, false);  // week 4, the last day
     s->ComputeViews();
     EXPECT_FLOAT_EQ(s->weekPoints[0][3], 19.0f);
