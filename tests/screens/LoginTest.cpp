@@ -1,0 +1,289 @@
+// The login on the real frame: pages of trainees, the selection, the start of a day with
+// and without a password, the other buttons, export and switch access.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+
+#include "screens/EnterPassword.h"
+#include "screens/Login.h"
+#include "screens/PlaceholderScreen.h"
+#include "screens/RoadFixture.h"
+
+namespace {
+
+class LoginTest : public RoadTest {
+protected:
+    CLogin& Login() { return As<CLogin>(); }
+    void AddTrainees(int n) {
+        for (int i = 0; i < n; ++i) {
+            wchar_t name[16];
+            std::swprintf(name, 16, L"Trainee %02d", i);
+            AddTrainee(name);
+        }
+    }
+    // The entries drawn on the current page, in order.
+    std::vector<std::wstring> Shown() {
+        std::vector<std::wstring> names;
+        for (int i = 0; i < Login().EntryCount(); ++i)
+            if (Login().Entry(i).x < 800) names.push_back(Login().EntryName(i));
+        return names;
+    }
+};
+
+TEST_F(LoginTest, TwelveTraineesMakePagesOfFiveFiveAndTwo) {
+    AddTrainees(12);
+    Go(kLogin);
+    ASSERT_EQ(Login().EntryCount(), 12);
+    EXPECT_EQ(Shown().size(), 5u);
+    EXPECT_EQ(Shown().front(), L"Trainee 00");
+    // Previous does nothing on the first page.
+    ClickOn(Login().PreviousPage());
+    EXPECT_EQ(Login().Page(), 0);
+    ClickOn(Login().NextPage());
+    EXPECT_EQ(Login().Page(), 1);
+    EXPECT_EQ(Shown().size(), 5u);
+    EXPECT_EQ(Shown().front(), L"Trainee 05");
+    ClickOn(Login().NextPage());
+    EXPECT_EQ(Login().Page(), 2);
+    ASSERT_EQ(Shown().size(), 2u);
+    EXPECT_EQ(Shown().back(), L"Trainee 11");
+    // Next does nothing on the last page.
+    ClickOn(Login().NextPage());
+    EXPECT_EQ(Login().Page(), 2);
+    ClickOn(Login().PreviousPage());
+    EXPECT_EQ(Login().Page(), 1);
+    // Rows lie 10 pixels apart under the first at the window's corner + 35.
+    const CSprite& first = Login().Entry(5);
+    EXPECT_EQ(first.x, Login().Window().x + 35);
+    EXPECT_EQ(first.y, Login().Window().y + 35);
+    EXPECT_EQ(Login().Entry(6).y, first.y + first.height + 10);
+}
+
+TEST_F(LoginTest, TurningAPageSelectsItsFirstTraineeAndAClickSelectsAnother) {
+    AddTrainees(7);
+    Go(kLogin);
+    EXPECT_EQ(P().name, L"Trainee 00");
+    EXPECT_EQ(Login().Marker().y, Login().Entry(0).y - 2);
+    ClickOn(Login().Entry(3), 150, 25);  // on the name, right of the picture
+    EXPECT_EQ(P().name, L"Trainee 03");
+    EXPECT_EQ(Login().Marker().y, Login().Entry(3).y - 2);
+    EXPECT_EQ(Login().Marker().x, Login().Window().x + 20);
+    ClickOn(Login().NextPage());
+    EXPECT_EQ(P().name, L"Trainee 05");
+    EXPECT_EQ(Login().Marker().y, Login().Entry(5).y - 2);
+    ClickOn(Login().PreviousPage());
+    EXPECT_EQ(P().name, L"Trainee 00");
+}
+
+TEST_F(LoginTest, NoTraineesParksTheMarker) {
+    Go(kLogin);
+    EXPECT_EQ(Login().EntryCount(), 0);
+    EXPECT_EQ(Login().Marker().x, 20);
+    EXPECT_EQ(Login().Marker().y, 610);
+    // Starting anyway logs in the record as it is and reaches the menu.
+    ClickOn(Login().TextButton(0));
+    EXPECT_EQ(H().ScreenId(), kMenu);
+    EXPECT_EQ(root.FileCount(), 0u);
+}
+
+TEST_F(LoginTest, WithoutPasswordTheDayStartsAndTheMenuOpens) {
+    AddTrainee(L"Anna", [](Profile& p) {
+        p.coins = 17;
+        p.dayProgress = {1, 1, 1, 1, 1, 1, 1, 1, 1, 1};  // day 1 finished on an earlier date
+        p.lastDate = L"01/01/20";
+        p.options.o19 = 4;
+    });
+    AddTrainee(L"Bert");
+    Go(kLogin);
+    P().options.o19 = 1;  // left from someone else: the login resets and loads
+    ClickOn(Login().TextButton(0));
+    EXPECT_EQ(H().ScreenId(), kMenu);
+    EXPECT_EQ(P().name, L"Anna");
+    EXPECT_EQ(P().coins, 17);
+    EXPECT_EQ(P().options.o19, 4);
+    EXPECT_EQ(P().dayProgress[0], 2);  // a new date: the next day
+    EXPECT_EQ(P().lastDate, Profile::TodayText());
+    EXPECT_EQ(P().dayDates[2], Profile::TodayText());
+}
+
+TEST_F(LoginTest, WithPasswordThePasswordScreenComesFirst) {
+    AddTrainee(L"Anna", [](Profile& p) { p.password = L"Secret"; });
+    Go(kLogin);
+    ClickOn(Login().TextButton(0));
+    EXPECT_EQ(H().ScreenId(), kEnterPassword);
+    EXPECT_EQ(P().dayProgress[0], 1);  // the day was started before the password
+    EXPECT_EQ(As<CEnterPassword>().Destination(), kMenu);
+}
+
+TEST_F(LoginTest, TheGuideTraineeStartsWithoutSoundsAndFromTheFirstPrompts) {
+    const std::wstring guide = P().options.GetText(50);
+    AddTrainee(guide);
+    Go(kLogin);
+    P().speechCounters[kMenu] = 4;
+    ClickOn(Login().TextButton(0));
+    ASSERT_EQ(H().ScreenId(), kMenu);
+    EXPECT_EQ(P().options.o0, 0);
+    EXPECT_EQ(P().options.o1, 0);
+    EXPECT_EQ(P().speechCounters[kMenu], 1);  // cleared, then the menu's guide began with variant a
+}
+
+TEST_F(LoginTest, NumberTestLoadsTheTraineeWithoutStartingADay) {
+    AddTrainee(L"Anna", [](Profile& p) {
+        p.options.o21 = 1;
+        p.password = L"pw";
+    });
+    Go(kLogin);
+    ClickOn(Login().TextButton(2));
+    EXPECT_EQ(H().ScreenId(), kNumberTest);
+    EXPECT_EQ(P().options.o21, 1);
+    EXPECT_EQ(P().dayProgress[0], 0);
+    EXPECT_EQ(P().lastDate, L"-");
+}
+
+TEST_F(LoginTest, StatisticsAndSettingsStartTheDayAndAskThePasswordFirst) {
+    AddTrainee(L"Anna");
+    AddTrainee(L"Bert", [](Profile& p) { p.password = L"b"; });
+    Go(kLogin);
+    ClickOn(Login().TextButton(3));
+    EXPECT_EQ(H().ScreenId(), kStats);
+    EXPECT_EQ(P().dayProgress[0], 1);
+    Go(kLogin);
+    ClickOn(Login().TextButton(4));
+    EXPECT_EQ(H().ScreenId(), kSettings);
+    // Bert's settings only after his password.
+    Go(kLogin);
+    ClickOn(Login().Entry(1), 150, 25);
+    ClickOn(Login().TextButton(4));
+    ASSERT_EQ(H().ScreenId(), kEnterPassword);
+    EXPECT_EQ(As<CEnterPassword>().Destination(), kSettings);
+    Type(L"b");
+    ClickOn(As<CEnterPassword>().OkButton());
+    EXPECT_EQ(H().ScreenId(), kSettings);
+    // The next password screen leads to the menu again.
+    Go(kLogin);
+    ClickOn(Login().Entry(1), 150, 25);
+    ClickOn(Login().TextButton(0));
+    EXPECT_EQ(As<CEnterPassword>().Destination(), kMenu);
+}
+
+TEST_F(LoginTest, NewTraineeButtonOpensTheNewProfileScreen) {
+    Go(kLogin);
+    ClickOn(Login().TextButton(1));
+    EXPECT_EQ(H().ScreenId(), kNewProfile);
+}
+
+TEST_F(LoginTest, EscapeAndTheEndButtonCloseTheProgram) {
+    Go(kLogin);
+    H().Key(platform::VK_ESCAPE);
+    EXPECT_FALSE(H().Frame().Running());
+}
+
+TEST_F(LoginTest, EndButtonClosesTheProgram) {
+    Go(kLogin);
+    ClickOn(Login().EndButton());
+    EXPECT_FALSE(H().Frame().Running());
+}
+
+TEST_F(LoginTest, ExportCopiesEveryTraineeIntoTheChosenFolder) {
+    AddTrainee(L"Anna");
+    AddTrainee(L"Bert");
+    {
+        std::ofstream(root.Profiles() / "Anna.png", std::ios::binary) << "not really a picture";
+    }
+    RoadRoot target;
+    Go(kLogin);
+    // Cancelled: nothing is copied and nothing is said.
+    ClickOn(Login().ExportButton());
+    ASSERT_EQ(Os().FolderRequests().size(), 1u);
+    EXPECT_EQ(Os().FolderRequests()[0], P().options.GetText(94));
+    EXPECT_EQ(target.FileCount(), 0u);
+    EXPECT_EQ(Login().StatusText(), L"");
+    // Chosen: three files each and Anna's picture.
+    Os().QueueFolder(platform::WideFromUtf8(target.Profiles().string()));
+    ClickOn(Login().ExportButton());
+    EXPECT_EQ(target.FileCount(), 7u);
+    EXPECT_TRUE(target.Has("Anna.png"));
+    EXPECT_EQ(target.Read("Bert.pro"), root.Read("Bert.pro"));
+    EXPECT_EQ(Login().StatusText(), P().options.GetText(95));
+    EXPECT_EQ(H().ScreenId(), kLogin);
+    // A folder that cannot take the files is reported.
+    Os().QueueFolder(platform::WideFromUtf8((target.Profiles() / "missing").string()));
+    ClickOn(Login().ExportButton());
+    EXPECT_EQ(Login().StatusText(), P().options.GetText(96));
+    // The next press clears the line.
+    ClickOn(Login().PreviousPage());
+    EXPECT_EQ(Login().StatusText(), L"");
+}
+
+TEST_F(LoginTest, AMissingOrBrokenPictureFallsBackToTheDefault) {
+    AddTrainee(L"Anna");
+    AddTrainee(L"Bert");
+    std::filesystem::copy_file(std::filesystem::path(KESTROVA_SOURCE_DIR) / "assets/gfx/login/saveas.png",
+                               root.Profiles() / "Bert.png");
+    {
+        std::ofstream(root.Profiles() / "Anna.png", std::ios::binary) << "\x89PNG broken";
+    }
+    Go(kLogin);
+    EXPECT_EQ(Login().Entry(0).firstFile, L"gfx\\login\\default.png");
+    EXPECT_EQ(Login().Entry(1).firstFile, root.ProfileFolder() + L"Bert.png");
+    EXPECT_EQ(Login().Entry(1).width, 50);  // a picture of its own fills the row's picture place
+}
+
+TEST_F(LoginTest, HoverShowsTheLabelAndTheHand) {
+    Go(kLogin);
+    const CSprite& b = Login().TextButton(1);
+    MoveTo(static_cast<int>(b.CentreX()), static_cast<int>(b.CentreY()));
+    EXPECT_EQ(b.hovered, 1);
+    EXPECT_EQ(b.GetText(), P().options.GetText(53));
+    EXPECT_EQ(Os().Cursor(), platform::CursorShape::Hand);
+    MoveTo(5, 5);
+    EXPECT_EQ(b.hovered, 0);
+    EXPECT_EQ(Os().Cursor(), platform::CursorShape::Arrow);
+}
+
+TEST_F(LoginTest, SwitchesStepOverTheButtonsAndPressTheCurrentOne) {
+    AddTrainee(L"Anna");
+    Go(kLogin);
+    EXPECT_EQ(Login().AnswerScan().Count(), 9);
+    H().Key(platform::VK_SPACE);
+    H().Key(platform::VK_SPACE);
+    EXPECT_EQ(Login().AnswerScan().Current(), 1);
+    int x = 0, y = 0;
+    Os().GetCursorPos(x, y);
+    EXPECT_EQ(x, static_cast<int>(Login().TextButton(1).CentreX()));
+    H().Key(platform::VK_RETURN);
+    EXPECT_EQ(H().ScreenId(), kNewProfile);
+}
+
+TEST_F(LoginTest, OneContactStepsByItself) {
+    AddTrainee(L"Anna", [](Profile& p) {
+        p.options.o7 = 1;
+        p.options.o19 = 2;
+    });
+    Go(kLogin);
+    P().options.o7 = 1;
+    P().options.o19 = 2;
+    Go(kLogin);  // the options of the record in memory decide
+    EXPECT_EQ(Login().AnswerScan().Interval(), 2000);
+    H().RunFor(2100);
+    EXPECT_EQ(Login().AnswerScan().Current(), 0);
+    H().RunFor(2000);
+    EXPECT_EQ(Login().AnswerScan().Current(), 1);
+}
+
+TEST_F(LoginTest, ScreenShowsSeveralTraineesWithoutMissingTexts) {
+    for (const wchar_t* n : {L"Anna", L"Bert", L"Cecilia", L"David", L"Eva", L"Fredrik"}) AddTrainee(n);
+    Go(kLogin);
+    for (int i = 0; i < CLogin::kTextButtons; ++i) EXPECT_EQ(Login().TextButton(i).GetText().find(L"MISSING"), std::wstring::npos);
+    EXPECT_EQ(Login().EndButton().GetText().find(L"MISSING"), std::wstring::npos);
+    EXPECT_EQ(Login().ExportButton().GetText().find(L"MISSING"), std::wstring::npos);
+    const CSprite& b = Login().TextButton(0);
+    MoveTo(static_cast<int>(b.CentreX()), static_cast<int>(b.CentreY()));
+    H().RunPasses(2);
+    // The window picture lies on the canvas, the rest is black.
+    const Bitmap& canvas = H().Frame().BackBuffer();
+    EXPECT_EQ(canvas.PixelAt(400, 300) >> 24, 0xFFu);
+    Shot("login.png");
+}
+
+}  // namespace

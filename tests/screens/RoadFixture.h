@@ -1,0 +1,119 @@
+#pragma once
+// The screens of a training day on the real frame, headless. Each test gets its own asset
+// root: the shipped pictures, sounds and texts linked in, and a paths file that puts the
+// profile folder into a fresh temporary folder, so no test touches a real trainee.
+#include <gtest/gtest.h>
+#include <stdlib.h>
+
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <string>
+
+#include "app/Harness.h"
+#include "graphics/Sprite.h"
+#include "platform/Utf.h"
+#include "profiles/Profile.h"
+
+class RoadRoot {
+public:
+    RoadRoot() {
+        namespace fs = std::filesystem;
+        const char* base = std::getenv("KESTROVA_TEST_TMP");
+        const fs::path tmp = base && *base ? fs::path(base) : fs::temp_directory_path();
+        fs::create_directories(tmp);
+        std::string pattern = (tmp / "roadXXXXXX").string();
+        if (!::mkdtemp(pattern.data())) ADD_FAILURE() << "mkdtemp failed";
+        root_ = pattern;
+        const fs::path assets = fs::path(KESTROVA_SOURCE_DIR) / "assets";
+        for (const char* part : {"gfx", "sfx", "speech"}) fs::create_directory_symlink(assets / part, root_ / part);
+        fs::create_directories(root_ / "data");
+        for (const auto& e : fs::directory_iterator(assets / "data")) {
+            if (e.path().filename() == "paths.txt") continue;
+            if (e.is_directory()) fs::create_directory_symlink(e.path(), root_ / "data" / e.path().filename());
+            else fs::create_symlink(e.path(), root_ / "data" / e.path().filename());
+        }
+        fs::create_directories(root_ / "profiles");
+        std::ofstream(root_ / "data" / "paths.txt", std::ios::binary) << (root_ / "profiles").string() << "/\r\n";
+    }
+    ~RoadRoot() {
+        std::error_code ec;
+        std::filesystem::remove_all(root_, ec);
+    }
+    RoadRoot(const RoadRoot&) = delete;
+    RoadRoot& operator=(const RoadRoot&) = delete;
+
+    std::wstring Assets() const { return platform::WideFromUtf8(root_.string()); }
+    std::filesystem::path Profiles() const { return root_ / "profiles"; }
+    std::wstring ProfileFolder() const { return platform::WideFromUtf8(Profiles().string()) + L"/"; }
+    bool Has(const std::string& file) const { return std::filesystem::exists(Profiles() / file); }
+    size_t FileCount() const {
+        size_t n = 0;
+        for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(Profiles())) ++n;
+        return n;
+    }
+    std::string Read(const std::string& file) const {
+        std::ifstream in(Profiles() / file, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    }
+
+private:
+    std::filesystem::path root_;
+};
+
+class RoadTest : public ::testing::Test {
+protected:
+    void SetUp() override { harness = std::make_unique<HeadlessHarness>(commandLine, root.Assets()); }
+    void TearDown() override { harness.reset(); }
+
+    HeadlessHarness& H() { return *harness; }
+    platform::HeadlessBackend& Os() { return harness->Os(); }
+    Profile& P() { return harness->Frame().ActiveProfile(); }
+    template <class Screen>
+    Screen& As() {
+        auto* s = dynamic_cast<Screen*>(harness->Screen());
+        if (!s) throw std::runtime_error("not the expected screen");
+        return *s;
+    }
+
+    // Writes a trainee's three files with the defaults and what change makes of them.
+    template <class Change>
+    void AddTrainee(const std::wstring& name, Change change) {
+        Profile p;
+        p.folder = root.ProfileFolder();
+        p.name = name;
+        change(p);
+        ASSERT_TRUE(p.Save(true, true, true));
+    }
+    void AddTrainee(const std::wstring& name) {
+        AddTrainee(name, [](Profile&) {});
+    }
+
+    // Presses and moves through the frame's input, as the window would deliver them.
+    void ClickOn(const CSprite& s, int dx = -1, int dy = -1) {
+        const int x = static_cast<int>(s.x) + (dx < 0 ? static_cast<int>(s.width) / 2 : dx);
+        const int y = static_cast<int>(s.y) + (dy < 0 ? static_cast<int>(s.height) / 2 : dy);
+        harness->Click(x, y);
+    }
+    void MoveTo(int x, int y) {
+        platform::InputEvent e;
+        e.type = platform::EventType::MouseMove;
+        e.x = x;
+        e.y = y;
+        Os().QueueEvent(e);
+        harness->Drain();
+    }
+    void Type(const std::wstring& text) {
+        Os().QueueTyping(text);
+        harness->Drain();
+    }
+    void Go(int screenId) { ASSERT_TRUE(harness->Frame().SwitchTo(screenId)); }
+    void Shot(const std::string& name) {
+        if (const char* out = std::getenv("KESTROVA_SHOTS"))
+            harness->SaveCanvas(platform::WideFromUtf8(std::string(out) + "/" + name));
+    }
+
+    std::wstring commandLine = L"kestrova window";
+    RoadRoot root;
+    std::unique_ptr<HeadlessHarness> harness;
+};
