@@ -1,5 +1,6 @@
 #include "screens/EnterPassword.h"
 
+#include "graphics/Graphics.h"
 #include "platform/Platform.h"
 #include "profiles/Profile.h"
 #include "screens/ScreenParts.h"
@@ -24,6 +25,7 @@ int CEnterPassword::Init(Graphics* back, Graphics* windowG, Bitmap* buffer, Prof
     destination = screenAfterPassword;
     screenAfterPassword = kMenu;
 
+    backdrop.LoadImage(L"gfx\\splash\\background.png", back, 1, 0);  // as behind the login
     picture.LoadImage(L"gfx\\login\\password.png", back, 1, 0);
     const float px = static_cast<float>(400 - static_cast<int>(picture.width) / 2);
     const float py = static_cast<float>(300 - static_cast<int>(picture.height) / 2);
@@ -54,6 +56,8 @@ int CEnterPassword::Update() {
 }
 
 int CEnterPassword::Draw() {
+    if (backGraphics) backGraphics->Clear(0xFF4069B0u);
+    backdrop.Draw();
     picture.Draw();
     for (CSprite* b : {&cancel, &ok}) {
         if (!b->hovered) continue;

@@ -26,6 +26,7 @@ public:
     int Destination() const { return destination; }
 
 private:
+    CSprite backdrop;
     CSprite picture;
     CSprite cancel;
     CSprite ok;

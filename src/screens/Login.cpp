@@ -27,6 +27,9 @@ constexpr size_t kShownNameLength = 22;  // longer names are cut with an ellipsi
 
 int CLogin::Init(Graphics* back, Graphics* windowG, Bitmap* buffer, Profile* p) {
     CGameBase::Init(back, windowG, buffer, p);
+    // The window stands on the landscape of the splash, so whatever screen came before
+    // does not show around it.
+    backdrop.LoadImage(L"gfx\\splash\\background.png", back, 1, 0);
     window.LoadImage(L"gfx\\login\\window.png", back, 1, 0);
     wx = static_cast<float>(400 - static_cast<int>(window.width) / 2);
     wy = static_cast<float>(300 - static_cast<int>(window.height) / 2);
@@ -52,9 +55,7 @@ int CLogin::Init(Graphics* back, Graphics* windowG, Bitmap* buffer, Profile* p) 
                                  exportButton.y + exportButton.height + 12);
     marker.LoadImage(L"gfx\\login\\selected.png", back, 1, 0);
     status.LoadImage(L"", back, 1, 0);
-    status.SetFont(18, FontStyleBold);
-    status.SetTextColor(0xFFFFFFFFu);
-    status.SetText(L"");
+    status.SetLabel(L"", 18);
 
     BuildEntries();
     page = 0;
@@ -124,6 +125,8 @@ int CLogin::Update() {
 }
 
 int CLogin::Draw() {
+    if (backGraphics) backGraphics->Clear(0xFF4069B0u);
+    backdrop.Draw();
     window.Draw();
     marker.Draw();
     for (auto& e : entries) {
@@ -145,7 +148,7 @@ int CLogin::Draw() {
     }
     screens::DrawHighlight(previousPage);
     screens::DrawHighlight(nextPage);
-    if (!status.text.empty()) status.DrawText();
+    if (!status.text.empty()) screens::DrawLabel(status);
     Present();
     return 1;
 }

@@ -53,6 +53,7 @@ private:
     void ExportAll();
     void SetStatus(const std::wstring& text);
 
+    CSprite backdrop;  // the landscape the login's windows stand on
     CSprite window;
     std::array<CSprite, kTextButtons> textButtons;
     CSprite previousPage;

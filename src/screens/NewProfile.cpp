@@ -2,6 +2,7 @@
 
 #include <cwctype>
 
+#include "graphics/Graphics.h"
 #include "platform/Files.h"
 #include "platform/Platform.h"
 #include "profiles/Profile.h"
@@ -66,6 +67,7 @@ constexpr ChoiceLook kChoices[] = {
 
 int CNewProfile::Init(Graphics* back, Graphics* windowG, Bitmap* buffer, Profile* p) {
     CGameBase::Init(back, windowG, buffer, p);
+    backdrop.LoadImage(L"gfx\\splash\\background.png", back, 1, 0);  // as behind the login
     background.LoadImage(L"gfx\\newprofile\\background.png", back, 1, 0);
     bx = static_cast<float>(400 - static_cast<int>(background.width) / 2);
     by = static_cast<float>(300 - static_cast<int>(background.height) / 2);
@@ -133,6 +135,8 @@ int CNewProfile::Update() {
 }
 
 int CNewProfile::Draw() {
+    if (backGraphics) backGraphics->Clear(0xFF4069B0u);
+    backdrop.Draw();
     background.Draw();
     for (auto& c : choices) c.Draw();
     for (auto& c : choices) {

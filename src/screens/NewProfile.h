@@ -50,6 +50,7 @@ private:
     void Choose(int first, int count, int chosen);
     void Create();
 
+    CSprite backdrop;
     CSprite background;
     std::array<CSprite, kChoiceCount> choices;
     CSprite cancel;
