@@ -240,6 +240,28 @@ TEST_F(RoundEngine, HelpButtonPlaysTheInstructionOfTheDirection) {
     EXPECT_EQ(c.Phase(), WaitStart);
 }
 
+TEST_F(RoundEngine, TheGuideSpeaksOnlyToTheGuideProfileAndStopsAtTheStart) {
+    Start();
+    Run(1500);
+    EXPECT_EQ(Played(L"\\intro\\cans\\"), 0u);
+    EXPECT_EQ(P().speechCounters[kCans], 0);
+
+    Leave();
+    P().name = P().options.GetText(50);
+    CCans& c = Start();
+    EXPECT_EQ(P().speechCounters[kCans], 1);
+    Run(1100);
+    EXPECT_EQ(Played(L"\\intro\\cans\\a"), 1u);
+    const size_t stopsBefore = Os().Sound().Log().size();
+    PressStart();
+    bool stopped = false;
+    const auto& log = Os().Sound().Log();
+    for (size_t i = stopsBefore; i < log.size(); ++i)
+        if (log[i].rfind(L"stop ", 0) == 0 && log[i].find(L"\\intro\\cans\\a") != std::wstring::npos) stopped = true;
+    EXPECT_TRUE(stopped);
+    EXPECT_EQ(c.Phase(), Starting);
+}
+
 TEST_F(RoundEngine, IntroPlaysOnlyWithTheSoundOption) {
     Start();
     EXPECT_EQ(Played(L"sfx\\intro\\cans.wav"), 1u);
