@@ -17,6 +17,13 @@ constexpr size_t kMaxPathLength = 258;
 
 bool InRange(int index, size_t count) { return static_cast<unsigned>(index) < count; }
 
+// Truncation to whole pixels that stays defined for any float (far off-canvas or not a number).
+int Truncate(float v) {
+    if (!(v > -1e9f && v < 1e9f)) return v > 0 ? 1000000000 : -1000000000;
+    return static_cast<int>(v);
+}
+float Whole(float v) { return static_cast<float>(Truncate(v)); }
+
 }  // namespace
 
 std::string ClassicGcvt(double value, int digits) {
@@ -167,8 +174,7 @@ void CSprite::DrawFrame(float atX, float atY) {
         return;
     }
     if (InRange(currentFrame, cachedFrames.size()))
-        graphics->DrawCachedBitmap(*cachedFrames[static_cast<size_t>(currentFrame)], static_cast<int>(atX),
-                                   static_cast<int>(atY));
+        graphics->DrawCachedBitmap(*cachedFrames[static_cast<size_t>(currentFrame)], Truncate(atX), Truncate(atY));
     if (InRange(currentFrame, bitmapFrames.size()))
         graphics->DrawImage(*bitmapFrames[static_cast<size_t>(currentFrame)], RectF{atX, atY, width, height});
 }
@@ -287,8 +293,7 @@ void CSprite::DrawOutline(int useHitBox) {
 void CSprite::DrawHoverOutline() {
     if (hovered != 1 || !graphics) return;
     const int m = outlineMargin, h = m / 2;
-    OutlineAt(static_cast<float>(static_cast<int>(x - h)), static_cast<float>(static_cast<int>(y - h)),
-              static_cast<float>(static_cast<int>(width + m)), static_cast<float>(static_cast<int>(height + m)));
+    OutlineAt(Whole(x - h), Whole(y - h), Whole(width + m), Whole(height + m));
 }
 
 std::unique_ptr<Graphics> CSprite::GetFrameGraphics() {

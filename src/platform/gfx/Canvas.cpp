@@ -50,11 +50,6 @@ struct TextEngine {
         cairo_font_options_destroy(options);
         pango_cairo_context_set_resolution(context, 96.0);
     }
-    ~TextEngine() {
-        Clear();
-        g_object_unref(context);
-        g_object_unref(fontMap);
-    }
     void Clear() {
         for (auto& entry : layouts) g_object_unref(entry.second);
         layouts.clear();
@@ -98,9 +93,11 @@ struct TextEngine {
     }
 };
 
+// Kept for the whole run and never torn down: fontconfig keeps state that outlives any
+// font map, and destroying ours at exit only loses that state's last reference.
 TextEngine& Engine() {
-    static TextEngine engine;
-    return engine;
+    static TextEngine* engine = new TextEngine;
+    return *engine;
 }
 
 // Text keeps a padding of one sixth of the font size on either side, as the layouts of
