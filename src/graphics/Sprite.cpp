@@ -7,6 +7,7 @@
 #include <cstring>
 #include <cwchar>
 
+#include "platform/Platform.h"
 #include "text/FileUtil.h"
 
 namespace {
@@ -45,7 +46,20 @@ std::string ClassicGcvt(double value, int digits) {
     return s;
 }
 
-CSprite::CSprite() { clock.Start(); }
+// A sprite built before the platform is up (a screen made only to be inspected) starts its
+// clock at its first use instead.
+CSprite::CSprite() {
+    if (platform::HasBackend()) {
+        clock.Start();
+        clockStarted = true;
+    }
+}
+
+void CSprite::EnsureClock() {
+    if (clockStarted) return;
+    clock.Start();
+    clockStarted = true;
+}
 
 CSprite::~CSprite() { FreeImages(); }
 
@@ -107,6 +121,7 @@ uint32_t CSprite::ClockMs() const {
 }
 
 void CSprite::Update() {
+    EnsureClock();
     clock.Tick();
     const float dt = clock.Elapsed();
     if (!motionFrozen) {
@@ -198,6 +213,7 @@ void CSprite::Play(int loopOn, int hideOn, int pingPongOn, int rewindOn, int dir
 
 void CSprite::StopAnimation() {
     stopped = 1;
+    EnsureClock();
     clock.Restart();
 }
 
@@ -239,6 +255,7 @@ void CSprite::StartOrbit(float centreX, float centreY, float speed, float radius
 
 void CSprite::ResumeMotion() {
     motionFrozen = 0;
+    EnsureClock();
     clock.Restart();
 }
 

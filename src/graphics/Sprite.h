@@ -137,6 +137,7 @@ public:
 
 private:
     uint32_t ClockMs() const;
+    void EnsureClock();
     void DrawFrame(float atX, float atY);
     void MakeOutlinePen(uint32_t argb);
     void OutlineAt(float ox, float oy, float ow, float oh);
@@ -146,6 +147,7 @@ private:
     std::vector<std::unique_ptr<CachedBitmap>> cachedFrames;
     std::vector<int> durations;
     FrameTimer clock;
+    bool clockStarted = false;
     std::unique_ptr<Matrix> rotation;
     std::unique_ptr<Pen> outlinePen;
     std::unique_ptr<Font> font;

@@ -348,3 +348,23 @@ TEST_F(SpriteTest, OutlinePenDefaultsAndChanges) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(SpriteClock, SpriteBuiltBeforeThePlatformStartsItsClockAtFirstUse) {
+    platform::InstallBackend(nullptr);
+    CSprite s;  // a screen built only to be inspected has no platform yet
+    s.SetVelocity(10, 0);
+    auto backend = std::make_unique<platform::HeadlessBackend>();
+    platform::HeadlessBackend* os = backend.get();
+    os->SetTime(5000);
+    platform::InstallBackend(std::move(backend));
+    s.Update();  // starts the clock: no time has passed for this sprite yet
+    EXPECT_EQ(0, s.x);
+    os->AdvanceTime(1000);
+    s.Update();
+    EXPECT_NEAR(10, s.x, 1e-3);
+    platform::InstallBackend(nullptr);
+}
+
+}  // namespace
