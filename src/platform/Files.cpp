@@ -1,6 +1,7 @@
 #include "platform/Files.h"
 
 #include <dirent.h>
+#include <signal.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -52,6 +53,32 @@ std::string Slashes(const std::wstring& path) {
     std::string p = Utf8FromWide(path);
     std::replace(p.begin(), p.end(), '\\', '/');
     return p;
+}
+
+// A writer stopped half-way (the program killed, the machine off) leaves its temporary file
+// "<target>.tmp<pid>_<n>" beside the target. The next writer of that target removes those
+// whose process no longer runs.
+void RemoveStaleTemporaries(const std::string& target) {
+    const size_t cut = target.find_last_of('/');
+    const std::string folder = cut == std::string::npos ? "." : target.substr(0, cut);
+    const std::string prefix = (cut == std::string::npos ? target : target.substr(cut + 1)) + ".tmp";
+    DIR* d = ::opendir(folder.c_str());
+    if (!d) return;
+    std::vector<std::string> stale;
+    while (dirent* e = ::readdir(d)) {
+        const std::string name = e->d_name;
+        if (name.rfind(prefix, 0) != 0) continue;
+        const std::string rest = name.substr(prefix.size());
+        const size_t underscore = rest.find('_');
+        if (underscore == std::string::npos || underscore == 0) continue;
+        const std::string pid = rest.substr(0, underscore);
+        if (pid.find_first_not_of("0123456789") != std::string::npos || pid.size() > 9) continue;
+        const long p = std::stol(pid);
+        if (p == ::getpid()) continue;
+        if (::kill(static_cast<pid_t>(p), 0) != 0 && errno == ESRCH) stale.push_back(folder + "/" + name);
+    }
+    ::closedir(d);
+    for (const auto& f : stale) ::unlink(f.c_str());
 }
 
 }  // namespace
@@ -132,6 +159,7 @@ bool FileWriter::Open(const std::wstring& path) {
     Discard();
     target_ = NativePath(path);
     if (target_.empty() || StatIs(target_, true, false)) return false;
+    RemoveStaleTemporaries(target_);
     static std::atomic<unsigned> counter{0};
     temp_ = target_ + ".tmp" + std::to_string(::getpid()) + "_" + std::to_string(counter++);
     fd_ = ::open(temp_.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);

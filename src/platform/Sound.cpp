@@ -4,6 +4,7 @@
 #include <SDL_mixer.h>
 
 #include "platform/Files.h"
+#include "platform/MissingFiles.h"
 #include "platform/Platform.h"
 #include "platform/Utf.h"
 
@@ -81,10 +82,16 @@ unsigned SoundDevice::Open(const std::wstring& path, const std::wstring& type) {
     Record(L"open " + path);
     if (devices_.count(path)) return kSoundAliasInUse;
     if (type != L"Waveaudio" && type != L"mpegvideo") return kSoundUnknownType;
-    if (!FileExists(path) || FolderExists(path)) return kSoundFileNotFound;
+    if (!FileExists(path) || FolderExists(path)) {
+        NoteMissingFile(path);
+        return kSoundFileNotFound;
+    }
     if (!StartAudio()) return kSoundNoAudio;
     Mix_Chunk* chunk = Mix_LoadWAV(NativePath(path).c_str());
-    if (!chunk) return kSoundCannotDecode;
+    if (!chunk) {
+        NoteMissingFile(path);
+        return kSoundCannotDecode;
+    }
     int freq = 0, channels = 0;
     Uint16 format = 0;
     Mix_QuerySpec(&freq, &format, &channels);
