@@ -128,8 +128,8 @@ FolderChooser::FolderChooser(const FolderDialogTexts& texts, const std::string& 
 void FolderChooser::List() {
     folders_.clear();
     std::error_code ec;
-    for (fs::directory_iterator it(current_, fs::directory_options::skip_permission_denied, ec), end;
-         !ec && it != end; it.increment(ec)) {
+    for (fs::directory_iterator it(current_, fs::directory_options::skip_permission_denied, ec), end; !ec && it != end;
+         it.increment(ec)) {
         const std::string name = it->path().filename().string();
         if (name.empty() || name[0] == '.') continue;  // hidden folders stay out of the way
         std::error_code typeError;
@@ -187,8 +187,10 @@ FolderChooser::Result FolderChooser::Handle(const InputEvent& e) {
             for (int r = 0; r < kRows; ++r) {
                 const int index = top_ + r;
                 if (index >= static_cast<int>(folders_.size()) || !RowBox(r).Contains(e.x, e.y)) continue;
-                if (index == selected_) Open(index);
-                else Select(index);
+                if (index == selected_)
+                    Open(index);
+                else
+                    Select(index);
                 break;
             }
             return Result::Open;
@@ -222,8 +224,9 @@ void FolderChooser::Draw(uint32_t* pixels, int strideBytes) const {
         const int index = top_ + r;
         if (index >= static_cast<int>(folders_.size())) break;
         const Box b = RowBox(r);
-        if (index == selected_) canvas.FillRect(kSelectedRow, static_cast<float>(b.x), static_cast<float>(b.y),
-                                                static_cast<float>(b.w), static_cast<float>(b.h));
+        if (index == selected_)
+            canvas.FillRect(kSelectedRow, static_cast<float>(b.x), static_cast<float>(b.y), static_cast<float>(b.w),
+                            static_cast<float>(b.h));
         canvas.Text(WideFromUtf8(folders_[static_cast<size_t>(index)]), gfx::FontSpec{L"Arial", 18, 0}, kInk,
                     static_cast<float>(b.x + 8), static_cast<float>(b.y + 4), static_cast<float>(b.w - 16), 0);
     }

@@ -82,8 +82,10 @@ void CLogin::BuildEntries() {
         CSprite& s = *e.sprite;
         // The trainee's own picture, drawn in the picture's place of the row; the default
         // picture when there is none or it does not read.
-        if (s.LoadImage(profile->folder + name + L".png", backGraphics, 0, 0)) s.SetSize(50, 50);
-        else s.LoadImage(L"gfx\\login\\default.png", backGraphics, 1, 0);
+        if (s.LoadImage(profile->folder + name + L".png", backGraphics, 0, 0))
+            s.SetSize(50, 50);
+        else
+            s.LoadImage(L"gfx\\login\\default.png", backGraphics, 1, 0);
         s.SetHitBox(0, 0, 244, 50);
         s.SetFont(20, FontStyleRegular);
         s.SetTextColor(0xFF000000u);
@@ -188,7 +190,8 @@ void CLogin::StartDay(int screen) {
 
 void CLogin::SetStatus(const std::wstring& text) {
     status.SetText(text);
-    status.SetTextPosition(400 - status.textBox.width / 2, std::min(wy + window.height + 6, 600 - status.textBox.height));
+    status.SetTextPosition(400 - status.textBox.width / 2,
+                           std::min(wy + window.height + 6, 600 - status.textBox.height));
 }
 
 void CLogin::ExportAll() {
@@ -218,17 +221,23 @@ int CLogin::OnMouseDown(unsigned, long lParam) {
             return 1;
         }
     }
-    if (textButtons[0].HitTest(x, y)) StartDay(kMenu);
-    else if (textButtons[1].HitTest(x, y)) nextScreen = kNewProfile;
+    if (textButtons[0].HitTest(x, y))
+        StartDay(kMenu);
+    else if (textButtons[1].HitTest(x, y))
+        nextScreen = kNewProfile;
     else if (textButtons[2].HitTest(x, y)) {
         // The number test is taken outside the training plan: the trainee's settings and
         // language, no new training day, and it saves nothing.
         LoadSelected();
         nextScreen = kNumberTest;
-    } else if (textButtons[3].HitTest(x, y)) StartDay(kStats);
-    else if (textButtons[4].HitTest(x, y)) StartDay(kSettings);
-    else if (endButton.HitTest(x, y)) nextScreen = kQuitProgram;
-    else if (exportButton.HitTest(x, y)) ExportAll();
+    } else if (textButtons[3].HitTest(x, y))
+        StartDay(kStats);
+    else if (textButtons[4].HitTest(x, y))
+        StartDay(kSettings);
+    else if (endButton.HitTest(x, y))
+        nextScreen = kQuitProgram;
+    else if (exportButton.HitTest(x, y))
+        ExportAll();
     else if (previousPage.HitTest(x, y)) {
         if (page > 0) {
             --page;

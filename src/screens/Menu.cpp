@@ -92,12 +92,16 @@ int CMenu::Update() {
 void CMenu::UpdateOverlay() {
     if (!profile) return;
     for (int g = 1; g <= kGames; ++g)
-        games[static_cast<size_t>(g - 1)].SetText(L"Dag " + std::to_wstring(profile->dayProgress[static_cast<size_t>(g)]));
+        games[static_cast<size_t>(g - 1)].SetText(L"Dag " +
+                                                  std::to_wstring(profile->dayProgress[static_cast<size_t>(g)]));
     const int32_t day = profile->dayProgress[0];
     std::wstring line = L"Systemdag " + std::to_wstring(day) + L" (";
-    if (day > kLastDay - 1) line += L" SLUT )";
-    else if (day >= 0) line += profile->dayDates[static_cast<size_t>(day)] + L")";
-    else line += L")";
+    if (day > kLastDay - 1)
+        line += L" SLUT )";
+    else if (day >= 0)
+        line += profile->dayDates[static_cast<size_t>(day)] + L")";
+    else
+        line += L")";
     overlay.SetText(line);
     overlay.SetTextPosition(0, 30);
     overlay.CentreTextIn(800);

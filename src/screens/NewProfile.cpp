@@ -57,10 +57,9 @@ struct ChoiceLook {
 };
 // In the order of CNewProfile::Button.
 constexpr ChoiceLook kChoices[] = {
-    {L"lev1btn", 15, 165, 61},  {L"lev2btn", 80, 165, 62},  {L"lev3btn", 145, 165, 63},
-    {L"8rounds", 15, 230, 64},  {L"9rounds", 80, 230, 65},  {L"10rounds", 145, 230, 66},
-    {L"boybtn", 15, 100, 68},   {L"girlbtn", 80, 100, 67},  {L"3weeks", 210, 100, 69},
-    {L"4weeks", 270, 100, 70},  {L"5weeks", 330, 100, 71},
+    {L"lev1btn", 15, 165, 61}, {L"lev2btn", 80, 165, 62},   {L"lev3btn", 145, 165, 63}, {L"8rounds", 15, 230, 64},
+    {L"9rounds", 80, 230, 65}, {L"10rounds", 145, 230, 66}, {L"boybtn", 15, 100, 68},   {L"girlbtn", 80, 100, 67},
+    {L"3weeks", 210, 100, 69}, {L"4weeks", 270, 100, 70},   {L"5weeks", 330, 100, 71},
 };
 
 }  // namespace
@@ -115,7 +114,8 @@ int CNewProfile::Init(Graphics* back, Graphics* windowG, Bitmap* buffer, Profile
     Choose(kWeeks3, 3, kWeeks5);
 
     nameField = std::make_unique<platform::TextField>(static_cast<int>(bx) + 15, static_cast<int>(by) + 40, 125, 25);
-    passwordField = std::make_unique<platform::TextField>(static_cast<int>(bx) + 150, static_cast<int>(by) + 40, 125, 25);
+    passwordField =
+        std::make_unique<platform::TextField>(static_cast<int>(bx) + 150, static_cast<int>(by) + 40, 125, 25);
     nameField->Focus();
 
     if (profile) {

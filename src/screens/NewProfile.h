@@ -35,7 +35,20 @@ public:
     int OnKeyDown(int virtualKey, int unused, long lParam) override;
 
     // The choice buttons, in scanning order.
-    enum Button { kLevel1, kLevel2, kLevel3, kRounds8, kRounds9, kRounds10, kBoy, kGirl, kWeeks3, kWeeks4, kWeeks5, kChoiceCount };
+    enum Button {
+        kLevel1,
+        kLevel2,
+        kLevel3,
+        kRounds8,
+        kRounds9,
+        kRounds10,
+        kBoy,
+        kGirl,
+        kWeeks3,
+        kWeeks4,
+        kWeeks5,
+        kChoiceCount
+    };
 
     // Read by tests and tools.
     const CSprite& Choice(int i) const { return choices[static_cast<size_t>(i)]; }

@@ -10,17 +10,11 @@
 std::unique_ptr<CGameBase> CreateScreen(int screenId) {
     if (screenId < 0 || screenId > 18) return nullptr;
     switch (screenId) {
-        case kMenu:
-            return std::make_unique<CMenu>();
-        case kLogin:
-            return std::make_unique<CLogin>();
-        case kNewProfile:
-            return std::make_unique<CNewProfile>();
-        case kEnterPassword:
-            return std::make_unique<CEnterPassword>();
-        case kCans:
-            return std::make_unique<CCans>();
-        default:
-            return std::make_unique<CPlaceholderScreen>(screenId);
+        case kMenu: return std::make_unique<CMenu>();
+        case kLogin: return std::make_unique<CLogin>();
+        case kNewProfile: return std::make_unique<CNewProfile>();
+        case kEnterPassword: return std::make_unique<CEnterPassword>();
+        case kCans: return std::make_unique<CCans>();
+        default: return std::make_unique<CPlaceholderScreen>(screenId);
     }
 }

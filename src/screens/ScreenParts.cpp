@@ -49,7 +49,8 @@ void SetCaption(CSprite& sprite, Graphics* graphics, const std::wstring& text, f
 }
 
 void PointerShape(bool hand) {
-    if (platform::HasBackend()) platform::Os().SetCursor(hand ? platform::CursorShape::Hand : platform::CursorShape::Arrow);
+    if (platform::HasBackend())
+        platform::Os().SetCursor(hand ? platform::CursorShape::Hand : platform::CursorShape::Arrow);
 }
 
 }  // namespace screens

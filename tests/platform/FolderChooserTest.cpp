@@ -141,7 +141,8 @@ TEST(FolderChooser, DrawsItsPanelListAndButtons) {
     const FolderChooser::Box ok = FolderChooser::OkBox();
     EXPECT_EQ(pixels[static_cast<size_t>(ok.y + 2) * 800 + ok.x + 2], 0xFF4069B0u);
     if (const char* out = std::getenv("KESTROVA_SHOTS"))
-        platform::SavePixelsAsPng(pixels.data(), 800, 600, 3200, platform::WideFromUtf8(std::string(out) + "/folderchooser.png"));
+        platform::SavePixelsAsPng(pixels.data(), 800, 600, 3200,
+                                  platform::WideFromUtf8(std::string(out) + "/folderchooser.png"));
 }
 
 // The desktop dialog, played by a script of the same name on PATH.
@@ -173,8 +174,10 @@ TEST_F(NativeDialog, NoneOnThePathLeavesItToTheCanvas) {
 
 TEST_F(NativeDialog, ZenityAnswersWithTheFolderOrCancels) {
     // The script answers with the title it was given, as a folder below the start.
-    Script("zenity", "for a in \"$@\"; do case \"$a\" in --title=*) t=\"${a#--title=}\";; --filename=*) f=\"${a#--filename=}\";; esac; done\n"
-                     "echo \"$f$t\"");
+    Script("zenity",
+           "for a in \"$@\"; do case \"$a\" in --title=*) t=\"${a#--title=}\";; --filename=*) f=\"${a#--filename=}\";; "
+           "esac; done\n"
+           "echo \"$f$t\"");
     ASSERT_TRUE(platform::HasNativeFolderDialog());
     std::string chosen;
     ASSERT_EQ(platform::RunNativeFolderDialog(kTexts, "/data/x", chosen), 1);

@@ -187,9 +187,7 @@ TEST_F(LoginTest, EndButtonClosesTheProgram) {
 TEST_F(LoginTest, ExportCopiesEveryTraineeIntoTheChosenFolder) {
     AddTrainee(L"Anna");
     AddTrainee(L"Bert");
-    {
-        std::ofstream(root.Profiles() / "Anna.png", std::ios::binary) << "not really a picture";
-    }
+    { std::ofstream(root.Profiles() / "Anna.png", std::ios::binary) << "not really a picture"; }
     RoadRoot target;
     Go(kLogin);
     // Cancelled: nothing is copied and nothing is said.
@@ -220,9 +218,7 @@ TEST_F(LoginTest, AMissingOrBrokenPictureFallsBackToTheDefault) {
     AddTrainee(L"Bert");
     std::filesystem::copy_file(std::filesystem::path(KESTROVA_SOURCE_DIR) / "assets/gfx/login/saveas.png",
                                root.Profiles() / "Bert.png");
-    {
-        std::ofstream(root.Profiles() / "Anna.png", std::ios::binary) << "\x89PNG broken";
-    }
+    { std::ofstream(root.Profiles() / "Anna.png", std::ios::binary) << "\x89PNG broken"; }
     Go(kLogin);
     EXPECT_EQ(Login().Entry(0).firstFile, L"gfx\\login\\default.png");
     EXPECT_EQ(Login().Entry(1).firstFile, root.ProfileFolder() + L"Bert.png");
@@ -274,7 +270,8 @@ TEST_F(LoginTest, OneContactStepsByItself) {
 TEST_F(LoginTest, ScreenShowsSeveralTraineesWithoutMissingTexts) {
     for (const wchar_t* n : {L"Anna", L"Bert", L"Cecilia", L"David", L"Eva", L"Fredrik"}) AddTrainee(n);
     Go(kLogin);
-    for (int i = 0; i < CLogin::kTextButtons; ++i) EXPECT_EQ(Login().TextButton(i).GetText().find(L"MISSING"), std::wstring::npos);
+    for (int i = 0; i < CLogin::kTextButtons; ++i)
+        EXPECT_EQ(Login().TextButton(i).GetText().find(L"MISSING"), std::wstring::npos);
     EXPECT_EQ(Login().EndButton().GetText().find(L"MISSING"), std::wstring::npos);
     EXPECT_EQ(Login().ExportButton().GetText().find(L"MISSING"), std::wstring::npos);
     const CSprite& b = Login().TextButton(0);

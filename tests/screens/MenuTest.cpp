@@ -175,7 +175,8 @@ TEST_F(MenuTest, MusicAndTheSpokenGuide) {
     Go(kMenu);
     EXPECT_EQ(Menu().Music().Count(), 1);
     const auto& log = Os().Sound().Log();
-    EXPECT_NE(std::find_if(log.begin(), log.end(), [](const std::wstring& e) { return e.find(L"play sfx\\intro\\menu") == 0; }),
+    EXPECT_NE(std::find_if(log.begin(), log.end(),
+                           [](const std::wstring& e) { return e.find(L"play sfx\\intro\\menu") == 0; }),
               log.end());
     P().options.o1 = 0;
     Go(kMenu);

@@ -18,9 +18,9 @@ TEST(NewTraineeName, RefusesNamesThatCannotBeAPlainFileInTheProfileFolder) {
     EXPECT_EQ(CheckNewName(L"", none), NameProblem::kEmpty);
     EXPECT_EQ(CheckNewName(std::wstring(30, L'a'), none), NameProblem::kNameOk);
     EXPECT_EQ(CheckNewName(std::wstring(31, L'a'), none), NameProblem::kTooLong);
-    for (const wchar_t* bad : {L"a\\b", L"a/b", L"..", L".", L"a..b", L"../x", L"x:y", L"x*", L"x?", L"say \"hi\"",
-                               L"a<b", L"a>b", L"a|b", L".hidden", L" lead", L"trail ", L"trail.", L"tab\tx",
-                               L"bell\x07", L"del\x7F", L"c1\x85"})
+    for (const wchar_t* bad : {L"a\\b",  L"a/b",    L"..",         L".",      L"a..b",     L"../x",    L"x:y",
+                               L"x*",    L"x?",     L"say \"hi\"", L"a<b",    L"a>b",      L"a|b",     L".hidden",
+                               L" lead", L"trail ", L"trail.",     L"tab\tx", L"bell\x07", L"del\x7F", L"c1\x85"})
         EXPECT_EQ(CheckNewName(bad, none), NameProblem::kBadCharacters) << platform::Utf8FromWide(bad);
 }
 
@@ -40,9 +40,7 @@ protected:
     }
     CNewProfile& Screen() { return As<CNewProfile>(); }
     void Choose(int button) { ClickOn(Screen().Choice(button)); }
-    void TypeName(const std::wstring& name) {
-        Screen().NameField()->SetText(name);
-    }
+    void TypeName(const std::wstring& name) { Screen().NameField()->SetText(name); }
     void Create() { ClickOn(Screen().CreateButton()); }
 };
 
@@ -129,9 +127,10 @@ TEST_F(NewProfileTest, EveryRefusedNameShowsItsMessageAndCreatesNoFile) {
     const struct {
         std::wstring name;
         uint32_t message;
-    } cases[] = {{L"", 74},          {L"anna", 75},     {std::wstring(31, L'x'), 76}, {L"../evil", 77},
-                 {L"a\\b", 77},      {L"x:y", 77},      {L"what?", 77},              {L"..", 77},
-                 {L".hidden", 77},   {L"trailing.", 77}, {L" lead", 77},             {L"pipe|x", 77}};
+    } cases[] = {{L"", 74},          {L"anna", 75},  {std::wstring(31, L'x'), 76},
+                 {L"../evil", 77},   {L"a\\b", 77},  {L"x:y", 77},
+                 {L"what?", 77},     {L"..", 77},    {L".hidden", 77},
+                 {L"trailing.", 77}, {L" lead", 77}, {L"pipe|x", 77}};
     size_t errors = 0;
     for (const auto& c : cases) {
         TypeName(c.name);

@@ -30,8 +30,10 @@ public:
         fs::create_directories(root_ / "data");
         for (const auto& e : fs::directory_iterator(assets / "data")) {
             if (e.path().filename() == "paths.txt") continue;
-            if (e.is_directory()) fs::create_directory_symlink(e.path(), root_ / "data" / e.path().filename());
-            else fs::create_symlink(e.path(), root_ / "data" / e.path().filename());
+            if (e.is_directory())
+                fs::create_directory_symlink(e.path(), root_ / "data" / e.path().filename());
+            else
+                fs::create_symlink(e.path(), root_ / "data" / e.path().filename());
         }
         fs::create_directories(root_ / "profiles");
         std::ofstream(root_ / "data" / "paths.txt", std::ios::binary) << (root_ / "profiles").string() << "/\r\n";
