@@ -70,7 +70,8 @@ public:
                 s.SetOutlineColor(0xFFFFD700u);
                 s.outlineMargin = 6;
             }
-            if (animate_ && i >= 11) s.SetVelocity(static_cast<float>((i % 3) - 1) * 7, static_cast<float>((i % 2) * 2 - 1) * 5);
+            if (animate_ && i >= 11)
+                s.SetVelocity(static_cast<float>((i % 3) - 1) * 7, static_cast<float>((i % 2) * 2 - 1) * 5);
         }
         // On the still screen the rotated sprite turns too slowly to change its angle.
         sprites_[5].SetSpin(animate_ ? 90.0f : 1e-7f);

@@ -36,8 +36,10 @@ bool IsWhole(float v) { return v == std::floor(v); }
 // ---- Bitmap -------------------------------------------------------------------------
 
 Bitmap::Bitmap(int width, int height)
-    : width_(std::max(0, width)), height_(std::max(0, height)),
-      pixels_(static_cast<size_t>(width_) * static_cast<size_t>(height_), 0u), id_(NextBitmapId()) {}
+    : width_(std::max(0, width)),
+      height_(std::max(0, height)),
+      pixels_(static_cast<size_t>(width_) * static_cast<size_t>(height_), 0u),
+      id_(NextBitmapId()) {}
 
 Bitmap::~Bitmap() {
     // Recorded drawing that reads this bitmap is done now, while its pixels still exist.
@@ -170,11 +172,19 @@ Graphics::Graphics(Bitmap* target, DrawMode mode) : target_(target), window_(tar
 }
 
 Graphics::Graphics(Graphics&& o) noexcept
-    : target_(o.target_), window_(o.window_), recording_(o.recording_), frameBroken_(o.frameBroken_),
-      canvas_(std::move(o.canvas_)), pending_(std::move(o.pending_)), previousFrame_(std::move(o.previousFrame_)),
-      transform_(o.transform_), frameStartTransform_(o.frameStartTransform_),
-      previousStartTransform_(o.previousStartTransform_), versionAfterPrevious_(o.versionAfterPrevious_),
-      rasterizedFrames_(o.rasterizedFrames_), skippedFrames_(o.skippedFrames_) {
+    : target_(o.target_),
+      window_(o.window_),
+      recording_(o.recording_),
+      frameBroken_(o.frameBroken_),
+      canvas_(std::move(o.canvas_)),
+      pending_(std::move(o.pending_)),
+      previousFrame_(std::move(o.previousFrame_)),
+      transform_(o.transform_),
+      frameStartTransform_(o.frameStartTransform_),
+      previousStartTransform_(o.previousStartTransform_),
+      versionAfterPrevious_(o.versionAfterPrevious_),
+      rasterizedFrames_(o.rasterizedFrames_),
+      skippedFrames_(o.skippedFrames_) {
     if (target_) {
         std::replace(target_->graphics_.begin(), target_->graphics_.end(), &o, this);
         if (target_->recorder_ == &o) target_->recorder_ = this;
@@ -206,8 +216,8 @@ void Graphics::Detach() {
 
 platform::gfx::Canvas& Graphics::CanvasFor() {
     if (!canvas_)
-        canvas_ = std::make_unique<platform::gfx::Canvas>(target_->pixels_.data(), target_->Width(),
-                                                          target_->Height(), target_->StrideBytes());
+        canvas_ = std::make_unique<platform::gfx::Canvas>(target_->pixels_.data(), target_->Width(), target_->Height(),
+                                                          target_->StrideBytes());
     return *canvas_;
 }
 
@@ -245,8 +255,8 @@ void Graphics::Execute(const DrawCommand& c) {
         case Op::Clear: canvas.Clear(c.color); break;
         case Op::Image: {
             if (!c.image) break;
-            platform::gfx::ImageRef ref{c.image->Pixels(), c.image->Width(), c.image->Height(),
-                                        c.image->StrideBytes(), c.image->IsOpaque()};
+            platform::gfx::ImageRef ref{c.image->Pixels(), c.image->Width(), c.image->Height(), c.image->StrideBytes(),
+                                        c.image->IsOpaque()};
             canvas.DrawImage(ref, c.v[0], c.v[1], c.v[2], c.v[3]);
             break;
         }
@@ -258,8 +268,8 @@ void Graphics::Execute(const DrawCommand& c) {
         case Op::FillRect: canvas.FillRect(c.color, c.v[0], c.v[1], c.v[2], c.v[3]); break;
         case Op::Line: canvas.Line(c.color, c.penWidth, c.v[0], c.v[1], c.v[2], c.v[3]); break;
         case Op::Text:
-            canvas.Text(c.text, platform::gfx::FontSpec{c.fontFamily, c.fontSize, c.fontStyle}, c.color, c.v[0],
-                        c.v[1], c.v[2], c.v[3]);
+            canvas.Text(c.text, platform::gfx::FontSpec{c.fontFamily, c.fontSize, c.fontStyle}, c.color, c.v[0], c.v[1],
+                        c.v[2], c.v[3]);
             break;
     }
 }
@@ -425,7 +435,8 @@ void Graphics::DrawString(const std::wstring& text, const Font& font, const Rect
     // Like a C string, the text ends at its first zero.
     const size_t end = text.find(L'\0');
     if (end == 0 || text.empty()) return;
-    DrawCommand c = ShapeCommand(DrawCommand::Op::Text, brush.color, 0, layout.x, layout.y, layout.width, layout.height);
+    DrawCommand c =
+        ShapeCommand(DrawCommand::Op::Text, brush.color, 0, layout.x, layout.y, layout.width, layout.height);
     c.text = end == std::wstring::npos ? text : text.substr(0, end);
     c.fontFamily = font.family;
     c.fontSize = font.sizePx;
@@ -436,8 +447,8 @@ void Graphics::DrawString(const std::wstring& text, const Font& font, const Rect
 RectF Graphics::MeasureString(const std::wstring& text, const Font& font, const RectF& layout,
                               const StringFormat&) const {
     const size_t end = text.find(L'\0');
-    const platform::gfx::TextSize size = platform::gfx::MeasureText(
-        end == std::wstring::npos ? text : text.substr(0, end),
-        platform::gfx::FontSpec{font.family, font.sizePx, font.style}, layout.width);
+    const platform::gfx::TextSize size =
+        platform::gfx::MeasureText(end == std::wstring::npos ? text : text.substr(0, end),
+                                   platform::gfx::FontSpec{font.family, font.sizePx, font.style}, layout.width);
     return RectF{layout.x, layout.y, size.width, size.height};
 }

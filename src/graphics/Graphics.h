@@ -72,8 +72,8 @@ private:
     std::vector<uint32_t> pixels_;
     uint64_t id_;
     uint64_t version_ = 0;
-    Graphics* recorder_ = nullptr;         // the graphics recording into this bitmap, if any
-    std::vector<Graphics*> graphics_;      // every graphics targeting this bitmap
+    Graphics* recorder_ = nullptr;     // the graphics recording into this bitmap, if any
+    std::vector<Graphics*> graphics_;  // every graphics targeting this bitmap
     mutable uint64_t opaqueVersion_ = ~uint64_t{0};
     mutable bool opaque_ = false;
 };
@@ -102,7 +102,13 @@ struct SolidBrush {
 };
 
 // Font style bits, combinable.
-enum FontStyle : int { FontStyleRegular = 0, FontStyleBold = 1, FontStyleItalic = 2, FontStyleUnderline = 4, FontStyleStrikeout = 8 };
+enum FontStyle : int {
+    FontStyleRegular = 0,
+    FontStyleBold = 1,
+    FontStyleItalic = 2,
+    FontStyleUnderline = 4,
+    FontStyleStrikeout = 8
+};
 
 // A font by family name and size in pixels. A family that is not installed falls back to
 // the system's sans-serif family; "Arial" resolves to a metric-compatible font.
@@ -139,7 +145,7 @@ struct DrawCommand {
     Op op = Op::Clear;
     uint32_t color = 0;
     float penWidth = 0;
-    float v[6] = {};  // rectangle (x, y, width, height), line ends or transform
+    float v[6] = {};                // rectangle (x, y, width, height), line ends or transform
     const Bitmap* image = nullptr;  // not owned; never outlives the bitmap (see Bitmap)
     uint64_t imageId = 0;
     uint64_t imageVersion = 0;
@@ -217,8 +223,8 @@ private:
     std::unique_ptr<platform::gfx::Canvas> canvas_;
     std::vector<DrawCommand> pending_;
     std::vector<DrawCommand> previousFrame_;
-    Matrix transform_;                  // as recorded so far
-    Matrix frameStartTransform_;        // in force when the pending frame began
+    Matrix transform_;            // as recorded so far
+    Matrix frameStartTransform_;  // in force when the pending frame began
     Matrix previousStartTransform_;
     uint64_t versionAfterPrevious_ = ~uint64_t{0};
     int rasterizedFrames_ = 0;

@@ -75,8 +75,10 @@ int CSprite::LoadImage(const wchar_t* path, Graphics* target, int cached, int du
     width = naturalWidth;
     height = naturalHeight;
     if (naturalWidth == 0 && naturalHeight == 0) return 0;
-    if (cached) cachedFrames.push_back(std::make_unique<CachedBitmap>(*image));
-    else bitmapFrames.push_back(std::move(image));
+    if (cached)
+        cachedFrames.push_back(std::make_unique<CachedBitmap>(*image));
+    else
+        bitmapFrames.push_back(std::move(image));
     durations.push_back(durationMs);
     nextChange = 0;
     firstFile = path;
@@ -282,8 +284,10 @@ void CSprite::MakeOutlinePen(uint32_t argb) {
 }
 
 void CSprite::SetOutlineColor(uint32_t argb) {
-    if (outlinePen) outlinePen->color = argb;
-    else MakeOutlinePen(argb);
+    if (outlinePen)
+        outlinePen->color = argb;
+    else
+        MakeOutlinePen(argb);
 }
 
 void CSprite::SetOutlineWidth(int pixels) {
@@ -294,8 +298,10 @@ void CSprite::SetOutlineWidth(int pixels) {
 void CSprite::OutlineAt(float ox, float oy, float ow, float oh) {
     if (!outlinePen) MakeOutlinePen(0xFFFFFFFFu);
     const RectF r{ox, oy, ow, oh};
-    if (outlineShape == 1) graphics->DrawRectangle(*outlinePen, r);
-    else graphics->DrawEllipse(*outlinePen, r);
+    if (outlineShape == 1)
+        graphics->DrawRectangle(*outlinePen, r);
+    else
+        graphics->DrawEllipse(*outlinePen, r);
 }
 
 void CSprite::DrawOutline(int useHitBox) {
@@ -328,8 +334,7 @@ void CSprite::SetText(const std::wstring& newText) {
     if (!boxBrush) boxBrush = std::make_unique<SolidBrush>(0xFF000000u);
     if (!format) format = std::make_unique<StringFormat>();
     if (!graphics) return;
-    const RectF measured =
-        graphics->MeasureString(text, *font, RectF{layoutOrigin.x, layoutOrigin.y, 0, 0}, *format);
+    const RectF measured = graphics->MeasureString(text, *font, RectF{layoutOrigin.x, layoutOrigin.y, 0, 0}, *format);
     textBox.x = std::trunc(textBox.x);
     textBox.y = std::trunc(textBox.y);
     textBox.width = measured.width;
@@ -350,15 +355,21 @@ void CSprite::ShowRate() { SetFloat(clock.Rate(), 4); }
 void CSprite::SetFont(float size, int style) { font = std::make_unique<Font>(fontFamily, size, style); }
 
 void CSprite::SetTextColor(uint32_t argb) {
-    if (textBrush) textBrush->color = argb;
-    else textBrush = std::make_unique<SolidBrush>(argb);
+    if (textBrush)
+        textBrush->color = argb;
+    else
+        textBrush = std::make_unique<SolidBrush>(argb);
 }
 
 void CSprite::SetBoxColors(uint32_t fillArgb, uint32_t penArgb) {
-    if (boxBrush) boxBrush->color = fillArgb;
-    else boxBrush = std::make_unique<SolidBrush>(fillArgb);
-    if (boxPen) boxPen->color = penArgb;
-    else boxPen = std::make_unique<Pen>(penArgb, 1.0f);
+    if (boxBrush)
+        boxBrush->color = fillArgb;
+    else
+        boxBrush = std::make_unique<SolidBrush>(fillArgb);
+    if (boxPen)
+        boxPen->color = penArgb;
+    else
+        boxPen = std::make_unique<Pen>(penArgb, 1.0f);
 }
 
 void CSprite::SetLabel(const std::wstring& label, float size) {

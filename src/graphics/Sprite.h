@@ -45,11 +45,20 @@ public:
     void SetFrameDuration(int index, int ms);
 
     // Placement and motion.
-    void SetPosition(float px, float py) { x = px; y = py; }
-    void SetSize(float w, float h) { width = w; height = h; }
+    void SetPosition(float px, float py) {
+        x = px;
+        y = py;
+    }
+    void SetSize(float w, float h) {
+        width = w;
+        height = h;
+    }
     void SetHitBox(float dx, float dy, float w, float h);
     void SetAngle(float degrees) { spinAngle = degrees; }
-    void SetVelocity(float vx, float vy) { velocityX = vx; velocityY = vy; }
+    void SetVelocity(float vx, float vy) {
+        velocityX = vx;
+        velocityY = vy;
+    }
     void SetSpin(float degreesPerSecond) { spinSpeed = degreesPerSecond; }
     void StartOrbit(float centreX, float centreY, float speed, float radius, float startAngle);
     void FreezeMotion() { motionFrozen = 1; }
@@ -81,15 +90,21 @@ public:
     void SetTextColor(uint32_t argb);
     void SetBoxColors(uint32_t fillArgb, uint32_t penArgb);
     void SetLabel(const std::wstring& label, float size);
-    void SetTextPosition(float tx, float ty) { textBox.x = tx; textBox.y = ty; }
-    void SetTextOffset(float dx, float dy) { textBox.x = x + dx; textBox.y = y + dy; }
+    void SetTextPosition(float tx, float ty) {
+        textBox.x = tx;
+        textBox.y = ty;
+    }
+    void SetTextOffset(float dx, float dy) {
+        textBox.x = x + dx;
+        textBox.y = y + dy;
+    }
     void CentreTextIn(int areaWidth);
     void CentreTextOnSprite();
     std::wstring GetText() const { return text; }
     void DrawText();
     void DrawTextBox();
 
-    // The frame as the owning screen reads it.
+    // Fields the owning screen reads and sets directly.
     int visible = 1;
     int hovered = 0;
     int hitBoxSet = 0;

@@ -77,11 +77,11 @@ TEST_F(DrawingTest, SmallSceneHasTheExpectedPixels) {
     scene.Load(&g);
     scene.Draw(&g);
 
-    EXPECT_EQ(0xFF0000FFu, canvas.PixelAt(2, 2));      // cleared
-    EXPECT_EQ(0xFFFF0000u, canvas.PixelAt(5, 5));      // cached blit at (5, 5), truncated
+    EXPECT_EQ(0xFF0000FFu, canvas.PixelAt(2, 2));  // cleared
+    EXPECT_EQ(0xFFFF0000u, canvas.PixelAt(5, 5));  // cached blit at (5, 5), truncated
     EXPECT_EQ(0xFFFF0000u, canvas.PixelAt(14, 14));
     EXPECT_EQ(0xFF0000FFu, canvas.PixelAt(15, 15));
-    EXPECT_EQ(0xFF00FF00u, canvas.PixelAt(40, 15));    // 2 x 2 scaled to 20 x 20
+    EXPECT_EQ(0xFF00FF00u, canvas.PixelAt(40, 15));  // 2 x 2 scaled to 20 x 20
     EXPECT_EQ(0xFF00FF00u, canvas.PixelAt(30, 5));
     EXPECT_EQ(0xFF00FF00u, canvas.PixelAt(49, 24));
     // 20 x 10 turned a quarter about its centre (90, 15): now 10 wide and 20 high.

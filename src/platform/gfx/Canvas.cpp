@@ -60,8 +60,8 @@ struct TextEngine {
         std::string utf8 = Utf8FromWide(text);
         std::string key = Utf8FromWide(font.family);
         key += '\x1F';
-        key += std::to_string(font.sizePx) + '\x1F' + std::to_string(font.style) + '\x1F' +
-               std::to_string(wrapWidth) + '\x1F';
+        key += std::to_string(font.sizePx) + '\x1F' + std::to_string(font.style) + '\x1F' + std::to_string(wrapWidth) +
+               '\x1F';
         key += utf8;
         auto it = layouts.find(key);
         if (it != layouts.end()) return it->second;

@@ -187,7 +187,8 @@ void PutLe32(std::string& s, uint32_t v) {
 bool DecodeImage(const std::string& bytes, DecodedImage& out) {
     out = DecodedImage{};
     bool ok = false;
-    if (bytes.size() >= 8 && std::memcmp(bytes.data(), kPngSignature, 8) == 0) ok = DecodePng(bytes, out);
+    if (bytes.size() >= 8 && std::memcmp(bytes.data(), kPngSignature, 8) == 0)
+        ok = DecodePng(bytes, out);
     else if (bytes.size() >= 6 && (bytes.compare(0, 6, "GIF87a") == 0 || bytes.compare(0, 6, "GIF89a") == 0))
         ok = DecodeGif(bytes, out);
     if (!ok) out = DecodedImage{};
@@ -204,9 +205,9 @@ bool DecodeImageFile(const std::wstring& path, DecodedImage& out) {
 bool EncodePng(const uint32_t* pixels, int width, int height, int strideBytes, std::string& out) {
     out.clear();
     if (!pixels || width <= 0 || height <= 0 || strideBytes < width * 4) return false;
-    cairo_surface_t* s = cairo_image_surface_create_for_data(
-        reinterpret_cast<unsigned char*>(const_cast<uint32_t*>(pixels)), CAIRO_FORMAT_ARGB32, width, height,
-        strideBytes);
+    cairo_surface_t* s =
+        cairo_image_surface_create_for_data(reinterpret_cast<unsigned char*>(const_cast<uint32_t*>(pixels)),
+                                            CAIRO_FORMAT_ARGB32, width, height, strideBytes);
     const bool ok = cairo_surface_write_to_png_stream(s, WriteToString, &out) == CAIRO_STATUS_SUCCESS;
     cairo_surface_destroy(s);
     if (!ok) out.clear();
