@@ -59,18 +59,20 @@ float ReadFloat(const std::wstring& text) {
         }
         if (expDigits > 0) digits += exponent;
     }
+    constexpr double kLargest = std::numeric_limits<float>::max();
     double value = 0.0;
     const auto result = std::from_chars(digits.data(), digits.data() + digits.size(), value);
     if (result.ec == std::errc::result_out_of_range) {
         // Too large or too small for a double: the sign and the exponent decide.
         const bool negative = !digits.empty() && digits[0] == '-';
         const bool tiny = digits.find("e-") != std::string::npos;
-        value = tiny ? 0.0 : (negative ? -HUGE_VAL : HUGE_VAL);
+        value = tiny ? 0.0 : (negative ? -kLargest : kLargest);
     } else if (result.ec != std::errc()) {
         return 0.0f;
     }
-    if (std::isfinite(value) && std::fabs(value) > std::numeric_limits<float>::max())
-        value = value < 0 ? -HUGE_VAL : HUGE_VAL;
+    // Out of a float's range: the largest float of that sign, so every stored value stays a
+    // number that is written and read back unchanged.
+    if (std::fabs(value) > kLargest) value = value < 0 ? -kLargest : kLargest;
     return static_cast<float>(value);
 }
 

@@ -1,6 +1,8 @@
 // The trainee's three files: layouts byte for byte, the repairs made on loading, where the
 // files live, and export.
 #include <gtest/gtest.h>
+
+#include <limits>
 #include <stdlib.h>
 
 #include <cmath>
@@ -290,7 +292,10 @@ TEST(ProfileFiles, NumbersAreReadLeniently) {
     EXPECT_FLOAT_EQ(ReadFloat(L"3e"), 3.0f);
     EXPECT_FLOAT_EQ(ReadFloat(L"abc"), 0.0f);
     EXPECT_FLOAT_EQ(ReadFloat(L"."), 0.0f);
-    EXPECT_EQ(ReadFloat(L"1e999"), HUGE_VALF);
+    // Beyond a float's range: the largest float, which writes and reads back unchanged.
+    EXPECT_EQ(ReadFloat(L"1e999"), std::numeric_limits<float>::max());
+    EXPECT_EQ(ReadFloat(L"-77777777777777777777777777777777777777777777777777"), -std::numeric_limits<float>::max());
+    EXPECT_EQ(ReadFloat(profiles::FloatText(std::numeric_limits<float>::max())), std::numeric_limits<float>::max());
     EXPECT_FLOAT_EQ(ReadFloat(L"1e-999"), 0.0f);
     EXPECT_EQ(profiles::FloatText(0.2f), L"0.200000");
     EXPECT_EQ(profiles::FloatText(-3.0f), L"-3.000000");
