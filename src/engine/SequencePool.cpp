@@ -4,6 +4,7 @@
 #include <climits>
 #include <cwctype>
 
+#include "platform/MissingFiles.h"
 #include "text/Random.h"
 #include "text/TextFile.h"
 
@@ -30,7 +31,10 @@ int LineNumber(const std::wstring& line) {
 bool ReadSequencePool(const std::wstring& path, int span, SequencePool& pool) {
     if (span < kMinPoolSpan || span > kMaxPoolSpan) return false;
     CTextFileRead file(path);
-    if (!file.IsOpen()) return false;
+    if (!file.IsOpen()) {
+        platform::NoteMissingFile(path);
+        return false;
+    }
     pool.clear();
     try {
         for (;;) {

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "platform/MissingFiles.h"
 #include "platform/Files.h"
 #include "platform/Platform.h"
 #include "platform/gfx/Canvas.h"
@@ -52,7 +53,10 @@ Bitmap::~Bitmap() {
 
 std::unique_ptr<Bitmap> Bitmap::FromFile(const std::wstring& path) {
     platform::gfx::DecodedImage decoded;
-    if (!platform::gfx::DecodeImageFile(path, decoded)) return nullptr;
+    if (!platform::gfx::DecodeImageFile(path, decoded)) {
+        platform::NoteMissingFile(path);
+        return nullptr;
+    }
     auto bitmap = std::make_unique<Bitmap>(decoded.width, decoded.height);
     bitmap->pixels_ = std::move(decoded.pixels);
     return bitmap;

@@ -17,7 +17,7 @@ void SetMissingFileRecord(bool on) {
 }
 
 void NoteMissingFile(const std::wstring& path) {
-    if (!recording) return;
+    if (!recording || path.empty()) return;  // an empty path asks for no picture (a label alone)
     auto& n = Noted();
     if (std::find(n.begin(), n.end(), path) == n.end() && n.size() < 1000) n.push_back(path);
 }

@@ -64,7 +64,11 @@ TEST(ScreenSweep, EveryScreenFindsEveryFileItLoads) {
             else h.Os().QueueClick(px(random), py(random));
             h.RunFor(100);
         }
-        const auto missing = platform::TakeMissingFiles();
+        // Files of the profile folder (a trainee's own picture) are optional; only the
+        // pack's own paths, relative to it, count.
+        std::vector<std::wstring> missing;
+        for (auto& f : platform::TakeMissingFiles())
+            if (!f.empty() && f[0] != L'/') missing.push_back(f);
         platform::SetMissingFileRecord(false);
         EXPECT_TRUE(missing.empty()) << "screen " << id << " (and what it led to) could not load:" << Describe(missing);
     }
