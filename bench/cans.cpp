@@ -106,11 +106,13 @@ int main() {
     while (harness.ScreenId() == kCans && harness.Os().TimeGetTime() < 3600000) timedPass();
 
     std::printf("Cans, %zu passes (%zu drawn):\n", total.all.size(), total.drawn.size());
-    std::printf("  all passes:    median %.3f ms, p95 %.3f ms\n", Percentile(total.all, 0.5), Percentile(total.all, 0.95));
-    std::printf("  drawn frames:  median %.3f ms, p95 %.3f ms\n", Percentile(total.drawn, 0.5), Percentile(total.drawn, 0.95));
+    std::printf("  all passes:    median %.3f ms, p95 %.3f ms\n", Percentile(total.all, 0.5),
+                Percentile(total.all, 0.95));
+    std::printf("  drawn frames:  median %.3f ms, p95 %.3f ms\n", Percentile(total.drawn, 0.5),
+                Percentile(total.drawn, 0.95));
     for (const auto& [phase, s] : perPhase) {
-        std::printf("  %-10s %6zu passes: median %.3f p95 %.3f ms | %5zu drawn: median %.3f p95 %.3f ms\n", PhaseName(phase),
-                    s.all.size(), Percentile(s.all, 0.5), Percentile(s.all, 0.95), s.drawn.size(),
+        std::printf("  %-10s %6zu passes: median %.3f p95 %.3f ms | %5zu drawn: median %.3f p95 %.3f ms\n",
+                    PhaseName(phase), s.all.size(), Percentile(s.all, 0.5), Percentile(s.all, 0.95), s.drawn.size(),
                     Percentile(s.drawn, 0.5), Percentile(s.drawn, 0.95));
     }
     return 0;

@@ -50,8 +50,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const size_t cut = bytes.find(std::string("\0\xFF", 2));
     const std::string choice = bytes.substr(0, cut);
     const std::string texts = cut == std::string::npos ? std::string() : bytes.substr(cut + 2);
-    if (!Put(L"data\\lang.txt", choice) || !Put(L"data\\lang\\english.txt", texts))
-        return 0;
+    if (!Put(L"data\\lang.txt", choice) || !Put(L"data\\lang\\english.txt", texts)) return 0;
 
     LanguageTexts language;
     language.ChooseLanguage();

@@ -63,8 +63,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
     const std::wstring out = TempPath("out.txt");
     // One encoding per run (saving flushes to disk, which is slow); the input picks which.
-    const TextEncoding encodings[] = {TextEncoding::Utf8, TextEncoding::Utf16LittleEndian,
-                                      TextEncoding::Utf16BigEndian, TextEncoding::Ansi};
+    const TextEncoding encodings[] = {TextEncoding::Utf8, TextEncoding::Utf16LittleEndian, TextEncoding::Utf16BigEndian,
+                                      TextEncoding::Ansi};
     {
         const TextEncoding enc = encodings[size % 4];
         // A line holding a CR or LF cannot come from the reader, and NUL ends a written string,

@@ -15,9 +15,7 @@ constexpr unsigned kLeftButton = 0x0001;   // MK_LBUTTON
 constexpr unsigned kRightButton = 0x0002;  // MK_RBUTTON
 }  // namespace
 
-App::App(std::wstring commandLine) : commandLine_(std::move(commandLine)) {
-    options_ = ParseCommandLine(commandLine_);
-}
+App::App(std::wstring commandLine) : commandLine_(std::move(commandLine)) { options_ = ParseCommandLine(commandLine_); }
 
 App::~App() {
     if (started_) Shutdown();
@@ -101,8 +99,10 @@ bool App::Pass() {
             screen_->Draw();
         } else {
             os.SetCursor(platform::CursorShape::Wait);
-            if (SwitchScreen(result)) InitScreen();
-            else running_ = false;
+            if (SwitchScreen(result))
+                InitScreen();
+            else
+                running_ = false;
             os.SetCursor(platform::CursorShape::Arrow);
         }
     }
@@ -111,7 +111,8 @@ bool App::Pass() {
         timer_.Tick();
         // Sleep for what is left of the frame time after this pass's own work.
         const int64_t freq = os.PerfFrequency();
-        const double workMs = freq > 0 ? static_cast<double>(os.PerfCounter() - passStart) * 1000.0 / static_cast<double>(freq) : 0.0;
+        const double workMs =
+            freq > 0 ? static_cast<double>(os.PerfCounter() - passStart) * 1000.0 / static_cast<double>(freq) : 0.0;
         if (options_.frameTime > workMs) os.Sleep(static_cast<uint32_t>(options_.frameTime - workMs));
     }
     return running_;
@@ -128,9 +129,7 @@ bool App::SwitchScreen(int id) {
     return true;
 }
 
-void App::InitScreen() {
-    screen_->Init(backGraphics_.get(), windowGraphics_.get(), backBuffer_.get(), profile_.get());
-}
+void App::InitScreen() { screen_->Init(backGraphics_.get(), windowGraphics_.get(), backBuffer_.get(), profile_.get()); }
 
 bool App::SwitchTo(int screenId) {
     if (!SwitchScreen(screenId)) return false;

@@ -18,9 +18,10 @@ int main(int argc, char** argv) {
 
     const std::wstring assets = FindAssetFolder();
     if (assets.empty() || !platform::SetWorkingFolder(assets)) {
-        std::fputs("kestrova: the asset folder (gfx, sfx, speech, data) was not found beside the program,\n"
-                   "in the installed data folder, or as assets/ of the source checkout.\n",
-                   stderr);
+        std::fputs(
+            "kestrova: the asset folder (gfx, sfx, speech, data) was not found beside the program,\n"
+            "in the installed data folder, or as assets/ of the source checkout.\n",
+            stderr);
         return 1;
     }
 

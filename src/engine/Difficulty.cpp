@@ -10,8 +10,10 @@ int NeededCorrectFor(const std::wstring& level) { return level == L"3" ? 2 : 3; 
 
 void StartSession(Adaptation& a, int& savedSpan, int savedDirection, const std::wstring& level, int maxSpan) {
     // A new session starts one step easier than the last one ended.
-    if (savedSpan == 0) savedSpan = level == L"1" ? 2 : 3;
-    else savedSpan = std::max(savedSpan - 1, 2);
+    if (savedSpan == 0)
+        savedSpan = level == L"1" ? 2 : 3;
+    else
+        savedSpan = std::max(savedSpan - 1, 2);
     a.span = std::min(savedSpan, maxSpan);
     a.direction = savedDirection;
     a.neededCorrect = NeededCorrectFor(level);

@@ -34,8 +34,10 @@ const SequencePool& CGameBase::Pool(int poolSpan) const {
 int CGameBase::Update() {
     // Only the list that can act in this phase steps by itself.
     if (IsExercise(game)) {
-        if (phase == WaitStart) startScan.Tick();
-        else if (phase == Answering) answerScan.Tick();
+        if (phase == WaitStart)
+            startScan.Tick();
+        else if (phase == Answering)
+            answerScan.Tick();
     } else {
         answerScan.Tick();
     }
@@ -223,7 +225,8 @@ bool CGameBase::CheckAnswer(int item) {
     OnRoundWrong();
     wrongSound.Play(0);
     if (const CSprite* expected = ItemSprite(sequence[stepIndex])) {
-        showCorrect.SetPosition(expected->CentreX() - showCorrect.width / 2, expected->CentreY() - showCorrect.height / 2);
+        showCorrect.SetPosition(expected->CentreX() - showCorrect.width / 2,
+                                expected->CentreY() - showCorrect.height / 2);
     }
     phase = Wrong;
     deadline = now + 2000;
@@ -358,15 +361,18 @@ void CGameBase::ActOnKey(int key) {
             } else if (stopButton.hovered) {
                 startScan.Press();
             } else {
-                OnMouseDown(kLeftButton, MakeMouseParam(static_cast<int>(startButton.x) + 1, static_cast<int>(startButton.y) + 1));
+                OnMouseDown(kLeftButton,
+                            MakeMouseParam(static_cast<int>(startButton.x) + 1, static_cast<int>(startButton.y) + 1));
             }
             return;
         case platform::VK_ESCAPE:
             if (ConfirmQuit()) nextScreen = kMenu;
             return;
         case platform::VK_SPACE:
-            if (phase == Answering) answerScan.Step();
-            else if (phase == WaitStart) startScan.Step();
+            if (phase == Answering)
+                answerScan.Step();
+            else if (phase == WaitStart)
+                startScan.Step();
             return;
         case platform::VK_F1:
             OnMouseDown(kLeftButton, MakeMouseParam(static_cast<int>(help.x) + 1, static_cast<int>(help.y) + 1));

@@ -46,8 +46,8 @@ void CGameBase::LoadHud() {
     bagMoney.SetPosition(0, 400);
 
     roundLamps.LoadSequence(L"gfx\\interface\\roundled*.png", g, 1, 0);
-    roundLamps.SetPosition(400 - (roundLamps.width * static_cast<float>(roundCount) + 10.0f * static_cast<float>(roundCount)) / 2,
-                           kLampY);
+    roundLamps.SetPosition(
+        400 - (roundLamps.width * static_cast<float>(roundCount) + 10.0f * static_cast<float>(roundCount)) / 2, kLampY);
 
     directionArrow.LoadImage(L"gfx\\interface\\fwdir.png", g, 1, 0);
     directionArrow.LoadImage(L"gfx\\interface\\bwdir.png", g, 1, 0);
@@ -81,7 +81,8 @@ void CGameBase::LoadHud() {
 
 void CGameBase::LoadVisualCue(const std::wstring& name, bool framed) {
     Graphics* g = backGraphics;
-    const std::wstring folder = L"gfx\\visual\\" + (profile ? profile->options.GetLanguage() : std::wstring(L"english")) + L"\\";
+    const std::wstring folder =
+        L"gfx\\visual\\" + (profile ? profile->options.GetLanguage() : std::wstring(L"english")) + L"\\";
     visualFrame.LoadImage(framed ? L"gfx\\visual\\visualframe.png" : L"gfx\\visual\\visualframeb.png", g, 1, 0);
     visualFrame.SetPosition(623, 510);
     visualCue.LoadSequence(folder + name + L"\\*.png", g, 1, 1000);
@@ -101,7 +102,8 @@ void CGameBase::DrawHud(int) {
 
     if (bagOpen.visible || bagMoney.visible) {
         bagMoney.SetNumber(profile ? profile->coins : 0);
-        bagMoney.SetTextPosition(bagMoney.x + 45 - bagMoney.textBox.width / 2, bagMoney.y + 154 - bagMoney.textBox.height / 2);
+        bagMoney.SetTextPosition(bagMoney.x + 45 - bagMoney.textBox.width / 2,
+                                 bagMoney.y + 154 - bagMoney.textBox.height / 2);
         bagMoney.DrawText();
     }
 

@@ -60,7 +60,8 @@ std::vector<int> ChooseCandidate(SequencePool& pool, int span, int places) {
     ShuffleList(pool.begin(), pool.end());
     for (const auto& candidate : pool) {
         if (candidate.empty()) continue;
-        const bool inside = std::all_of(candidate.begin(), candidate.end(), [places](int p) { return p >= 0 && p < places; });
+        const bool inside =
+            std::all_of(candidate.begin(), candidate.end(), [places](int p) { return p >= 0 && p < places; });
         if (inside) return candidate;
     }
     std::vector<int> all;

@@ -57,7 +57,8 @@ int CCans::Init(Graphics* back, Graphics* window, Bitmap* buffer, Profile* p) {
     DecideReward();
     if (rewardDue) {
         const bool cactus = RandomInRange(0, 1) == 0;
-        reward.LoadSequence(cactus ? L"gfx\\cans\\rewards\\cactus*.png" : L"gfx\\cans\\rewards\\stars*.png", back, 1, 250);
+        reward.LoadSequence(cactus ? L"gfx\\cans\\rewards\\cactus*.png" : L"gfx\\cans\\rewards\\stars*.png", back, 1,
+                            250);
         reward.SetPosition(800 - reward.width, 600 - reward.height);
         reward.visible = 0;
         reward.SetFrameDuration(0, 500);

@@ -13,12 +13,12 @@ namespace platform {
 
 enum SoundError : unsigned {
     kSoundOk = 0,
-    kSoundUnknownType = 263,     // the device type is neither "Waveaudio" nor "mpegvideo"
+    kSoundUnknownType = 263,  // the device type is neither "Waveaudio" nor "mpegvideo"
     kSoundFileNotFound = 275,
     kSoundCannotDecode = 278,
-    kSoundNotOpen = 363,         // no device with that alias
-    kSoundAliasInUse = 289,      // a device with that alias is already open
-    kSoundNoAudio = 400,         // the audio system could not start
+    kSoundNotOpen = 363,     // no device with that alias
+    kSoundAliasInUse = 289,  // a device with that alias is already open
+    kSoundNoAudio = 400,     // the audio system could not start
 };
 
 class SoundDevice {

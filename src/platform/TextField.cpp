@@ -68,18 +68,13 @@ bool TextField::EditKey(int vk, bool control) {
         case VK_RIGHT:
             if (caret_ < text_.size()) ++caret_;
             return true;
-        case VK_HOME:
-            caret_ = 0;
-            return true;
-        case VK_END:
-            caret_ = text_.size();
-            return true;
+        case VK_HOME: caret_ = 0; return true;
+        case VK_END: caret_ = text_.size(); return true;
         case 'V':
             if (!control) return false;
             if (HasBackend()) Insert(Os().ClipboardText());
             return true;
-        default:
-            return false;
+        default: return false;
     }
 }
 
@@ -98,8 +93,7 @@ bool RouteToTextFields(const InputEvent& e) {
             SetFocus(nullptr);
             return false;
         case EventType::MouseUp:
-        case EventType::MouseMove:
-            return false;
+        case EventType::MouseMove: return false;
         case EventType::Text:
             if (!focused) return false;
             focused->Insert(e.text);
@@ -119,8 +113,7 @@ bool RouteToTextFields(const InputEvent& e) {
             if (e.type == EventType::KeyDown) focused->EditKey(e.key, e.control);
             return true;
         }
-        case EventType::Quit:
-            return false;
+        case EventType::Quit: return false;
     }
     return false;
 }
@@ -128,7 +121,7 @@ bool RouteToTextFields(const InputEvent& e) {
 void DrawTextFields(uint32_t* pixels, int stride, uint32_t nowMs) {
     if (Fields().empty() || !pixels) return;
     cairo_surface_t* s = cairo_image_surface_create_for_data(reinterpret_cast<unsigned char*>(pixels),
-                                                            CAIRO_FORMAT_ARGB32, kCanvasWidth, kCanvasHeight, stride);
+                                                             CAIRO_FORMAT_ARGB32, kCanvasWidth, kCanvasHeight, stride);
     cairo_t* cr = cairo_create(s);
     PangoLayout* layout = pango_cairo_create_layout(cr);
     PangoFontDescription* font = pango_font_description_from_string("Arial");

@@ -15,8 +15,10 @@ int CPlaceholderScreen::Draw() {
 }
 
 int CPlaceholderScreen::OnMouseDown(unsigned, long) {
-    if (id_ == kLogin) nextScreen = kMenu;
-    else if (id_ == kMenu) nextScreen = kCans;
+    if (id_ == kLogin)
+        nextScreen = kMenu;
+    else if (id_ == kMenu)
+        nextScreen = kCans;
     return 1;
 }
 

@@ -24,11 +24,13 @@ unsigned CSoundGroup::Send(const std::wstring& command, unsigned result) {
 void CSoundGroup::Open(const std::wstring& path) {
     // The type comes from the path's last four characters, compared exactly.
     const std::wstring ending = path.size() >= 4 ? path.substr(path.size() - 4) : path;
-    if (ending == L".wav") deviceType = L"Waveaudio";
-    else if (ending == L".mp3") deviceType = L"mpegvideo";
-    else deviceType = ending;
-    Send(L"Open " + path + L" ALIAS " + path + L" TYPE " + deviceType + L" wait",
-         Device().Open(path, deviceType));
+    if (ending == L".wav")
+        deviceType = L"Waveaudio";
+    else if (ending == L".mp3")
+        deviceType = L"mpegvideo";
+    else
+        deviceType = ending;
+    Send(L"Open " + path + L" ALIAS " + path + L" TYPE " + deviceType + L" wait", Device().Open(path, deviceType));
     // A file that exists joins the group even when its device did not open (already open
     // by another group, or undecodable): plays on it then fail quietly or drive the shared one.
     if (CFileUtil::Exists(path) && !platform::FolderExists(path)) files.push_back(path);

@@ -239,8 +239,7 @@ CTextFileWrite::CTextFileWrite(const std::wstring& path, TextEncoding enc) {
             WriteByte(0xBB);
             WriteByte(0xBF);
             break;
-        default:
-            break;
+        default: break;
     }
 }
 

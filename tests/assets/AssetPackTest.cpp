@@ -36,9 +36,8 @@ std::string Lower(std::string s) {
 bool Match(const std::string& pat, const std::string& name) {
     size_t p = 0, n = 0, star = std::string::npos, mark = 0;
     while (n < name.size()) {
-        if (p < pat.size() && (pat[p] == '?' ||
-                               std::tolower(static_cast<unsigned char>(pat[p])) ==
-                                   std::tolower(static_cast<unsigned char>(name[n])))) {
+        if (p < pat.size() && (pat[p] == '?' || std::tolower(static_cast<unsigned char>(pat[p])) ==
+                                                    std::tolower(static_cast<unsigned char>(name[n])))) {
             ++p;
             ++n;
         } else if (p < pat.size() && pat[p] == '*') {
@@ -127,15 +126,13 @@ std::vector<fs::path> FilesWithExtension(const std::string& ext) {
 }
 
 uint32_t U32(const std::string& s, size_t at) {
-    return uint32_t(uint8_t(s[at])) | uint32_t(uint8_t(s[at + 1])) << 8 |
-           uint32_t(uint8_t(s[at + 2])) << 16 | uint32_t(uint8_t(s[at + 3])) << 24;
+    return uint32_t(uint8_t(s[at])) | uint32_t(uint8_t(s[at + 1])) << 8 | uint32_t(uint8_t(s[at + 2])) << 16 |
+           uint32_t(uint8_t(s[at + 3])) << 24;
 }
-uint16_t U16(const std::string& s, size_t at) {
-    return uint16_t(uint8_t(s[at]) | uint8_t(s[at + 1]) << 8);
-}
+uint16_t U16(const std::string& s, size_t at) { return uint16_t(uint8_t(s[at]) | uint8_t(s[at + 1]) << 8); }
 uint32_t Be32(const std::string& s, size_t at) {
-    return uint32_t(uint8_t(s[at])) << 24 | uint32_t(uint8_t(s[at + 1])) << 16 |
-           uint32_t(uint8_t(s[at + 2])) << 8 | uint32_t(uint8_t(s[at + 3]));
+    return uint32_t(uint8_t(s[at])) << 24 | uint32_t(uint8_t(s[at + 1])) << 16 | uint32_t(uint8_t(s[at + 2])) << 8 |
+           uint32_t(uint8_t(s[at + 3]));
 }
 
 struct ManifestEntry {
@@ -342,8 +339,8 @@ TEST(AssetPack, NumberListsHoldDigitsOneToNine) {
     for (const char* dir : {"fw", "bw"}) {
         for (int n = 1; n <= 5; ++n) {
             for (const char* trial : {"a", "b"}) {
-                fs::path p = AssetRoot() / "data" / "testnumbers" /
-                             (std::string(dir) + std::to_string(n) + trial + ".txt");
+                fs::path p =
+                    AssetRoot() / "data" / "testnumbers" / (std::string(dir) + std::to_string(n) + trial + ".txt");
                 SCOPED_TRACE(p.string());
                 ASSERT_TRUE(fs::is_regular_file(p));
                 std::vector<std::string> lines = Lines(p);

@@ -60,8 +60,10 @@ TEST(ScreenSweep, EveryScreenFindsEveryFileItLoads) {
         if (id >= 0) h.Frame().SwitchTo(id);
         // A press may end the program (the login's end button): the sweep of that screen ends there.
         for (int step = 0; step < 40 && h.Frame().Running(); ++step) {
-            if (step % 4 == 3) h.Os().QueueKey(keys[key(random)]);
-            else h.Os().QueueClick(px(random), py(random));
+            if (step % 4 == 3)
+                h.Os().QueueKey(keys[key(random)]);
+            else
+                h.Os().QueueClick(px(random), py(random));
             h.RunFor(100);
         }
         // Files of the profile folder (a trainee's own picture) are optional; only the

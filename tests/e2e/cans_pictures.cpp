@@ -18,7 +18,8 @@ namespace {
 class CansPictures : public ::testing::Test {
 protected:
     void SetUp() override {
-        harness = std::make_unique<HeadlessHarness>(L"kestrova window", platform::WideFromUtf8(KESTROVA_SOURCE_DIR "/assets"));
+        harness = std::make_unique<HeadlessHarness>(L"kestrova window",
+                                                    platform::WideFromUtf8(KESTROVA_SOURCE_DIR "/assets"));
         Profile& p = harness->Frame().ActiveProfile();
         p.folder = folder.Folder();
         p.name = L"Tester";
@@ -39,7 +40,9 @@ protected:
             EXPECT_TRUE(harness->SaveCanvas(platform::WideFromUtf8(std::string(dir) + "/" + name)));
         }
     }
-    uint32_t Pixel(float x, float y) { return harness->Frame().BackBuffer().PixelAt(static_cast<int>(x), static_cast<int>(y)); }
+    uint32_t Pixel(float x, float y) {
+        return harness->Frame().BackBuffer().PixelAt(static_cast<int>(x), static_cast<int>(y));
+    }
     void RunUntil(ExercisePhase phase) {
         for (int i = 0; i < 20000 && C().Phase() != phase; ++i) harness->Pass();
         ASSERT_EQ(C().Phase(), phase);
@@ -75,7 +78,8 @@ TEST_F(CansPictures, Phases) {
     bool markerDrawn = false;
     for (int dx = -32; dx < 32 && !markerDrawn; ++dx)
         for (int dy = -32; dy < 32 && !markerDrawn; ++dy)
-            if (Pixel(lit.CentreX() + static_cast<float>(dx), lit.CentreY() + static_cast<float>(dy)) != underPointer) markerDrawn = true;
+            if (Pixel(lit.CentreX() + static_cast<float>(dx), lit.CentreY() + static_cast<float>(dy)) != underPointer)
+                markerDrawn = true;
     EXPECT_TRUE(markerDrawn);
     Shot("cans_answering.png");
 

@@ -20,7 +20,8 @@ enum class Input { Mouse, Switches };
 class CansSession : public ::testing::TestWithParam<Input> {
 protected:
     void SetUp() override {
-        harness = std::make_unique<HeadlessHarness>(L"kestrova window", platform::WideFromUtf8(KESTROVA_SOURCE_DIR "/assets"));
+        harness = std::make_unique<HeadlessHarness>(L"kestrova window",
+                                                    platform::WideFromUtf8(KESTROVA_SOURCE_DIR "/assets"));
         Profile& p = P();
         p.folder = folder.Folder();
         p.name = L"Tester";
@@ -83,7 +84,8 @@ protected:
         int wrong = -1;
         // A can not yet picked (picked ones have left the switch list) and not the expected one.
         for (int i = 0; i < CCans::kCanCount && wrong < 0; ++i)
-            if (C().Can(i).visible && std::find(seq.begin(), seq.begin() + right + 1, i) == seq.begin() + right + 1) wrong = i;
+            if (C().Can(i).visible && std::find(seq.begin(), seq.begin() + right + 1, i) == seq.begin() + right + 1)
+                wrong = i;
         ASSERT_GE(wrong, 0);
         Pick(wrong);
         EXPECT_EQ(C().Phase(), Wrong);
@@ -107,7 +109,7 @@ TEST_P(CansSession, WholeSession) {
             case 4: FailAfter(1); break;  // one item right, then a wrong can
             case 5: TimeOut(); break;     // second failure in a row: back to span 2
             case 8: FailAfter(0); break;
-            default: Solve(); break;      // three in a row reach span 3; after the drop two do
+            default: Solve(); break;  // three in a row reach span 3; after the drop two do
         }
     }
     // Payout, the bag, and back to the menu.

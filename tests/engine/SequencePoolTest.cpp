@@ -28,8 +28,10 @@ TEST(SequencePool, LineNumbersReadLikeTheCLibrary) {
 }
 
 TEST(SequencePool, FileNames) {
-    EXPECT_EQ(engine::SequencePoolPath(L"data\\pos\\cans\\4pos\\", 3, L"cans.txt"), L"data\\pos\\cans\\4pos\\3cans.txt");
-    EXPECT_EQ(engine::SequencePoolPath(L"data\\pos\\space\\10pos\\", 10, L"ufos.txt"), L"data\\pos\\space\\10pos\\10ufos.txt");
+    EXPECT_EQ(engine::SequencePoolPath(L"data\\pos\\cans\\4pos\\", 3, L"cans.txt"),
+              L"data\\pos\\cans\\4pos\\3cans.txt");
+    EXPECT_EQ(engine::SequencePoolPath(L"data\\pos\\space\\10pos\\", 10, L"ufos.txt"),
+              L"data\\pos\\space\\10pos\\10ufos.txt");
 }
 
 TEST(SequencePool, GroupsOfSpanLines) {

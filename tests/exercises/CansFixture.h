@@ -106,8 +106,10 @@ protected:
     // A whole trial, solved or failed at its first item.
     void PlayTrial(bool solve) {
         StartAndPresent();
-        if (solve) AnswerRight();
-        else PressCan(WrongCan());
+        if (solve)
+            AnswerRight();
+        else
+            PressCan(WrongCan());
     }
 
     size_t Played(const std::wstring& part) {

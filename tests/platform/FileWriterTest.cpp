@@ -32,7 +32,7 @@ TEST(FileWriter, ReplacesOnlyOnCommitAndCleansUpAfterDeadWriters) {
         ASSERT_TRUE(w.Open(target));
         ASSERT_TRUE(w.Write("new content", 11));
         EXPECT_EQ(Read(dir / "Kim.pro"), "old");  // not yet
-    }  // destroyed without Commit: the old file stays, the temporary goes
+    }                                             // destroyed without Commit: the old file stays, the temporary goes
     EXPECT_EQ(Read(dir / "Kim.pro"), "old");
     EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);
 

@@ -94,7 +94,7 @@ TEST(TextField, FieldsAreDrawnOverTheCanvas) {
     bool dark = false;
     for (int y = 102; y < 123; ++y)
         for (int x = 104; x < 130; ++x) dark |= (canvas[y * 800 + x] & 0xFF) < 0x40;
-    EXPECT_TRUE(dark);                               // the text
-    EXPECT_EQ(canvas[50 * 800 + 50], 0xFF4069B0u);   // nothing outside the field
+    EXPECT_TRUE(dark);                              // the text
+    EXPECT_EQ(canvas[50 * 800 + 50], 0xFF4069B0u);  // nothing outside the field
     EXPECT_TRUE(platform::LiveTextFields().empty());
 }

@@ -53,7 +53,8 @@ TEST(Splash, ShowsLogoAndNotice) {
     const Bitmap& canvas = h.Frame().BackBuffer();
     EXPECT_EQ(canvas.PixelAt(5, 5) >> 24, 0xFFu);
     EXPECT_EQ(canvas.PixelAt(795, 300) >> 24, 0xFFu);
-    if (const char* out = std::getenv("KESTROVA_SHOTS")) h.SaveCanvas(platform::WideFromUtf8(std::string(out) + "/splash.png"));
+    if (const char* out = std::getenv("KESTROVA_SHOTS"))
+        h.SaveCanvas(platform::WideFromUtf8(std::string(out) + "/splash.png"));
 }
 
 TEST(Splash, EscapeAsksAndLeadsToTheLogin) {

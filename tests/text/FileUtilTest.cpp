@@ -37,7 +37,8 @@ TEST(FileUtil, AddFilesListsFilesInNameOrderWithTheirFolder) {
     EXPECT_EQ(f.GetName(1), L"Bear.png");
 
     // Numbered frames come in name order; the folder part is matched case-insensitively.
-    for (const char* name : {"bird3.png", "bird1.png", "bird2.png", "birdhouse.gif"}) dir.Put(std::string("gfx/") + name, "x");
+    for (const char* name : {"bird3.png", "bird1.png", "bird2.png", "birdhouse.gif"})
+        dir.Put(std::string("gfx/") + name, "x");
     EXPECT_TRUE(f.AddFiles(L"GFX\\bird*.png"));
     EXPECT_EQ(Paths(f), (Lines{L"GFX\\bird1.png", L"GFX\\bird2.png", L"GFX\\bird3.png"}));
 

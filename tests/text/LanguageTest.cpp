@@ -96,7 +96,10 @@ TEST(Language, Utf16FileReadsLikeUtf8) {
     dir.Put("data/lang/utf8.txt", utf8);
     dir.Put("data/lang/utf16.txt", utf16);
     auto a = Loaded();
-    dir.Put("data/lang.txt", std::string("\xFF\xFEU\0T\0F\0" "1\0" "6\0\r\0", 14));
+    dir.Put("data/lang.txt", std::string("\xFF\xFEU\0T\0F\0"
+                                         "1\0"
+                                         "6\0\r\0",
+                                         14));
     auto b = Loaded();
     EXPECT_EQ(a.GetLanguage(), L"utf8");
     EXPECT_EQ(b.GetLanguage(), L"utf16");

@@ -66,7 +66,9 @@ TEST(TextFileRead, ByteOrderMarkChoosesEncodingAndIsNotText) {
     EXPECT_EQ(be.encoding, TextEncoding::Utf16BigEndian);
     EXPECT_EQ(be.lines, (Lines{L"A", L"\u00E5\u20AC"}));
 
-    auto u8 = ReadBytes("\xEF\xBB\xBF" "A\r\n\xC3\xA5\xE2\x82\xAC");
+    auto u8 = ReadBytes(
+        "\xEF\xBB\xBF"
+        "A\r\n\xC3\xA5\xE2\x82\xAC");
     EXPECT_EQ(u8.encoding, TextEncoding::Utf8);
     EXPECT_EQ(u8.lines, (Lines{L"A", L"\u00E5\u20AC"}));
 
@@ -85,7 +87,8 @@ TEST(TextFileRead, PartialUtf8MarkStaysAnsiAndLosesNoByte) {
 }
 
 TEST(TextFileRead, EmptyFileAndMarkOnlyGiveOneEmptyLine) {
-    for (const std::string& bytes : {std::string(), Bytes({0xFF, 0xFE}), Bytes({0xFE, 0xFF}), Bytes({0xEF, 0xBB, 0xBF})}) {
+    for (const std::string& bytes :
+         {std::string(), Bytes({0xFF, 0xFE}), Bytes({0xFE, 0xFF}), Bytes({0xEF, 0xBB, 0xBF})}) {
         EXPECT_EQ(ReadBytes(bytes).lines, (Lines{L""})) << bytes.size();
     }
 }
@@ -102,7 +105,10 @@ TEST(TextFileRead, LineEnds) {
     EXPECT_EQ(ReadBytes(Bytes({0xFF, 0xFE, 'a', 0, '\n', 0, '\r', 0, 'b', 0})).lines, (Lines{L"a", L"", L"b"}));
     EXPECT_EQ(ReadBytes(Bytes({0xFE, 0xFF, 0, 'a', 0, '\r', 0, '\r', 0, 'b', 0, '\r', 0, '\n'})).lines,
               (Lines{L"a", L"", L"b", L""}));
-    EXPECT_EQ(ReadBytes("\xEF\xBB\xBF" "a\r\nb\n").lines, (Lines{L"a", L"b", L""}));
+    EXPECT_EQ(ReadBytes("\xEF\xBB\xBF"
+                        "a\r\nb\n")
+                  .lines,
+              (Lines{L"a", L"b", L""}));
 }
 
 TEST(TextFileRead, LongLinesComeBackWhole) {
@@ -128,11 +134,24 @@ TEST(TextFileRead, LongLinesComeBackWhole) {
 
 TEST(TextFileRead, BadUtf8GivesReplacementCharacters) {
     // A stray continuation byte; a four-byte sequence (one per byte); a lead byte of five.
-    EXPECT_EQ(ReadBytes("\xEF\xBB\xBF" "a\x80" "b").lines, (Lines{L"a\uFFFDb"}));
-    EXPECT_EQ(ReadBytes("\xEF\xBB\xBF" "\xF0\x9F\x98\x80!").lines, (Lines{L"\uFFFD\uFFFD\uFFFD\uFFFD!"}));
-    EXPECT_EQ(ReadBytes("\xEF\xBB\xBF" "\xF8x").lines, (Lines{L"\uFFFDx"}));
+    EXPECT_EQ(ReadBytes("\xEF\xBB\xBF"
+                        "a\x80"
+                        "b")
+                  .lines,
+              (Lines{L"a\uFFFDb"}));
+    EXPECT_EQ(ReadBytes("\xEF\xBB\xBF"
+                        "\xF0\x9F\x98\x80!")
+                  .lines,
+              (Lines{L"\uFFFD\uFFFD\uFFFD\uFFFD!"}));
+    EXPECT_EQ(ReadBytes("\xEF\xBB\xBF"
+                        "\xF8x")
+                  .lines,
+              (Lines{L"\uFFFDx"}));
     // A sequence cut short by the end of the file is dropped, not read past the end.
-    EXPECT_EQ(ReadBytes("\xEF\xBB\xBF" "ab\xE2\x82").lines, (Lines{L"ab"}));
+    EXPECT_EQ(ReadBytes("\xEF\xBB\xBF"
+                        "ab\xE2\x82")
+                  .lines,
+              (Lines{L"ab"}));
 }
 
 TEST(TextFileRead, Utf16SurrogatePairsBecomeOneCharacter) {
@@ -142,7 +161,8 @@ TEST(TextFileRead, Utf16SurrogatePairsBecomeOneCharacter) {
 
 TEST(TextFileRead, AnsiIsWindows1252) {
     auto r = ReadBytes("\xC5sa \xE4r h\xE4r, \xD6rjan \xF6ver \xC4lven\r\n\x80 \x8A\x9F \x81");
-    EXPECT_EQ(r.lines, (Lines{L"\u00C5sa \u00E4r h\u00E4r, \u00D6rjan \u00F6ver \u00C4lven", L"\u20AC \u0160\u0178 \u0081"}));
+    EXPECT_EQ(r.lines,
+              (Lines{L"\u00C5sa \u00E4r h\u00E4r, \u00D6rjan \u00F6ver \u00C4lven", L"\u20AC \u0160\u0178 \u0081"}));
     // A NUL byte ends the line's text; the line after it is still found.
     EXPECT_EQ(ReadBytes(std::string("ab\0cd\r\nef", 9)).lines, (Lines{L"ab", L"ef"}));
 }
@@ -222,7 +242,8 @@ TEST(TextFileWrite, EveryEncodingReadsBackWhatWasWritten) {
     const std::vector<std::wstring> lines = {
         L"Kestrova", L"", L"\u00C5\u00E4\u00F6 \u00E9 \u20AC", std::wstring(3000, L'\u00E4') + L"end", L"-7",
     };
-    for (auto enc : {TextEncoding::Ansi, TextEncoding::Utf8, TextEncoding::Utf16LittleEndian, TextEncoding::Utf16BigEndian}) {
+    for (auto enc :
+         {TextEncoding::Ansi, TextEncoding::Utf8, TextEncoding::Utf16LittleEndian, TextEncoding::Utf16BigEndian}) {
         TempFolder dir;
         ASSERT_TRUE(WriteTextLines(dir.File("r.txt"), enc, lines));
         std::vector<std::wstring> back;
@@ -252,7 +273,9 @@ TEST(TextFileWrite, FileAppearsWholeOnlyOnClose) {
         EXPECT_EQ(dir.Get("p.txt"), "old");
     }  // the destructor closes
     const std::string bytes = dir.Get("p.txt");
-    EXPECT_EQ(bytes.substr(0, 8), "\xEF\xBB\xBF" "01234");
+    EXPECT_EQ(bytes.substr(0, 8),
+              "\xEF\xBB\xBF"
+              "01234");
     EXPECT_EQ(bytes.size(), 3u + 10 + 90 * 2 + 400 * 3);
 }
 

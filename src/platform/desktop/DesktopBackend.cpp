@@ -22,7 +22,8 @@ int VirtualKeyOf(SDL_Keycode k) {
     if (k >= SDLK_F1 && k <= SDLK_F12) return VK_F1 + (k - SDLK_F1);
     if (k >= SDLK_KP_1 && k <= SDLK_KP_9) return 97 + (k - SDLK_KP_1);
     switch (k) {
-        case SDLK_RETURN: case SDLK_KP_ENTER: return VK_RETURN;
+        case SDLK_RETURN:
+        case SDLK_KP_ENTER: return VK_RETURN;
         case SDLK_ESCAPE: return VK_ESCAPE;
         case SDLK_SPACE: return VK_SPACE;
         case SDLK_BACKSPACE: return VK_BACK;
@@ -39,8 +40,10 @@ int VirtualKeyOf(SDL_Keycode k) {
         case SDLK_KP_PLUS: return VK_ADD;
         case SDLK_KP_MINUS: return VK_SUBTRACT;
         case SDLK_KP_0: return 96;
-        case SDLK_LSHIFT: case SDLK_RSHIFT: return VK_SHIFT;
-        case SDLK_LCTRL: case SDLK_RCTRL: return VK_CONTROL;
+        case SDLK_LSHIFT:
+        case SDLK_RSHIFT: return VK_SHIFT;
+        case SDLK_LCTRL:
+        case SDLK_RCTRL: return VK_CONTROL;
         default: return 0;
     }
 }
@@ -96,8 +99,8 @@ public:
             window_ = nullptr;
             return false;
         }
-        texture_ = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STREAMING,
-                                     kCanvasWidth, kCanvasHeight);
+        texture_ = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STREAMING, kCanvasWidth,
+                                     kCanvasHeight);
         SDL_SetTextureBlendMode(texture_, SDL_BLENDMODE_NONE);
         SDL_SetTextureScaleMode(texture_, SDL_ScaleModeLinear);
         ComputePlacement();
@@ -116,7 +119,8 @@ public:
         last_.resize(count);
         for (int row = 0; row < kCanvasHeight; ++row)
             std::copy_n(reinterpret_cast<const uint8_t*>(pixels) + static_cast<size_t>(row) * strideBytes,
-                        kCanvasWidth * 4, reinterpret_cast<uint8_t*>(last_.data() + static_cast<size_t>(row) * kCanvasWidth));
+                        kCanvasWidth * 4,
+                        reinterpret_cast<uint8_t*>(last_.data() + static_cast<size_t>(row) * kCanvasWidth));
         if (renderer_ && texture_) Show();
     }
 
@@ -163,9 +167,7 @@ public:
         SDL_Event e;
         while (SDL_PollEvent(&e)) {
             switch (e.type) {
-                case SDL_QUIT:
-                    event.type = EventType::Quit;
-                    return true;
+                case SDL_QUIT: event.type = EventType::Quit; return true;
                 case SDL_KEYDOWN:
                 case SDL_KEYUP: {
                     int vk = VirtualKeyOf(e.key.keysym.sym);
@@ -197,8 +199,7 @@ public:
                         renderer_ && !last_.empty())
                         Show();
                     continue;
-                default:
-                    continue;
+                default: continue;
             }
         }
         return false;
@@ -280,8 +281,10 @@ public:
     }
 
     void SetTextInput(bool on) override {
-        if (on) SDL_StartTextInput();
-        else SDL_StopTextInput();
+        if (on)
+            SDL_StartTextInput();
+        else
+            SDL_StopTextInput();
     }
 
 private:
@@ -297,8 +300,7 @@ private:
             cairo_surface_flush(png);
             SDL_Surface* s = SDL_CreateRGBSurfaceWithFormatFrom(
                 cairo_image_surface_get_data(png), cairo_image_surface_get_width(png),
-                cairo_image_surface_get_height(png), 32, cairo_image_surface_get_stride(png),
-                SDL_PIXELFORMAT_ARGB8888);
+                cairo_image_surface_get_height(png), 32, cairo_image_surface_get_stride(png), SDL_PIXELFORMAT_ARGB8888);
             if (s) {
                 SDL_SetWindowIcon(window_, s);
                 SDL_FreeSurface(s);

@@ -21,8 +21,7 @@ bool HeadlessBackend::PollEvent(InputEvent& event) {
     if (events_.empty()) return false;
     event = events_.front();
     events_.pop_front();
-    if (event.type == EventType::MouseDown || event.type == EventType::MouseUp ||
-        event.type == EventType::MouseMove) {
+    if (event.type == EventType::MouseDown || event.type == EventType::MouseUp || event.type == EventType::MouseMove) {
         pointerX_ = event.x;
         pointerY_ = event.y;
     }
