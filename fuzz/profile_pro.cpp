@@ -11,6 +11,7 @@
 #include <memory>
 #include <string>
 
+#include "FuzzSupport.h"
 #include "platform/Files.h"
 #include "platform/Utf.h"
 #include "profiles/Profile.h"
@@ -18,36 +19,14 @@
 
 namespace {
 
-void Check(bool ok) {
-    if (!ok) std::abort();
-}
-
-// A plain write: the atomic one flushes to disk, which would slow every run down.
-bool PutFile(const std::wstring& path, const uint8_t* data, size_t size) {
-    std::FILE* f = std::fopen(platform::NativePath(path).c_str(), "wb");
-    if (!f) return false;
-    const bool ok = std::fwrite(data, 1, size, f) == size;
-    return std::fclose(f) == 0 && ok;
-}
-
-// The work folder of this run (ending in a separator), removed again when the fuzzer exits;
-// empty when it cannot be made.
-std::wstring WorkFolder() {
-    static const std::string native = "/tmp/kestrova-fuzz-pro-" + std::to_string(::getpid());
-    static const bool made = [] {
-        std::atexit([] {
-            std::error_code ec;
-            std::filesystem::remove_all(native, ec);
-        });
-        return platform::CreateFolder(platform::WideFromUtf8(native));
-    }();
-    return made ? platform::WideFromUtf8(native) + L"/" : std::wstring();
-}
+using fuzzsupport::Check;
+using fuzzsupport::PutFile;
+using fuzzsupport::WorkFolder;
 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    static const std::wstring folder = WorkFolder();
+    static const std::wstring folder = WorkFolder("pro");
     static auto profile = std::make_unique<Profile>();
     if (folder.empty() || !PutFile(folder + L"F.pro", data, size)) return 0;
 
