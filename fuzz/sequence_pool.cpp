@@ -8,14 +8,14 @@
 #include <cstdlib>
 #include <string>
 
+#include "FuzzSupport.h"
 #include "engine/SequencePool.h"
 #include "platform/Files.h"
 #include "platform/Utf.h"
 
 namespace {
-void Check(bool ok) {
-    if (!ok) std::abort();
-}
+using fuzzsupport::Check;
+using fuzzsupport::PutFile;
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -23,15 +23,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     // The first byte picks the span (1..12) and the layout's places (4..11); the rest is the file.
     const int span = data[0] % 12 + 1;
     const int places = (data[0] >> 4) % 8 + 4;
-    static const std::string path = "/tmp/kestrova-fuzz-pool-" + std::to_string(::getpid()) + ".txt";
-    {
-        std::FILE* f = std::fopen(path.c_str(), "wb");
-        if (!f) return 0;
-        const bool ok = std::fwrite(data + 1, 1, size - 1, f) == size - 1;
-        if (std::fclose(f) != 0 || !ok) return 0;
-    }
+    static const std::wstring folder = fuzzsupport::WorkFolder("pool");
+    const std::wstring path = folder + L"list.txt";
+    if (folder.empty() || !PutFile(path, data + 1, size - 1)) return 0;
     SequencePool pool;
-    Check(engine::ReadSequencePool(platform::WideFromUtf8(path), span, pool));
+    Check(engine::ReadSequencePool(path, span, pool));
     for (const auto& candidate : pool) Check(!candidate.empty() && static_cast<int>(candidate.size()) <= span);
     const auto chosen = engine::ChooseCandidate(pool, span, places);
     Check(!chosen.empty() && static_cast<int>(chosen.size()) <= span);
