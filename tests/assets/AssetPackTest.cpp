@@ -2,6 +2,7 @@
 // formats the program relies on: WAV files it can play, PNG files it can
 // decode, language files with every text the screens ask for, and position
 // and number lists the exercises can draw their sequences from.
+#include "TestPaths.h"
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -20,7 +21,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-fs::path AssetRoot() { return fs::path(KESTROVA_SOURCE_DIR) / "assets"; }
+fs::path AssetRoot() { return fs::path(testpaths::SourceDir()) / "assets"; }
 
 std::string ReadAll(const fs::path& p) {
     std::ifstream in(p, std::ios::binary);

@@ -1,6 +1,7 @@
 // Every screen on the shipped assets: built, run and drawn for a few seconds of virtual
 // time with random presses and keys, while the record of files that failed to load is on.
 // Any picture, sound or position list a screen asks for and the pack lacks fails the test.
+#include "TestPaths.h"
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -56,7 +57,7 @@ TEST(ScreenSweep, EveryScreenFindsEveryFileItLoads) {
     // -1 is the splash, which every frame starts on.
     for (int id = -1; id <= 18; ++id) {
         platform::SetMissingFileRecord(true);
-        HeadlessHarness h(L"kestrova window", platform::WideFromUtf8(KESTROVA_SOURCE_DIR "/assets"));
+        HeadlessHarness h(L"kestrova window", platform::WideFromUtf8(testpaths::AssetDir()));
         if (id >= 0) h.Frame().SwitchTo(id);
         // A press may end the program (the login's end button): the sweep of that screen ends there.
         for (int step = 0; step < 40 && h.Frame().Running(); ++step) {

@@ -2,6 +2,7 @@
 // during the presentation, the trainee's turn with the extra marker on a can, a wrong pick
 // with the show-correct marker, and the bag filling at the end. The markers are checked in
 // the pixels; with KESTROVA_SHOT_DIR set the pictures are also kept there as PNG files.
+#include "TestPaths.h"
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -18,8 +19,7 @@ namespace {
 class CansPictures : public ::testing::Test {
 protected:
     void SetUp() override {
-        harness = std::make_unique<HeadlessHarness>(L"kestrova window",
-                                                    platform::WideFromUtf8(KESTROVA_SOURCE_DIR "/assets"));
+        harness = std::make_unique<HeadlessHarness>(L"kestrova window", platform::WideFromUtf8(testpaths::AssetDir()));
         Profile& p = harness->Frame().ActiveProfile();
         p.folder = folder.Folder();
         p.name = L"Tester";

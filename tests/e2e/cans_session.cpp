@@ -3,6 +3,7 @@
 // the two switches (Space steps, Enter selects). Afterwards the coins, the statistics, the
 // exercise's day, span and direction and the files on disk are as the rules say, and the
 // frame is back on the menu.
+#include "TestPaths.h"
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -20,8 +21,7 @@ enum class Input { Mouse, Switches };
 class CansSession : public ::testing::TestWithParam<Input> {
 protected:
     void SetUp() override {
-        harness = std::make_unique<HeadlessHarness>(L"kestrova window",
-                                                    platform::WideFromUtf8(KESTROVA_SOURCE_DIR "/assets"));
+        harness = std::make_unique<HeadlessHarness>(L"kestrova window", platform::WideFromUtf8(testpaths::AssetDir()));
         Profile& p = P();
         p.folder = folder.Folder();
         p.name = L"Tester";

@@ -2,6 +2,7 @@
 // Cans on the real frame, headless, with the shipped assets as the working folder and the
 // trainee's files in a fresh folder. Time moves only when the test says so: Run advances
 // the virtual clock in small steps and calls the screen's Update (and Draw when asked).
+#include "TestPaths.h"
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -18,7 +19,7 @@
 class CansFixture : public ::testing::Test {
 protected:
     void SetUp() override {
-        harness = std::make_unique<HeadlessHarness>(commandLine, platform::WideFromUtf8(KESTROVA_SOURCE_DIR "/assets"));
+        harness = std::make_unique<HeadlessHarness>(commandLine, platform::WideFromUtf8(testpaths::AssetDir()));
         Profile& p = harness->Frame().ActiveProfile();
         p.folder = folder.Folder();
         p.name = L"Tester";

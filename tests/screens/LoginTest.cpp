@@ -1,5 +1,6 @@
 // The login on the real frame: pages of trainees, the selection, the start of a day with
 // and without a password, the other buttons, export and switch access.
+#include "TestPaths.h"
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -216,7 +217,7 @@ TEST_F(LoginTest, ExportCopiesEveryTraineeIntoTheChosenFolder) {
 TEST_F(LoginTest, AMissingOrBrokenPictureFallsBackToTheDefault) {
     AddTrainee(L"Anna");
     AddTrainee(L"Bert");
-    std::filesystem::copy_file(std::filesystem::path(KESTROVA_SOURCE_DIR) / "assets/gfx/login/saveas.png",
+    std::filesystem::copy_file(std::filesystem::path(testpaths::SourceDir()) / "assets/gfx/login/saveas.png",
                                root.Profiles() / "Bert.png");
     { std::ofstream(root.Profiles() / "Anna.png", std::ios::binary) << "\x89PNG broken"; }
     Go(kLogin);

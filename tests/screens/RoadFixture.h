@@ -2,6 +2,7 @@
 // The screens of a training day on the real frame, headless. Each test gets its own asset
 // root: the shipped pictures, sounds and texts linked in, and a paths file that puts the
 // profile folder into a fresh temporary folder, so no test touches a real trainee.
+#include "TestPaths.h"
 #include <gtest/gtest.h>
 #include <stdlib.h>
 
@@ -25,7 +26,7 @@ public:
         std::string pattern = (tmp / "roadXXXXXX").string();
         if (!::mkdtemp(pattern.data())) ADD_FAILURE() << "mkdtemp failed";
         root_ = pattern;
-        const fs::path assets = fs::path(KESTROVA_SOURCE_DIR) / "assets";
+        const fs::path assets = fs::path(testpaths::SourceDir()) / "assets";
         for (const char* part : {"gfx", "sfx", "speech"}) fs::create_directory_symlink(assets / part, root_ / part);
         fs::create_directories(root_ / "data");
         for (const auto& e : fs::directory_iterator(assets / "data")) {

@@ -1,4 +1,5 @@
 // The splash on the real frame and the shipped assets.
+#include "TestPaths.h"
 #include <gtest/gtest.h>
 
 #include <unistd.h>
@@ -15,7 +16,7 @@
 #include "screens/Splash.h"
 
 namespace {
-const std::wstring kAssets = platform::WideFromUtf8(KESTROVA_SOURCE_DIR "/assets");
+const std::wstring kAssets = platform::WideFromUtf8(testpaths::AssetDir());
 
 CSplash* SplashOf(HeadlessHarness& h) { return dynamic_cast<CSplash*>(h.Screen()); }
 }  // namespace

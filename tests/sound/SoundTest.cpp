@@ -1,5 +1,6 @@
 // Sound groups and the spoken guide on the headless backend: files are really opened and
 // decoded, nothing reaches a sound card, and the device keeps a log of its commands.
+#include "TestPaths.h"
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -171,7 +172,7 @@ TEST_F(SoundFixture, TwoGroupsOnOneFileShareItsDevice) {
 
 TEST_F(SoundFixture, LengthsOfRealFilesAreTrue) {
     WriteWav(root / "sfx" / "a.wav", 1234, 44100);
-    const fs::path mp3 = fs::path(KESTROVA_SOURCE_DIR) / "tests" / "data" / "tone1500.mp3";
+    const fs::path mp3 = fs::path(testpaths::SourceDir()) / "tests" / "data" / "tone1500.mp3";
     fs::copy_file(mp3, root / "sfx" / "tone.mp3");
     CSoundGroup g;
     g.Open(L"sfx\\a.wav");

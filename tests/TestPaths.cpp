@@ -1,0 +1,5 @@
+#include "TestPaths.h"
+
+namespace testpaths {
+std::string SourceDir() { return KESTROVA_SOURCE_DIR; }
+}  // namespace testpaths
