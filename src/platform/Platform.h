@@ -76,6 +76,11 @@ public:
     virtual int64_t PerfCounter() = 0;
     virtual int64_t PerfFrequency() = 0;
     virtual void Sleep(uint32_t ms) = 0;
+    // The frame's rest, to within a fraction of a millisecond: a still screen wakes once per
+    // frame, at its deadline.
+    virtual void SleepMicros(int64_t micros) {
+        if (micros >= 1000) Sleep(static_cast<uint32_t>(micros / 1000));
+    }
 
     // Display. Present shows an 800 x 600 premultiplied ARGB32 image.
     virtual bool OpenDisplay(const DisplayOptions& options) = 0;

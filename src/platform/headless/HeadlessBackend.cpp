@@ -4,9 +4,12 @@
 
 namespace platform {
 
-void HeadlessBackend::Sleep(uint32_t ms) {
-    slept_ += ms;
-    if (sleepAdvances_) AdvanceTime(ms);
+void HeadlessBackend::Sleep(uint32_t ms) { SleepMicros(static_cast<int64_t>(ms) * 1000); }
+
+void HeadlessBackend::SleepMicros(int64_t micros) {
+    if (micros <= 0) return;
+    sleptMicros_ += micros;
+    if (sleepAdvances_) nowMicros_ += micros;
 }
 
 bool HeadlessBackend::OpenDisplay(const DisplayOptions& options) {

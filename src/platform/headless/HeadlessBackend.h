@@ -20,6 +20,7 @@ public:
     int64_t PerfCounter() override { return nowMicros_; }
     int64_t PerfFrequency() override { return 1000000; }
     void Sleep(uint32_t ms) override;
+    void SleepMicros(int64_t micros) override;
 
     bool OpenDisplay(const DisplayOptions& options) override;
     bool IsFullScreen() const override { return open_ && !options_.windowed; }
@@ -73,7 +74,7 @@ public:
     const DisplayOptions& Options() const { return options_; }
     bool DisplayOpen() const { return open_; }
     int PresentCount() const { return presents_; }
-    uint32_t SleptMs() const { return slept_; }
+    uint32_t SleptMs() const { return static_cast<uint32_t>(sleptMicros_ / 1000); }
 
 protected:
     void ApplyCursorShape(CursorShape shape) override;
@@ -81,7 +82,7 @@ protected:
 private:
     int64_t nowMicros_ = 0;
     bool sleepAdvances_ = false;
-    uint32_t slept_ = 0;
+    int64_t sleptMicros_ = 0;
     std::deque<InputEvent> events_;
     std::deque<bool> answers_;
     std::deque<std::wstring> folders_;
