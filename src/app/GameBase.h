@@ -138,7 +138,8 @@ protected:
     bool ConfirmQuit();
     void DecideReward();
     bool LoadSequencePool(int poolSpan, const std::wstring& folder, const std::wstring& listName);
-    // Starting values of a session from the profile (span, direction, rounds, streaks).
+    // Starting values of a session from the profile (span, direction, rounds, streaks, and
+    // the sound option: the effect groups, loaded by then, stay silent when it is off).
     void StartSession(int maxSpan);
     // The rules after a solved and after a failed sequence (statistics counted for the
     // failure); exercises call these from OnRoundCorrect and OnRoundWrong.
