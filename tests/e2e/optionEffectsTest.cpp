@@ -149,11 +149,6 @@ TEST_F(OptionEffects, OneSwitchMakesCansStepByItself) {
     EXPECT_EQ(x, static_cast<int>(As<CCans>().StartButton().CentreX()));
     H().RunFor(2000);
     EXPECT_EQ(As<CCans>().StartScan().Current(), 1);  // the stop button
-    // Two switches again: no stepping by itself.
-    P().options.o7 = 0;
-    Go(kCans);
-    H().RunFor(5000);
-    EXPECT_EQ(As<CCans>().StartScan().Current(), -1);
 }
 
 TEST_F(OptionEffects, FromTheLoginToTheGameSelectionAndBackToAMenuWithoutCans) {
