@@ -303,11 +303,6 @@ void CGameBase::StartSession(int maxSpan) {
     correctStreak = 0;
     wrongStreak = 0;
     roundCount = profile->roundsPerDay;
-    // With the sound option off the effects stay silent; the spoken words still guide.
-    const bool effects = profile->options.o0 != 0;
-    for (CSoundGroup* s :
-         {&introSound, &endSound, &startSound, &coinSound, &itemShownSound, &itemCorrectSound, &wrongSound})
-        s->SetSilent(!effects);
 }
 
 engine::SuccessResult CGameBase::ApplySuccessRule() {

@@ -1,6 +1,7 @@
 #include "screens/ScreenFactory.h"
 
 #include "exercises/Cans.h"
+#include "screens/Diploma.h"
 #include "screens/EnterPassword.h"
 #include "screens/Login.h"
 #include "screens/MainSettingsMenu.h"
@@ -19,6 +20,7 @@ std::unique_ptr<CGameBase> CreateScreen(int screenId) {
         case kCans: return std::make_unique<CCans>();
         case kSettings: return std::make_unique<CMainSettingsMenu>();
         case kSelectGame: return std::make_unique<CSelectGame>();
+        case kDiploma: return std::make_unique<CDiploma>();
         default: return std::make_unique<CPlaceholderScreen>(screenId);
     }
 }
