@@ -205,14 +205,10 @@ public:
         return false;
     }
 
-    void SetCursor(CursorShape shape) override {
-        shape_ = shape;
-        ApplyCursor();
-    }
-
     int ShowCursor(bool show) override {
+        const bool wasShown = count_ >= 0;
         count_ += show ? 1 : -1;
-        SDL_ShowCursor(count_ >= 0 ? SDL_ENABLE : SDL_DISABLE);
+        if ((count_ >= 0) != wasShown) SDL_ShowCursor(count_ >= 0 ? SDL_ENABLE : SDL_DISABLE);
         return count_;
     }
 
@@ -285,6 +281,12 @@ public:
             SDL_StartTextInput();
         else
             SDL_StopTextInput();
+    }
+
+protected:
+    void ApplyCursorShape(CursorShape shape) override {
+        shape_ = shape;
+        ApplyCursor();
     }
 
 private:

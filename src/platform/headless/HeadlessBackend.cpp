@@ -70,7 +70,8 @@ void HeadlessBackend::QueueTyping(const std::wstring& text) {
     }
 }
 
-void HeadlessBackend::SetCursor(CursorShape shape) {
+void HeadlessBackend::ApplyCursorShape(CursorShape shape) {
+    ++cursorSends_;
     cursor_ = shape;
     if (cursorLog_.empty() || cursorLog_.back() != shape) cursorLog_.push_back(shape);
     if (cursorLog_.size() > 4096) cursorLog_.erase(cursorLog_.begin(), cursorLog_.begin() + 2048);

@@ -28,7 +28,6 @@ public:
 
     bool PollEvent(InputEvent& event) override;
 
-    void SetCursor(CursorShape shape) override;
     int ShowCursor(bool show) override;
     void GetCursorPos(int& x, int& y) override;
     void SetCursorPos(int x, int y) override;
@@ -66,6 +65,8 @@ public:
 
     CursorShape Cursor() const { return cursor_; }
     const std::vector<CursorShape>& CursorLog() const { return cursorLog_; }
+    // How many times a shape was sent on to the window.
+    int CursorSends() const { return cursorSends_; }
     int CursorDisplayCount() const { return cursorCount_; }
     const std::vector<std::wstring>& Questions() const { return questions_; }
     const std::vector<std::wstring>& Errors() const { return errors_; }
@@ -73,6 +74,9 @@ public:
     bool DisplayOpen() const { return open_; }
     int PresentCount() const { return presents_; }
     uint32_t SleptMs() const { return slept_; }
+
+protected:
+    void ApplyCursorShape(CursorShape shape) override;
 
 private:
     int64_t nowMicros_ = 0;
@@ -87,6 +91,7 @@ private:
     CursorShape cursor_ = CursorShape::Arrow;
     std::vector<CursorShape> cursorLog_;
     int cursorCount_ = 0;
+    int cursorSends_ = 0;
     int pointerX_ = 0;
     int pointerY_ = 0;
     DisplayOptions options_;
