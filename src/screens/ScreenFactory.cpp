@@ -6,6 +6,7 @@
 #include "screens/Menu.h"
 #include "screens/NewProfile.h"
 #include "screens/PlaceholderScreen.h"
+#include "screens/StatScreen.h"
 
 std::unique_ptr<CGameBase> CreateScreen(int screenId) {
     if (screenId < 0 || screenId > 18) return nullptr;
@@ -15,6 +16,7 @@ std::unique_ptr<CGameBase> CreateScreen(int screenId) {
         case kNewProfile: return std::make_unique<CNewProfile>();
         case kEnterPassword: return std::make_unique<CEnterPassword>();
         case kCans: return std::make_unique<CCans>();
+        case kStats: return std::make_unique<CStatScreen>();
         default: return std::make_unique<CPlaceholderScreen>(screenId);
     }
 }
