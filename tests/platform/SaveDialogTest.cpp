@@ -156,3 +156,34 @@ TEST_F(SaveDialogTest, CanvasDialog) {
     EXPECT_EQ(dialog.Handle(Key(platform::VK_ESCAPE)), R::Cancelled);
     EXPECT_EQ(dialog.Handle(Press(D::CancelBox())), R::Cancelled);
 }
+
+// The desktop's own dialog, played by a script of the same name on PATH: it writes down its
+// arguments and answers with the name it was offered.
+TEST_F(SaveDialogTest, NativeDialogGetsTheRequest) {
+    const char* oldPath = std::getenv("PATH");
+    const std::string saved = oldPath ? oldPath : "";
+    folder.Put("bin/.keep", "");
+    ::setenv("PATH", folder.Native("bin").c_str(), 1);
+    const auto script = [&](const std::string& name, const std::string& body) {
+        folder.Put("bin/" + name, "#!/bin/sh\n" + body + "\n");
+        std::filesystem::permissions(folder.Native("bin/" + name), std::filesystem::perms::owner_all);
+    };
+    request.fileName = L"Maja";
+    std::string chosen;
+    EXPECT_EQ(platform::RunNativeSaveDialog(request, chosen), -1);  // none installed
+
+    script("kdialog", "echo \"$2\"; printf '%s\\n' \"$@\" > \"${0%/*}/args\"");
+    ASSERT_EQ(platform::RunNativeSaveDialog(request, chosen), 1);
+    EXPECT_EQ(chosen, folder.Native("Maja"));
+    EXPECT_EQ(folder.Get("bin/args"), "--getsavefilename\n" + folder.Native("Maja") +
+                                          "\n*.png|Picture (*.png)\n--title\nSave the statistics\n");
+
+    script("zenity", "printf '%s\\n' \"$@\" > \"${0%/*}/args\"; echo /chosen/week");
+    ASSERT_EQ(platform::RunNativeSaveDialog(request, chosen), 1);
+    EXPECT_EQ(chosen, "/chosen/week");
+    EXPECT_EQ(folder.Get("bin/args"), "--file-selection\n--save\n--title=Save the statistics\n--filename=" +
+                                          folder.Native("Maja") + "\n--file-filter=Picture (*.png) | *.png\n");
+    script("zenity", "exit 1");  // cancelled
+    EXPECT_EQ(platform::RunNativeSaveDialog(request, chosen), 0);
+    ::setenv("PATH", saved.c_str(), 1);
+}
