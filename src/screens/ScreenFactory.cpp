@@ -1,6 +1,9 @@
 #include "screens/ScreenFactory.h"
 
 #include "exercises/Cans.h"
+#include "exercises/ParisWheel.h"
+#include "exercises/Space.h"
+#include "exercises/ThePond.h"
 #include "screens/EnterPassword.h"
 #include "screens/Login.h"
 #include "screens/Menu.h"
@@ -15,6 +18,9 @@ std::unique_ptr<CGameBase> CreateScreen(int screenId) {
         case kNewProfile: return std::make_unique<CNewProfile>();
         case kEnterPassword: return std::make_unique<CEnterPassword>();
         case kCans: return std::make_unique<CCans>();
+        case kParisWheel: return std::make_unique<CParisWheel>();
+        case kThePond: return std::make_unique<CThePond>();
+        case kSpace: return std::make_unique<CSpace>();
         default: return std::make_unique<CPlaceholderScreen>(screenId);
     }
 }
