@@ -18,11 +18,7 @@ CParisWheel::CParisWheel() { game = kParisWheel; }
 CParisWheel::~CParisWheel() { WriteBack(); }
 
 int CParisWheel::Init(Graphics* back, Graphics* window, Bitmap* buffer, Profile* p) {
-    CGameBase::Init(back, window, buffer, p);
-    if (!profile) return 1;
-    SetupAnswerScan();
-
-    background.LoadImage(L"gfx\\pariswheel\\background.png", back, 1, 0);
+    if (!BeginInit(back, window, buffer, p, L"gfx\\pariswheel\\background.png")) return 1;
     for (auto& wagon : wagons) {
         wagon.LoadImage(L"gfx\\pariswheel\\wagon0.png", back, 1, 0);
         wagon.LoadImage(L"gfx\\pariswheel\\wagon1.png", back, 1, kLitMs);
@@ -128,11 +124,7 @@ int CParisWheel::Update() {
     return FinishUpdate();
 }
 
-void CParisWheel::UpdateCursor() {
-    PointerFeedback();
-    if (engine::ShownUnder(wagons, mousePos.x, mousePos.y) >= 0) HoverFeedback();
-    ApplyCursor();
-}
+void CParisWheel::UpdateCursor() { ItemCursor(wagons); }
 
 int CParisWheel::OnMouseDown(unsigned, long lParam) {
     const int x = MouseParamX(lParam);

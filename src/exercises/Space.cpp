@@ -30,11 +30,7 @@ CSpace::CSpace() { game = kSpace; }
 CSpace::~CSpace() { WriteBack(); }
 
 int CSpace::Init(Graphics* back, Graphics* window, Bitmap* buffer, Profile* p) {
-    CGameBase::Init(back, window, buffer, p);
-    if (!profile) return 1;
-    SetupAnswerScan();
-
-    background.LoadImage(L"gfx\\space\\background.png", back, 1, 0);
+    if (!BeginInit(back, window, buffer, p, L"gfx\\space\\background.png")) return 1;
     for (int i = 0; i < kSaucerCount; ++i) {
         const SaucerPlace& place = kPlaces[i];
         CSprite& saucer = saucers[static_cast<size_t>(i)];
@@ -85,18 +81,6 @@ void CSpace::ShowItem(int item) {
 
 CSprite* CSpace::ItemSprite(int item) { return engine::ItemOf(saucers, item); }
 
-int CSpace::Update() {
-    BeginUpdate();
-    engine::UpdateAll(saucers);
-    return FinishUpdate();
-}
-
-void CSpace::UpdateCursor() {
-    PointerFeedback();
-    if (engine::ShownUnder(saucers, mousePos.x, mousePos.y) >= 0) HoverFeedback();
-    ApplyCursor();
-}
-
 int CSpace::OnMouseDown(unsigned, long lParam) {
     const int x = MouseParamX(lParam);
     const int y = MouseParamY(lParam);
@@ -107,6 +91,14 @@ int CSpace::OnMouseDown(unsigned, long lParam) {
     HandleHelpPress(x, y);
     return 1;
 }
+
+int CSpace::Update() {
+    BeginUpdate();
+    engine::UpdateAll(saucers);
+    return FinishUpdate();
+}
+
+void CSpace::UpdateCursor() { ItemCursor(saucers); }
 
 int CSpace::Draw() {
     background.Draw();

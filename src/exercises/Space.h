@@ -13,16 +13,17 @@ public:
     CSpace();
     ~CSpace() override;
 
-    int Init(Graphics* backGraphics, Graphics* windowGraphics, Bitmap* backBuffer, Profile* profile) override;
-    // Six or ten saucers, the switch list from top to bottom, the round's saucers from the pool.
+    // The round: six or ten saucers out, the switch list from top to bottom, the saucers from
+    // the pool; and the rules once it is solved or failed.
     int SetupRound() override;
-    int Update() override;
-    int Draw() override;
-    void UpdateCursor() override;
-    // A press on a shown saucer answers; the saucer flashes when it was the expected one.
-    int OnMouseDown(unsigned wParam, long lParam) override;
     void OnRoundCorrect() override;
     void OnRoundWrong() override;
+    int Init(Graphics* backGraphics, Graphics* windowGraphics, Bitmap* backBuffer, Profile* profile) override;
+    // A press on a shown saucer answers; the saucer flashes when it was the expected one.
+    int OnMouseDown(unsigned wParam, long lParam) override;
+    void UpdateCursor() override;
+    int Update() override;
+    int Draw() override;
 
     // Read by tests and tools.
     const CSprite& Saucer(int i) const { return saucers[static_cast<size_t>(i) % kSaucerCount]; }

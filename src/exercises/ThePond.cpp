@@ -54,11 +54,7 @@ void CThePond::LoadFishSet(bool hard) {
 }
 
 int CThePond::Init(Graphics* back, Graphics* window, Bitmap* buffer, Profile* p) {
-    CGameBase::Init(back, window, buffer, p);
-    if (!profile) return 1;
-    SetupAnswerScan();
-
-    background.LoadImage(L"gfx\\thepond\\background.png", back, 1, 0);
+    if (!BeginInit(back, window, buffer, p, L"gfx\\thepond\\background.png")) return 1;
     LoadFishSet(hardSetLoaded || profile->options.o3);
     bubble.LoadSequence(L"gfx\\thepond\\bubbles\\bubble*.png", back, 1, 150);
     bubble.Play(1, 0, 0, 0, 1);
@@ -208,11 +204,7 @@ int CThePond::Update() {
     return FinishUpdate();
 }
 
-void CThePond::UpdateCursor() {
-    PointerFeedback();
-    if (engine::ShownUnder(fish, mousePos.x, mousePos.y) >= 0) HoverFeedback();
-    ApplyCursor();
-}
+void CThePond::UpdateCursor() { ItemCursor(fish); }
 
 int CThePond::OnMouseDown(unsigned, long lParam) {
     const int x = MouseParamX(lParam);
