@@ -1,6 +1,9 @@
 #include "screens/ScreenFactory.h"
 
 #include "exercises/Cans.h"
+#include "exercises/ParisWheel.h"
+#include "exercises/Space.h"
+#include "exercises/ThePond.h"
 #include "screens/Diploma.h"
 #include "screens/DiplomaPrinter.h"
 #include "screens/EnterPassword.h"
@@ -22,6 +25,9 @@ std::unique_ptr<CGameBase> CreateScreen(int screenId) {
         case kLogin: return std::make_unique<CLogin>();
         case kNewProfile: return std::make_unique<CNewProfile>();
         case kEnterPassword: return std::make_unique<CEnterPassword>();
+        case kParisWheel: return std::make_unique<CParisWheel>();
+        case kThePond: return std::make_unique<CThePond>();
+        case kSpace: return std::make_unique<CSpace>();
         case kSettings: return std::make_unique<CMainSettingsMenu>();
         case kStats: return std::make_unique<CStatScreen>();
         case kSelectGame: return std::make_unique<CSelectGame>();
