@@ -1,6 +1,7 @@
 #include "screens/ScreenFactory.h"
 
 #include "exercises/Cans.h"
+#include "exercises/GhostHouse.h"
 #include "exercises/Treasure.h"
 #include "screens/EnterPassword.h"
 #include "screens/Login.h"
@@ -17,6 +18,7 @@ std::unique_ptr<CGameBase> CreateScreen(int screenId) {
         case kEnterPassword: return std::make_unique<CEnterPassword>();
         case kCans: return std::make_unique<CCans>();
         case kTreasure: return std::make_unique<CTreasure>();
+        case kGhostHouse: return std::make_unique<CGhostHouse>();
         default: return std::make_unique<CPlaceholderScreen>(screenId);
     }
 }
