@@ -2,6 +2,7 @@
 
 #include "exercises/Cans.h"
 #include "exercises/GhostHouse.h"
+#include "exercises/NumberTest.h"
 #include "exercises/Treasure.h"
 #include "screens/EnterPassword.h"
 #include "screens/Login.h"
@@ -19,6 +20,7 @@ std::unique_ptr<CGameBase> CreateScreen(int screenId) {
         case kCans: return std::make_unique<CCans>();
         case kTreasure: return std::make_unique<CTreasure>();
         case kGhostHouse: return std::make_unique<CGhostHouse>();
+        case kNumberTest: return std::make_unique<CNumberTest>();
         default: return std::make_unique<CPlaceholderScreen>(screenId);
     }
 }
