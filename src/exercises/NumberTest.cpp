@@ -147,6 +147,9 @@ int CNumberTest::SetupRound() {
         endSound.Play(0);
         deadline = Now() + length + kResultMs;
         phase = Leaving;
+        // The result stands where the visual frame is: white on its white face it could not be read.
+        visualFrame.visible = 0;
+        visualCue.visible = 0;
         resultText.SetText(Text(kTextYourLevel) + std::to_wstring(score.Level()) + L".");
         return 1;
     }
