@@ -47,3 +47,21 @@ void CSpokenNumberExercise::LightOnce(CSprite& button, bool hideAfter) {
     button.SetFrame(0);
     button.Play(0, hideAfter ? 1 : 0, 0, hideAfter ? 0 : 1, 1);
 }
+
+int CSpokenNumberExercise::OnKeyDown(int key, int unused, long lParam) {
+    if (PressDigitKey(key, 20, 20)) return 1;
+    return CGameBase::OnKeyDown(key, unused, lParam);
+}
+
+void CSpokenNumberExercise::UpdateCursor() {
+    PointerFeedback();
+    for (int item = 0; item <= 9; ++item) {
+        const CSprite* button = ItemSprite(item);
+        if (button && Choosable(*button) && button->HitTest(mousePos.x, mousePos.y)) HoverFeedback();
+    }
+    ApplyCursor();
+}
+
+void CSpokenNumberExercise::OnRoundCorrect() { ApplySuccessRule(); }
+
+void CSpokenNumberExercise::OnRoundWrong() { ApplyFailureRule(); }

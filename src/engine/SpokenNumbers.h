@@ -8,7 +8,20 @@
 #include "app/GameBase.h"
 
 class CSpokenNumberExercise : public CGameBase {
+public:
+    // The digit keys in front of the common keys: '1'..'9' press at (20, 20) into their button.
+    int OnKeyDown(int virtualKey, int unused, long lParam) override;
+    // Pointer feedback on the buttons the trainee can choose now.
+    void UpdateCursor() override;
+    // Treasure and Ghost house share their rule after a solved sequence (span + 1 up to 9, all
+    // nine buttons once the span exceeds those shown) and the common one after a failure.
+    void OnRoundCorrect() override;
+    void OnRoundWrong() override;
+
 protected:
+    // Whether a chosen button could be clicked now (the pointer feedback asks it of each).
+    virtual bool Choosable(const CSprite& button) const { return button.visible != 0; }
+
     // One step of the spoken presentation: once the deadline has passed, says the next number
     // (the numbers group's entry of that number) with the cue on its picture when showCue,
     // 1.5 s before the next and 2 s after the last. True when every number is said and the

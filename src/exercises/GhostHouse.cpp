@@ -154,13 +154,6 @@ int CGhostHouse::Update() {
     return FinishUpdate();
 }
 
-void CGhostHouse::UpdateCursor() {
-    PointerFeedback();
-    for (auto& button : buttons)
-        if (button.visible && button.HitTest(mousePos.x, mousePos.y)) HoverFeedback();
-    ApplyCursor();
-}
-
 int CGhostHouse::OnMouseDown(unsigned, long lParam) {
     if (phase == kEntering) return 1;  // only the entrance is on the screen
     const int x = MouseParamX(lParam);
@@ -182,11 +175,6 @@ int CGhostHouse::OnMouseDown(unsigned, long lParam) {
     return 1;
 }
 
-int CGhostHouse::OnKeyDown(int key, int unused, long lParam) {
-    if (PressDigitKey(key, 20, 20)) return 1;
-    return CGameBase::OnKeyDown(key, unused, lParam);
-}
-
 int CGhostHouse::Draw() {
     if (phase == kEntering) {
         entrance.Draw();
@@ -206,7 +194,3 @@ int CGhostHouse::Draw() {
     Present();
     return 1;
 }
-
-void CGhostHouse::OnRoundCorrect() { ApplySuccessRule(); }
-
-void CGhostHouse::OnRoundWrong() { ApplyFailureRule(); }

@@ -21,13 +21,9 @@ public:
 
     int Init(Graphics* backGraphics, Graphics* windowGraphics, Bitmap* backBuffer, Profile* profile) override;
     int Update() override;
-    void UpdateCursor() override;
     int Draw() override;
     int OnMouseDown(unsigned wParam, long lParam) override;
-    int OnKeyDown(int virtualKey, int unused, long lParam) override;
     int SetupRound() override;
-    void OnRoundCorrect() override;
-    void OnRoundWrong() override;
 
     // Read by tests and tools.
     const CSprite& Button(int i) const { return buttons[static_cast<size_t>(i >= 0 && i < kButtons ? i : 0)]; }

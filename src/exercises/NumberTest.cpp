@@ -200,13 +200,6 @@ int CNumberTest::Update() {
     return nextScreen;
 }
 
-void CNumberTest::UpdateCursor() {
-    PointerFeedback();
-    for (auto& key : keypad)
-        if (key.visible && key.HitTest(mousePos.x, mousePos.y)) HoverFeedback();
-    ApplyCursor();
-}
-
 void CNumberTest::Quit() {
     if (!ConfirmQuit()) return;
     if (backGraphics) backGraphics->Clear(kQuitBackdrop);

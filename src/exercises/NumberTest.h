@@ -42,7 +42,6 @@ public:
 
     int Init(Graphics* backGraphics, Graphics* windowGraphics, Bitmap* backBuffer, Profile* profile) override;
     int Update() override;
-    void UpdateCursor() override;
     int Draw() override;
     int OnMouseDown(unsigned wParam, long lParam) override;
     int OnKeyDown(int virtualKey, int unused, long lParam) override;

@@ -117,15 +117,8 @@ int CTreasure::Update() {
     return FinishUpdate();
 }
 
-void CTreasure::UpdateCursor() {
-    PointerFeedback();
-    if (chest.IsLastFrame() && ChestOpen()) {
-        for (auto& coin : coins)
-            if (coin.visible && coin.HitTest(mousePos.x, mousePos.y)) HoverFeedback();
-    }
-    ApplyCursor();
-}
-
+// A press leaves the key latch alone: the latch keeps a held key from repeating, and latching
+// on clicks would swallow the next digit, Enter or Space of a trainee who mixes mouse and keys.
 int CTreasure::OnMouseDown(unsigned, long lParam) {
     const int x = MouseParamX(lParam);
     const int y = MouseParamY(lParam);
@@ -143,11 +136,6 @@ int CTreasure::OnMouseDown(unsigned, long lParam) {
     return 1;
 }
 
-int CTreasure::OnKeyDown(int key, int unused, long lParam) {
-    if (PressDigitKey(key, 20, 20)) return 1;
-    return CGameBase::OnKeyDown(key, unused, lParam);
-}
-
 int CTreasure::Draw() {
     background.Draw();
     chest.Draw();
@@ -157,7 +145,3 @@ int CTreasure::Draw() {
     Present();
     return 1;
 }
-
-void CTreasure::OnRoundCorrect() { ApplySuccessRule(); }
-
-void CTreasure::OnRoundWrong() { ApplyFailureRule(); }

@@ -15,13 +15,9 @@ public:
 
     int Init(Graphics* backGraphics, Graphics* windowGraphics, Bitmap* backBuffer, Profile* profile) override;
     int Update() override;
-    void UpdateCursor() override;
     int Draw() override;
     int OnMouseDown(unsigned wParam, long lParam) override;
-    int OnKeyDown(int virtualKey, int unused, long lParam) override;
     int SetupRound() override;
-    void OnRoundCorrect() override;
-    void OnRoundWrong() override;
 
     // Read by tests and tools.
     const CSprite& Chest() const { return chest; }
@@ -33,6 +29,8 @@ public:
 protected:
     void StepPresenting() override;
     CSprite* ItemSprite(int item) override;
+    // The hand shows on a coin only once the chest is wide open.
+    bool Choosable(const CSprite& coin) const override { return coin.visible && chest.IsLastFrame() && ChestOpen(); }
 
 private:
     void CloseChest();
