@@ -66,7 +66,16 @@ TEST_F(GhostHouseTest, AnsweredBackwardAndButtonZeroIsWrong) {
     CGhostHouse& g = Start();
     const std::vector<int> heard = g.Sequence();
     ASSERT_EQ(heard.size(), 3u);
+    const size_t logStart = Os().Sound().Log().size();
     StartAndPresent();
+    // The numbers were said in the order heard.
+    std::vector<std::wstring> said;
+    for (size_t i = logStart; i < Os().Sound().Log().size(); ++i)
+        if (Os().Sound().Log()[i].rfind(L"play ", 0) == 0 &&
+            Os().Sound().Log()[i].find(L"\\numbers\\") != std::wstring::npos)
+            said.push_back(Os().Sound().Log()[i]);
+    ASSERT_EQ(said.size(), 3u);
+    for (size_t i = 0; i < 3; ++i) EXPECT_EQ(said[i].substr(said[i].size() - 5), std::to_wstring(heard[i]) + L".wav");
     EXPECT_EQ(g.Background().GetFrame(), 1);
     EXPECT_EQ(g.Sequence(), std::vector<int>(heard.rbegin(), heard.rend()));
     // The first heard number is the last to click.

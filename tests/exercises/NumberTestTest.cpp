@@ -156,6 +156,20 @@ TEST_F(NumberTestScreen, VisualFrameFollowsTheTKey) {
     EXPECT_FALSE(t.NumberPicture().visible);
 }
 
+TEST_F(NumberTestScreen, SolvedWithSpaceAndEnterOnly) {
+    CNumberTest& t = Start();
+    Key(13);  // the start button
+    ASSERT_EQ(t.Phase(), Starting);
+    ASSERT_TRUE(RunUntil(Answering));
+    for (int d : t.Sequence()) {
+        for (int i = 0; i < 9 && t.AnswerScan().Entry(t.AnswerScan().Current()) != &t.Digit(d); ++i) Key(32);
+        Os().AdvanceTime(401);
+        Key(13);
+    }
+    EXPECT_EQ(t.Phase(), Correct);
+    EXPECT_EQ(t.Score().correctForward, 1);
+}
+
 class NumberTestDebug : public NumberTestScreen {
 protected:
     NumberTestDebug() { commandLine = L"kestrova window debug"; }
