@@ -116,6 +116,8 @@ int CNumberTest::Init(Graphics* back, Graphics* window, Bitmap* buffer, Profile*
     wrongSpeech.OpenAll(speech + L"\\wrong\\*.wav");
     wrongSpeech.Shuffle();
     numbersSound.OpenAll(speech + L"\\numbers\\*.wav");
+    // As in the exercises, the sound option silences the effects; the spoken digits still play.
+    for (CSoundGroup* g : {&startSound, &itemCorrectSound, &wrongSound}) g->SetSilent(!profile->options.o0);
 
     LoadHud();
     SetupStartScan();
