@@ -227,7 +227,7 @@ int CCans::OnMouseDown(unsigned, long lParam) {
         }
     }
     if (help.HitTest(x, y)) {
-        if (guideActive && guide) guide->Stop();
+        SilenceGuide();
         Instruction().Play(0);
     }
     return 1;
