@@ -277,7 +277,8 @@ void CGameBase::RecordCorrectItem() {
 
 bool CGameBase::ConfirmQuit() {
     if (phase > WaitStart) return false;
-    return platform::Os().AskYesNo(Text(kTextTitle), Text(kTextQuitExercise));
+    if (!profile) return platform::Os().AskYesNo(Text(kTextTitle), Text(kTextQuitExercise));
+    return platform::Os().AskYesNo(Text(kTextTitle), Text(kTextQuitExercise), profile->options.Question());
 }
 
 void CGameBase::DecideReward() {

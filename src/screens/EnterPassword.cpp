@@ -51,8 +51,9 @@ int CEnterPassword::Init(Graphics* back, Graphics* windowG, Bitmap* buffer, Prof
     field = std::make_unique<platform::TextField>(static_cast<int>(px) + 70, static_cast<int>(py) + 60, 125, 25);
     refusal.LoadImage(L"", back, 1, 0);
     refusal.SetLabel(Text(kTextWrongPassword), 16);
-    refusal.SetTextPosition(std::max(0.0f, std::min(px + 70, platform::kCanvasWidth - refusal.textBox.width)),
-                            py + 60 + 25 + 6);
+    // Under the picture that holds the field, centred, clear of the buttons.
+    refusal.SetTextPosition(std::max(0.0f, 400 - refusal.textBox.width / 2),
+                            std::min(picture.y + picture.height + 6, platform::kCanvasHeight - refusal.textBox.height));
     return 1;
 }
 
