@@ -14,8 +14,6 @@ namespace {
 using platform::InputEvent;
 using platform::QuestionBox;
 
-void Click(platform::HeadlessBackend& os, const QuestionBox::Box& b) { os.QueueClick(b.CentreX(), b.CentreY()); }
-
 class QuestionTest : public CansFixture {
 protected:
     // Cans waiting for the start; Escape (pressed, and released unless held) raises the
@@ -40,81 +38,44 @@ protected:
 };
 
 TEST_F(QuestionTest, AnsweredWithTheMouseTheKeysAndTheSwitches) {
+    using namespace platform;
+    const QuestionBox::Box yes = QuestionBox::YesBox(), no = QuestionBox::NoBox(), text = {400, 250, 1, 1};
     const struct {
         const char* how;
-        int scanSeconds;  // one contact when not 0
-        std::function<void(platform::HeadlessBackend&)> script;
+        const QuestionBox::Box* press;  // a press there first, when set
+        int scanSeconds;                // one contact: a wait of waitMs, then the keys
+        uint32_t waitMs;
+        std::vector<int> keys;
         bool yes;
     } cases[] = {
-        {"a press on Yes", 0, [](platform::HeadlessBackend& os) { Click(os, QuestionBox::YesBox()); }, true},
-        {"a press on No", 0, [](platform::HeadlessBackend& os) { Click(os, QuestionBox::NoBox()); }, false},
-        {"a press beside the buttons, then Enter", 0,
-         [](platform::HeadlessBackend& os) {
-             os.QueueClick(400, 250);
-             os.QueueKey(platform::VK_RETURN);
-         },
-         false},
-        {"Enter on the default", 0, [](platform::HeadlessBackend& os) { os.QueueKey(platform::VK_RETURN); }, false},
-        {"Space then Enter", 0,
-         [](platform::HeadlessBackend& os) {
-             os.QueueKey(platform::VK_SPACE);
-             os.QueueKey(platform::VK_RETURN);
-         },
-         true},
-        {"Left then Enter", 0,
-         [](platform::HeadlessBackend& os) {
-             os.QueueKey(platform::VK_LEFT);
-             os.QueueKey(platform::VK_RETURN);
-         },
-         true},
-        {"Tab, Tab, Enter", 0,
-         [](platform::HeadlessBackend& os) {
-             for (int k : {platform::VK_TAB, platform::VK_TAB, platform::VK_RETURN}) os.QueueKey(k);
-         },
-         false},
-        {"Left, Right, Enter", 0,
-         [](platform::HeadlessBackend& os) {
-             for (int k : {platform::VK_LEFT, platform::VK_RIGHT, platform::VK_RETURN}) os.QueueKey(k);
-         },
-         false},
-        {"Escape", 0,
-         [](platform::HeadlessBackend& os) {
-             os.QueueKey(platform::VK_LEFT);
-             os.QueueKey(platform::VK_ESCAPE);
-         },
-         false},
-        {"one switch after one step", 2,
-         [](platform::HeadlessBackend& os) {
-             os.QueueWait(2100);
-             os.QueueKey(platform::VK_RETURN);
-         },
-         true},
-        {"one switch after two steps", 2,
-         [](platform::HeadlessBackend& os) {
-             os.QueueWait(4100);
-             os.QueueKey(platform::VK_RETURN);
-         },
-         false},
-        {"one switch before its first step", 2,
-         [](platform::HeadlessBackend& os) {
-             os.QueueWait(1900);
-             os.QueueKey(platform::VK_RETURN);
-         },
-         false},
+        {"a press on Yes", &yes, 0, 0, {}, true},
+        {"a press on No", &no, 0, 0, {}, false},
+        {"a press on the text, Enter", &text, 0, 0, {VK_RETURN}, false},
+        {"Enter on the default", nullptr, 0, 0, {VK_RETURN}, false},
+        {"Space, Enter", nullptr, 0, 0, {VK_SPACE, VK_RETURN}, true},
+        {"Left, Enter", nullptr, 0, 0, {VK_LEFT, VK_RETURN}, true},
+        {"Tab, Tab, Enter", nullptr, 0, 0, {VK_TAB, VK_TAB, VK_RETURN}, false},
+        {"Left, Escape", nullptr, 0, 0, {VK_LEFT, VK_ESCAPE}, false},
+        {"one switch, one step", nullptr, 2, 2100, {VK_RETURN}, true},
+        {"one switch, two steps", nullptr, 2, 4100, {VK_RETURN}, false},
+        {"one switch, before its first step", nullptr, 2, 1900, {VK_RETURN}, false},
     };
     for (const auto& c : cases) {
         P().options.o7 = c.scanSeconds ? 1 : 0;
         P().options.o19 = c.scanSeconds;
-        Ask([&] { c.script(Os()); });
+        Ask([&] {
+            if (c.press) Os().QueueClick(c.press->CentreX(), c.press->CentreY());
+            if (c.waitMs) Os().QueueWait(c.waitMs);
+            for (int k : c.keys) Os().QueueKey(k);
+        });
         ASSERT_EQ(Os().Questions().size(), 1u) << c.how;
         EXPECT_NE(Os().Questions()[0].find(P().options.GetText(87)), std::wstring::npos);
         harness->RunPasses(2);
         EXPECT_EQ(harness->ScreenId(), c.yes ? kMenu : kCans) << c.how;
-        if (harness->ScreenId() == kCans) {
+        if (!c.yes) {
             EXPECT_EQ(Cans().Phase(), WaitStart) << c.how;
         }
-        // Each case starts on a fresh frame with no question asked yet.
-        harness.reset();
+        harness.reset();  // each case on a fresh frame
         SetUp();
     }
 }
