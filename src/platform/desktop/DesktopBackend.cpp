@@ -6,12 +6,14 @@
 #include <time.h>
 
 #include <algorithm>
+#include <deque>
 #include <string>
 #include <vector>
 
 #include "platform/Files.h"
 #include "platform/FolderChooser.h"
 #include "platform/Printer.h"
+#include "platform/QuestionBox.h"
 #include "platform/SaveDialog.h"
 #include "platform/Sound.h"
 #include "platform/TextField.h"
@@ -178,17 +180,18 @@ public:
         if (renderer_ && !last_.empty() && (!LiveTextFields().empty() || !fieldState_.empty()) &&
             FieldState() != fieldState_)
             Show();
+        if (!owed_.empty()) {
+            event = owed_.front();
+            owed_.pop_front();
+            return true;
+        }
         SDL_Event e;
         while (SDL_PollEvent(&e)) {
             switch (e.type) {
                 case SDL_QUIT: event.type = EventType::Quit; return true;
                 case SDL_KEYDOWN:
                 case SDL_KEYUP: {
-                    int vk = VirtualKeyOf(e.key.keysym.sym);
-                    if (vk == 0) continue;
-                    event.type = e.type == SDL_KEYDOWN ? EventType::KeyDown : EventType::KeyUp;
-                    event.key = vk;
-                    event.control = (e.key.keysym.mod & KMOD_CTRL) != 0;
+                    if (!KeyEvent(e, event) || keys_.Filter(event)) continue;
                     return true;
                 }
                 case SDL_TEXTINPUT:
@@ -241,22 +244,21 @@ public:
         SDL_WarpMouseInWindow(window_, static_cast<int>(wx / sx), static_cast<int>(wy / sy));
     }
 
-    bool AskYesNo(const std::wstring& caption, const std::wstring& text) override {
-        const std::string c = Utf8FromWide(caption), t = Utf8FromWide(text);
-        SDL_MessageBoxButtonData buttons[2] = {
-            {SDL_MESSAGEBOX_BUTTON_ESCAPEKEY_DEFAULT | SDL_MESSAGEBOX_BUTTON_RETURNKEY_DEFAULT, 0, "No"},
-            {0, 1, "Yes"},
-        };
-        SDL_MessageBoxData data{};
-        data.flags = SDL_MESSAGEBOX_INFORMATION;
-        data.window = window_;
-        data.title = c.c_str();
-        data.message = t.c_str();
-        data.numbuttons = 2;
-        data.buttons = buttons;
-        int pressed = 0;
-        if (SDL_ShowMessageBox(&data, &pressed) != 0) return false;
-        return pressed == 1;
+    using Backend::AskYesNo;
+    // The question is drawn in the program's own window, over its last frame, so it cannot
+    // open behind a full-screen window or without the keyboard, and switches reach it.
+    bool AskYesNo(const std::wstring& caption, const std::wstring& text, const QuestionOptions& options) override {
+        if (!window_) return false;
+        const std::vector<uint32_t> base = last_;
+        std::vector<InputEvent> releases;
+        bool quit = false;
+        const bool yes = AskOnCanvas(
+            *this, keys_, base, caption, text, options, [] { return false; }, [this] { DropPendingInput(); }, releases,
+            quit);
+        if (!base.empty()) Present(base.data(), kCanvasWidth * 4);
+        owed_.insert(owed_.begin(), releases.begin(), releases.end());
+        if (quit) owed_.push_front(InputEvent{});  // a default event is a quit request
+        return yes;
     }
 
     void ShowError(const std::wstring& caption, const std::wstring& text) override {
@@ -328,6 +330,27 @@ protected:
     }
 
 private:
+    // The program's key event for an SDL key event; false for keys the program has no code for.
+    static bool KeyEvent(const SDL_Event& e, InputEvent& event) {
+        const int vk = VirtualKeyOf(e.key.keysym.sym);
+        if (vk == 0) return false;
+        event.type = e.type == SDL_KEYDOWN ? EventType::KeyDown : EventType::KeyUp;
+        event.key = vk;
+        event.control = (e.key.keysym.mod & KMOD_CTRL) != 0;
+        return true;
+    }
+
+    // Input that arrived while a question was up is not handed to the screen afterwards;
+    // the keys it pressed or released are still noted, so held keys stay known.
+    void DropPendingInput() {
+        SDL_PumpEvents();
+        SDL_Event e;
+        while (SDL_PeepEvents(&e, 1, SDL_GETEVENT, SDL_KEYDOWN, SDL_MULTIGESTURE) > 0) {
+            InputEvent key;
+            if ((e.type == SDL_KEYDOWN || e.type == SDL_KEYUP) && KeyEvent(e, key)) keys_.Filter(key);
+        }
+    }
+
     void ApplyCursor() {
         SDL_Cursor* c = cursors_[static_cast<int>(shape_)];
         if (c) SDL_SetCursor(c);
@@ -404,6 +427,8 @@ private:
     std::vector<uint32_t> last_;
     std::vector<uint32_t> composite_;
     std::wstring fieldState_;
+    HeldKeys keys_;
+    std::deque<InputEvent> owed_;  // key releases a question took from the screen, or its quit
     std::unique_ptr<SoundDevice> sound_ = std::make_unique<SoundDevice>(false);
 };
 
