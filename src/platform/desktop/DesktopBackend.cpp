@@ -11,6 +11,7 @@
 #include "platform/FolderChooser.h"
 #include "platform/Sound.h"
 #include "platform/TextField.h"
+#include "platform/UserConfig.h"
 #include "platform/Utf.h"
 
 namespace platform {
@@ -59,11 +60,24 @@ public:
     }
 
     bool Start(std::wstring& error) {
+        // Without a display SDL would fall back to drawing off screen and the program would
+        // run unseen; a video driver asked for by name (SDL_VIDEODRIVER) is taken as meant.
+        const char* asked = SDL_getenv("SDL_VIDEODRIVER");
+        const bool named = asked && *asked;
+        if (!named && !SDL_getenv("DISPLAY") && !SDL_getenv("WAYLAND_DISPLAY")) {
+            error = L"no display to show the program on (neither DISPLAY nor WAYLAND_DISPLAY is set)";
+            return false;
+        }
         SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
         SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "1");
         SDL_SetHint(SDL_HINT_VIDEO_MINIMIZE_ON_FOCUS_LOSS, "0");
         if (SDL_InitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS | SDL_INIT_TIMER) != 0) {
             error = WideFromUtf8(SDL_GetError());
+            return false;
+        }
+        const std::string driver = SDL_GetCurrentVideoDriver() ? SDL_GetCurrentVideoDriver() : "";
+        if (!named && (driver == "offscreen" || driver == "dummy")) {
+            error = L"no display could be reached";
             return false;
         }
         cursors_[0] = SDL_CreateSystemCursor(SDL_SYSTEM_CURSOR_ARROW);
@@ -80,17 +94,20 @@ public:
     bool OpenDisplay(const DisplayOptions& options) override {
         if (window_) return true;
         options_ = options;
-        // The window covers the whole screen from the start, so it does so also where no
-        // window manager acts on the full-screen request.
-        SDL_DisplayMode desktop{};
-        int w = kCanvasWidth, h = kCanvasHeight;
-        if (SDL_GetDesktopDisplayMode(0, &desktop) == 0 && desktop.w > 0 && desktop.h > 0) {
-            w = desktop.w;
-            h = desktop.h;
+        desktopWindow_ = StartsInDesktopWindow(options.windowed, ReadUserSetting(kWindowSetting));
+        if (desktopWindow_) {
+            window_ = SDL_CreateWindow(Utf8FromWide(options.title).c_str(), SDL_WINDOWPOS_CENTERED,
+                                       SDL_WINDOWPOS_CENTERED, kCanvasWidth, kCanvasHeight, SDL_WINDOW_RESIZABLE);
+        } else {
+            // The window covers the whole screen from the start, so it does so also where no
+            // window manager acts on the full-screen request.
+            int w = kCanvasWidth, h = kCanvasHeight;
+            ScreenSize(w, h);
+            window_ = SDL_CreateWindow(Utf8FromWide(options.title).c_str(), 0, 0, w, h,
+                                       SDL_WINDOW_FULLSCREEN_DESKTOP | SDL_WINDOW_BORDERLESS);
         }
-        window_ = SDL_CreateWindow(Utf8FromWide(options.title).c_str(), 0, 0, w, h,
-                                   SDL_WINDOW_FULLSCREEN_DESKTOP | SDL_WINDOW_BORDERLESS);
         if (!window_) return false;
+        SDL_SetWindowMinimumSize(window_, kCanvasWidth / 2, kCanvasHeight / 2);
         fullScreen_ = (SDL_GetWindowFlags(window_) & SDL_WINDOW_FULLSCREEN_DESKTOP) != 0;
         SetIcon(options.iconPath);
         renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_SOFTWARE);
@@ -110,7 +127,7 @@ public:
         return true;
     }
 
-    bool IsFullScreen() const override { return window_ && fullScreen_ && !options_.windowed; }
+    bool IsFullScreen() const override { return window_ && fullScreen_ && !options_.windowed && !desktopWindow_; }
 
     void Present(const uint32_t* pixels, int strideBytes) override {
         // A frame presented before the window opens (the splash's first drawing) is kept
@@ -170,6 +187,11 @@ public:
                 case SDL_QUIT: event.type = EventType::Quit; return true;
                 case SDL_KEYDOWN:
                 case SDL_KEYUP: {
+                    // F11 belongs to the desktop, not to the screens.
+                    if (e.key.keysym.sym == SDLK_F11) {
+                        if (e.type == SDL_KEYDOWN && !e.key.repeat) ToggleDesktopWindow();
+                        continue;
+                    }
                     int vk = VirtualKeyOf(e.key.keysym.sym);
                     if (vk == 0) continue;
                     event.type = e.type == SDL_KEYDOWN ? EventType::KeyDown : EventType::KeyUp;
@@ -288,6 +310,41 @@ public:
     }
 
 private:
+    static constexpr const char* kWindowSetting = "display.txt";
+
+    void ScreenSize(int& w, int& h) {
+        SDL_DisplayMode desktop{};
+        const int index = window_ ? std::max(0, SDL_GetWindowDisplayIndex(window_)) : 0;
+        if (SDL_GetDesktopDisplayMode(index, &desktop) == 0 && desktop.w > 0 && desktop.h > 0) {
+            w = desktop.w;
+            h = desktop.h;
+        }
+    }
+
+    // Full screen (or the backdrop of "window") and a normal, resizable desktop window in
+    // which the canvas is scaled to fit; the user's choice is kept for the next start.
+    void ToggleDesktopWindow() {
+        if (!window_) return;
+        desktopWindow_ = !desktopWindow_;
+        if (desktopWindow_) {
+            SDL_SetWindowFullscreen(window_, 0);
+            SDL_SetWindowBordered(window_, SDL_TRUE);
+            SDL_SetWindowResizable(window_, SDL_TRUE);
+            SDL_SetWindowSize(window_, kCanvasWidth, kCanvasHeight);
+            SDL_SetWindowPosition(window_, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
+        } else {
+            int w = kCanvasWidth, h = kCanvasHeight;
+            ScreenSize(w, h);
+            SDL_SetWindowBordered(window_, SDL_FALSE);
+            SDL_SetWindowPosition(window_, 0, 0);
+            SDL_SetWindowSize(window_, w, h);
+            SDL_SetWindowFullscreen(window_, SDL_WINDOW_FULLSCREEN_DESKTOP);
+        }
+        fullScreen_ = (SDL_GetWindowFlags(window_) & SDL_WINDOW_FULLSCREEN_DESKTOP) != 0;
+        WriteUserSetting(kWindowSetting, desktopWindow_ ? kDesktopWindowWord : kFullScreenWord);
+        if (!last_.empty()) Show();
+    }
+
     void ApplyCursor() {
         SDL_Cursor* c = cursors_[static_cast<int>(shape_)];
         if (c) SDL_SetCursor(c);
@@ -322,7 +379,7 @@ private:
         if (!renderer_) return;
         int ow = kCanvasWidth, oh = kCanvasHeight;
         SDL_GetRendererOutputSize(renderer_, &ow, &oh);
-        if (options_.windowed && ow >= kCanvasWidth && oh >= kCanvasHeight) {
+        if (options_.windowed && !desktopWindow_ && ow >= kCanvasWidth && oh >= kCanvasHeight) {
             dest_ = {(ow - kCanvasWidth) / 2, (oh - kCanvasHeight) / 2, kCanvasWidth, kCanvasHeight};
             return;
         }
@@ -358,6 +415,7 @@ private:
     SDL_Texture* texture_ = nullptr;
     SDL_Rect dest_{0, 0, kCanvasWidth, kCanvasHeight};
     bool fullScreen_ = false;
+    bool desktopWindow_ = false;  // a normal desktop window (F11) rather than the whole screen
     SDL_Cursor* cursors_[3] = {nullptr, nullptr, nullptr};
     CursorShape shape_ = CursorShape::Arrow;
     int count_ = 0;

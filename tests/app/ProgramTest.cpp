@@ -1,0 +1,114 @@
+// The program as a desktop starts it: the options answered without a display, and no
+// display at all reported at once instead of running unseen.
+#include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <poll.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <string>
+#include <vector>
+
+#include "platform/Files.h"
+#include "platform/Utf.h"
+
+namespace {
+
+struct Outcome {
+    int exitCode = -1;  // -1: did not end by itself within the time allowed
+    std::string out, err;
+    double seconds = 0;
+};
+
+// Runs the built program with the arguments, without DISPLAY, WAYLAND_DISPLAY or a named
+// video driver, and with the user's folders in /tmp; kills it after limitSeconds.
+Outcome RunProgram(const std::vector<std::string>& args, double limitSeconds = 10) {
+    const std::string exe = platform::Utf8FromWide(platform::ExecutableFolder()) + "/kestrova";
+    int out[2], err[2];
+    if (::pipe(out) != 0 || ::pipe(err) != 0) return {};
+    const auto start = std::chrono::steady_clock::now();
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        ::dup2(out[1], STDOUT_FILENO);
+        ::dup2(err[1], STDERR_FILENO);
+        ::close(out[0]);
+        ::close(err[0]);
+        for (const char* v : {"DISPLAY", "WAYLAND_DISPLAY", "SDL_VIDEODRIVER"}) ::unsetenv(v);
+        ::setenv("XDG_CONFIG_HOME", "/tmp/kestrova-program-test-config", 1);
+        std::vector<char*> argv{const_cast<char*>(exe.c_str())};
+        for (const auto& a : args) argv.push_back(const_cast<char*>(a.c_str()));
+        argv.push_back(nullptr);
+        ::execv(exe.c_str(), argv.data());
+        ::_exit(127);
+    }
+    ::close(out[1]);
+    ::close(err[1]);
+    Outcome o;
+    pollfd fds[2] = {{out[0], POLLIN, 0}, {err[0], POLLIN, 0}};
+    int open = 2;
+    char buf[4096];
+    while (open > 0) {
+        const double elapsed = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+        if (elapsed > limitSeconds) break;
+        if (::poll(fds, 2, 100) <= 0) continue;
+        for (int i = 0; i < 2; ++i) {
+            if (fds[i].fd < 0 || !(fds[i].revents & (POLLIN | POLLHUP))) continue;
+            const ssize_t n = ::read(fds[i].fd, buf, sizeof buf);
+            if (n > 0) {
+                (i ? o.err : o.out).append(buf, static_cast<size_t>(n));
+            } else {
+                ::close(fds[i].fd);
+                fds[i].fd = -1;
+                --open;
+            }
+        }
+    }
+    int status = 0;
+    if (open > 0) {
+        ::kill(pid, SIGKILL);
+        ::waitpid(pid, &status, 0);
+        o.exitCode = -1;
+    } else {
+        ::waitpid(pid, &status, 0);
+        o.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    }
+    for (const auto& f : fds)
+        if (f.fd >= 0) ::close(f.fd);
+    o.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    return o;
+}
+
+}  // namespace
+
+TEST(Program, HelpAndVersionNeedNoDisplay) {
+    const Outcome help = RunProgram({"--help"});
+    EXPECT_EQ(help.exitCode, 0) << help.err;
+    for (const char* word : {"window", "debug", "fullfps", "notopfreq", "setfpsN", "--language", "--help", "--version",
+                             "english", "swedish", "F11"})
+        EXPECT_NE(help.out.find(word), std::string::npos) << word;
+    EXPECT_EQ(RunProgram({"-h"}).out, help.out);
+
+    const Outcome version = RunProgram({"debug", "--version"});
+    EXPECT_EQ(version.exitCode, 0) << version.err;
+    EXPECT_EQ(version.out, "kestrova " KESTROVA_VERSION "\n");
+    EXPECT_EQ(version.err, "");
+}
+
+TEST(Program, WithoutADisplaySaysSoAndEnds) {
+    for (const auto& args : {std::vector<std::string>{}, {"window", "--language", "swedish"}}) {
+        const Outcome o = RunProgram(args);
+        EXPECT_NE(o.exitCode, 0);
+        EXPECT_NE(o.exitCode, -1) << "still running after " << o.seconds << " s";
+        EXPECT_NE(o.err.find("display"), std::string::npos) << o.err;
+        EXPECT_EQ(o.out, "");
+    }
+}
+
+TEST(Program, OptionWithoutItsValueIsAUsageError) {
+    const Outcome o = RunProgram({"--language"});
+    EXPECT_EQ(o.exitCode, 2);
+    EXPECT_NE(o.err.find("--language"), std::string::npos) << o.err;
+}
