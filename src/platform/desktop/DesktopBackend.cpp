@@ -17,6 +17,8 @@
 namespace platform {
 namespace {
 
+constexpr const char* kDesktopId = "org.kestrova.Kestrova";
+
 int VirtualKeyOf(SDL_Keycode k) {
     if (k >= SDLK_a && k <= SDLK_z) return 'A' + (k - SDLK_a);
     if (k >= SDLK_0 && k <= SDLK_9) return '0' + (k - SDLK_0);
@@ -68,6 +70,10 @@ public:
             error = L"no display to show the program on (neither DISPLAY nor WAYLAND_DISPLAY is set)";
             return false;
         }
+        // The window's class names the desktop entry, so docks and task bars show its
+        // name and icon.
+        SDL_setenv("SDL_VIDEO_X11_WMCLASS", kDesktopId, 0);
+        SDL_setenv("SDL_VIDEO_WAYLAND_WMCLASS", kDesktopId, 0);
         SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
         SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "1");
         SDL_SetHint(SDL_HINT_VIDEO_MINIMIZE_ON_FOCUS_LOSS, "0");
