@@ -8,6 +8,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <string>
 #include <vector>
@@ -24,8 +25,9 @@ struct Outcome {
 };
 
 // Runs the built program with the arguments, without DISPLAY, WAYLAND_DISPLAY or a named
-// video driver, and with the user's folders in /tmp; kills it after limitSeconds.
-Outcome RunProgram(const std::vector<std::string>& args, double limitSeconds = 10) {
+// video driver (unless display is given), and with the user's folders in /tmp; kills it after
+// limitSeconds.
+Outcome RunProgram(const std::vector<std::string>& args, const char* display = nullptr, double limitSeconds = 10) {
     const std::string exe = platform::Utf8FromWide(platform::ExecutableFolder()) + "/kestrova";
     int out[2], err[2];
     if (::pipe(out) != 0 || ::pipe(err) != 0) return {};
@@ -37,6 +39,7 @@ Outcome RunProgram(const std::vector<std::string>& args, double limitSeconds = 1
         ::close(out[0]);
         ::close(err[0]);
         for (const char* v : {"DISPLAY", "WAYLAND_DISPLAY", "SDL_VIDEODRIVER"}) ::unsetenv(v);
+        if (display) ::setenv("DISPLAY", display, 1);
         ::setenv("XDG_CONFIG_HOME", "/tmp/kestrova-program-test-config", 1);
         std::vector<char*> argv{const_cast<char*>(exe.c_str())};
         for (const auto& a : args) argv.push_back(const_cast<char*>(a.c_str()));
@@ -98,11 +101,18 @@ TEST(Program, HelpAndVersionNeedNoDisplay) {
 }
 
 TEST(Program, WithoutADisplaySaysSoAndEnds) {
-    for (const auto& args : {std::vector<std::string>{}, {"window", "--language", "swedish"}}) {
-        const Outcome o = RunProgram(args);
+    // No display at all, and one that names no running display server.
+    const struct {
+        std::vector<std::string> args;
+        const char* display;
+    } runs[] = {{{}, nullptr}, {{"window", "--language", "swedish"}, nullptr}, {{}, ":9987"}};
+    for (const auto& run : runs) {
+        const Outcome o = RunProgram(run.args, run.display);
         EXPECT_NE(o.exitCode, 0);
         EXPECT_NE(o.exitCode, -1) << "still running after " << o.seconds << " s";
-        EXPECT_NE(o.err.find("display"), std::string::npos) << o.err;
+        // One line saying why, and nothing else.
+        EXPECT_NE(o.err.find("kestrova: cannot open the display"), std::string::npos) << o.err;
+        EXPECT_EQ(std::count(o.err.begin(), o.err.end(), '\n'), 1) << o.err;
         EXPECT_EQ(o.out, "");
     }
 }

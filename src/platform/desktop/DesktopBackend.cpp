@@ -70,6 +70,8 @@ public:
             error = L"no display to show the program on (neither DISPLAY nor WAYLAND_DISPLAY is set)";
             return false;
         }
+        // Only an X display: trying Wayland as well would only add its own complaint.
+        if (!named && !SDL_getenv("WAYLAND_DISPLAY")) SDL_SetHint(SDL_HINT_VIDEODRIVER, "x11");
         // The window's class names the desktop entry, so docks and task bars show its
         // name and icon.
         SDL_setenv("SDL_VIDEO_X11_WMCLASS", kDesktopId, 0);
@@ -78,7 +80,9 @@ public:
         SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "1");
         SDL_SetHint(SDL_HINT_VIDEO_MINIMIZE_ON_FOCUS_LOSS, "0");
         if (SDL_InitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS | SDL_INIT_TIMER) != 0) {
-            error = WideFromUtf8(SDL_GetError());
+            const char* display = SDL_getenv("DISPLAY");
+            error = (!named && display ? L"the display " + WideFromUtf8(display) + L" could not be reached (" : L"(") +
+                    WideFromUtf8(SDL_GetError()) + L")";
             return false;
         }
         const std::string driver = SDL_GetCurrentVideoDriver() ? SDL_GetCurrentVideoDriver() : "";
