@@ -76,6 +76,11 @@ public:
     virtual int64_t PerfCounter() = 0;
     virtual int64_t PerfFrequency() = 0;
     virtual void Sleep(uint32_t ms) = 0;
+    // The frame's rest, to within a fraction of a millisecond: a still screen wakes once per
+    // frame, at its deadline.
+    virtual void SleepMicros(int64_t micros) {
+        if (micros >= 1000) Sleep(static_cast<uint32_t>(micros / 1000));
+    }
 
     // Display. Present shows an 800 x 600 premultiplied ARGB32 image.
     virtual bool OpenDisplay(const DisplayOptions& options) = 0;
@@ -87,8 +92,14 @@ public:
     virtual bool PollEvent(InputEvent& event) = 0;
 
     // Cursor: shape, visibility (returns the display count as ShowCursor does) and the
-    // pointer position in canvas pixels.
-    virtual void SetCursor(CursorShape shape) = 0;
+    // pointer position in canvas pixels. The shape reaches the window only when it changes:
+    // screens set it every pass, and each change is a round trip to the display.
+    void SetCursor(CursorShape shape) {
+        if (cursorSet_ && shape == cursorShape_) return;
+        cursorSet_ = true;
+        cursorShape_ = shape;
+        ApplyCursorShape(shape);
+    }
     virtual int ShowCursor(bool show) = 0;
     virtual void GetCursorPos(int& x, int& y) = 0;
     virtual void SetCursorPos(int x, int y) = 0;
@@ -113,6 +124,13 @@ public:
 
     // The sound device (opened on first use).
     virtual SoundDevice& Sound() = 0;
+
+protected:
+    virtual void ApplyCursorShape(CursorShape shape) = 0;
+
+private:
+    bool cursorSet_ = false;
+    CursorShape cursorShape_ = CursorShape::Arrow;
 };
 
 // The backend the program runs on. Installed once at start-up (or by a test); it stands

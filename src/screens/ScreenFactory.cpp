@@ -1,11 +1,14 @@
 #include "screens/ScreenFactory.h"
 
 #include "exercises/Cans.h"
+#include "screens/Diploma.h"
 #include "screens/EnterPassword.h"
 #include "screens/Login.h"
+#include "screens/MainSettingsMenu.h"
 #include "screens/Menu.h"
 #include "screens/NewProfile.h"
 #include "screens/PlaceholderScreen.h"
+#include "screens/SelectGame.h"
 
 std::unique_ptr<CGameBase> CreateScreen(int screenId) {
     if (screenId < 0 || screenId > 18) return nullptr;
@@ -15,6 +18,9 @@ std::unique_ptr<CGameBase> CreateScreen(int screenId) {
         case kNewProfile: return std::make_unique<CNewProfile>();
         case kEnterPassword: return std::make_unique<CEnterPassword>();
         case kCans: return std::make_unique<CCans>();
+        case kSettings: return std::make_unique<CMainSettingsMenu>();
+        case kSelectGame: return std::make_unique<CSelectGame>();
+        case kDiploma: return std::make_unique<CDiploma>();
         default: return std::make_unique<CPlaceholderScreen>(screenId);
     }
 }

@@ -3,6 +3,8 @@
 #include <SDL.h>
 #include <cairo.h>
 
+#include <time.h>
+
 #include <algorithm>
 #include <string>
 #include <vector>
@@ -100,6 +102,16 @@ public:
     int64_t PerfCounter() override { return static_cast<int64_t>(SDL_GetPerformanceCounter()); }
     int64_t PerfFrequency() override { return static_cast<int64_t>(SDL_GetPerformanceFrequency()); }
     void Sleep(uint32_t ms) override { SDL_Delay(ms); }
+
+    void SleepMicros(int64_t micros) override {
+        // One sleep to the frame's deadline: a still screen wakes once per frame. (Waiting on
+        // SDL's event queue instead polls it every millisecond where the video driver cannot
+        // wait, and costs more per frame where it can.)
+        if (micros <= 0) return;
+        timespec rest{static_cast<time_t>(micros / 1000000), static_cast<long>(micros % 1000000) * 1000};
+        while (nanosleep(&rest, &rest) != 0) {
+        }
+    }
 
     bool OpenDisplay(const DisplayOptions& options) override {
         if (window_) return true;
@@ -237,14 +249,10 @@ public:
         return false;
     }
 
-    void SetCursor(CursorShape shape) override {
-        shape_ = shape;
-        ApplyCursor();
-    }
-
     int ShowCursor(bool show) override {
+        const bool wasShown = count_ >= 0;
         count_ += show ? 1 : -1;
-        SDL_ShowCursor(count_ >= 0 ? SDL_ENABLE : SDL_DISABLE);
+        if ((count_ >= 0) != wasShown) SDL_ShowCursor(count_ >= 0 ? SDL_ENABLE : SDL_DISABLE);
         return count_;
     }
 
@@ -317,6 +325,12 @@ public:
             SDL_StartTextInput();
         else
             SDL_StopTextInput();
+    }
+
+protected:
+    void ApplyCursorShape(CursorShape shape) override {
+        shape_ = shape;
+        ApplyCursor();
     }
 
 private:

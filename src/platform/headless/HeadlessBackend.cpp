@@ -4,9 +4,12 @@
 
 namespace platform {
 
-void HeadlessBackend::Sleep(uint32_t ms) {
-    slept_ += ms;
-    if (sleepAdvances_) AdvanceTime(ms);
+void HeadlessBackend::Sleep(uint32_t ms) { SleepMicros(static_cast<int64_t>(ms) * 1000); }
+
+void HeadlessBackend::SleepMicros(int64_t micros) {
+    if (micros <= 0) return;
+    sleptMicros_ += micros;
+    if (sleepAdvances_) nowMicros_ += micros;
 }
 
 bool HeadlessBackend::OpenDisplay(const DisplayOptions& options) {
@@ -70,7 +73,8 @@ void HeadlessBackend::QueueTyping(const std::wstring& text) {
     }
 }
 
-void HeadlessBackend::SetCursor(CursorShape shape) {
+void HeadlessBackend::ApplyCursorShape(CursorShape shape) {
+    ++cursorSends_;
     cursor_ = shape;
     if (cursorLog_.empty() || cursorLog_.back() != shape) cursorLog_.push_back(shape);
     if (cursorLog_.size() > 4096) cursorLog_.erase(cursorLog_.begin(), cursorLog_.begin() + 2048);

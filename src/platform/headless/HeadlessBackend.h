@@ -20,6 +20,7 @@ public:
     int64_t PerfCounter() override { return nowMicros_; }
     int64_t PerfFrequency() override { return 1000000; }
     void Sleep(uint32_t ms) override;
+    void SleepMicros(int64_t micros) override;
 
     bool OpenDisplay(const DisplayOptions& options) override;
     bool IsFullScreen() const override { return open_ && !options_.windowed; }
@@ -28,7 +29,6 @@ public:
 
     bool PollEvent(InputEvent& event) override;
 
-    void SetCursor(CursorShape shape) override;
     int ShowCursor(bool show) override;
     void GetCursorPos(int& x, int& y) override;
     void SetCursorPos(int x, int y) override;
@@ -66,18 +66,23 @@ public:
 
     CursorShape Cursor() const { return cursor_; }
     const std::vector<CursorShape>& CursorLog() const { return cursorLog_; }
+    // How many times a shape was sent on to the window.
+    int CursorSends() const { return cursorSends_; }
     int CursorDisplayCount() const { return cursorCount_; }
     const std::vector<std::wstring>& Questions() const { return questions_; }
     const std::vector<std::wstring>& Errors() const { return errors_; }
     const DisplayOptions& Options() const { return options_; }
     bool DisplayOpen() const { return open_; }
     int PresentCount() const { return presents_; }
-    uint32_t SleptMs() const { return slept_; }
+    uint32_t SleptMs() const { return static_cast<uint32_t>(sleptMicros_ / 1000); }
+
+protected:
+    void ApplyCursorShape(CursorShape shape) override;
 
 private:
     int64_t nowMicros_ = 0;
     bool sleepAdvances_ = false;
-    uint32_t slept_ = 0;
+    int64_t sleptMicros_ = 0;
     std::deque<InputEvent> events_;
     std::deque<bool> answers_;
     std::deque<std::wstring> folders_;
@@ -87,6 +92,7 @@ private:
     CursorShape cursor_ = CursorShape::Arrow;
     std::vector<CursorShape> cursorLog_;
     int cursorCount_ = 0;
+    int cursorSends_ = 0;
     int pointerX_ = 0;
     int pointerY_ = 0;
     DisplayOptions options_;
