@@ -11,6 +11,8 @@
 
 #include "platform/Files.h"
 #include "platform/FolderChooser.h"
+#include "platform/Printer.h"
+#include "platform/SaveDialog.h"
 #include "platform/Sound.h"
 #include "platform/TextField.h"
 #include "platform/UserConfig.h"
@@ -309,6 +311,30 @@ public:
             if (result >= 0) return result == 1;
         }
         return RunFolderChooser(*this, texts, start, folder);
+    }
+
+    bool ChooseSaveFile(const SaveFileRequest& request, std::wstring& path) override {
+        return RunSaveChoice(
+            *this, request,
+            [this](const SaveFileRequest& shown, std::wstring& chosen) {
+                if (HasNativeFolderDialog()) {
+                    if (window_) SDL_MinimizeWindow(window_);
+                    std::string native;
+                    const int result = RunNativeSaveDialog(shown, native);
+                    if (window_) {
+                        SDL_RestoreWindow(window_);
+                        SDL_RaiseWindow(window_);
+                    }
+                    if (result == 1) chosen = WideFromUtf8(native);
+                    if (result >= 0) return result == 1;
+                }
+                return RunCanvasSaveDialog(*this, shown, chosen);
+            },
+            path);
+    }
+
+    bool PrintImage(const uint32_t* pixels, int strideBytes, const std::wstring& documentName) override {
+        return CupsPrinter().Print(pixels, strideBytes, documentName);
     }
 
     SoundDevice& Sound() override { return *sound_; }

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/Platform.h"
+#include "platform/Printer.h"
 #include "platform/Sound.h"
 
 namespace platform {
@@ -37,6 +38,11 @@ public:
     void ShowError(const std::wstring& caption, const std::wstring& text) override;
     // The next scripted folder answer (an empty one cancels); without one, cancelled.
     bool ChooseFolder(const FolderDialogTexts& texts, std::wstring& folder) override;
+    // The next scripted file answer (an empty one cancels), finished as every backend does:
+    // default extension, refused names asked again, replacing confirmed by the next Yes/No answer.
+    bool ChooseSaveFile(const SaveFileRequest& request, std::wstring& path) override;
+    // Keeps the page (when a printer is present) instead of printing it.
+    bool PrintImage(const uint32_t* pixels, int strideBytes, const std::wstring& documentName) override;
     std::wstring ClipboardText() override { return clipboard_; }
     void SetTextInput(bool on) override { textInput_ = on; }
     // Files are opened and decoded for real; nothing reaches a sound card.
@@ -64,6 +70,15 @@ public:
     // The titles of the folder choosers shown so far.
     const std::vector<std::wstring>& FolderRequests() const { return folderRequests_; }
 
+    // Answers for the coming save dialogs, first in first out; an empty one cancels, and
+    // without one the dialog is cancelled.
+    void QueueSaveFile(const std::wstring& path) { saveFiles_.push_back(path); }
+    // The save dialogs shown so far.
+    const std::vector<SaveFileRequest>& SaveRequests() const { return saveRequests_; }
+    // Whether a default printer exists (it does unless a test says otherwise).
+    void SetPrinterPresent(bool on) { printerPresent_ = on; }
+    const std::vector<PrintedPage>& PrintedPages() const { return printed_; }
+
     CursorShape Cursor() const { return cursor_; }
     const std::vector<CursorShape>& CursorLog() const { return cursorLog_; }
     // How many times a shape was sent on to the window.
@@ -87,6 +102,10 @@ private:
     std::deque<bool> answers_;
     std::deque<std::wstring> folders_;
     std::vector<std::wstring> folderRequests_;
+    std::deque<std::wstring> saveFiles_;
+    std::vector<SaveFileRequest> saveRequests_;
+    bool printerPresent_ = true;
+    std::vector<PrintedPage> printed_;
     std::vector<std::wstring> questions_;
     std::vector<std::wstring> errors_;
     CursorShape cursor_ = CursorShape::Arrow;
