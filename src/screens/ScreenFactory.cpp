@@ -1,6 +1,7 @@
 #include "screens/ScreenFactory.h"
 
 #include "exercises/Cans.h"
+#include "exercises/Zoo.h"
 #include "screens/EnterPassword.h"
 #include "screens/Login.h"
 #include "screens/Menu.h"
@@ -15,6 +16,7 @@ std::unique_ptr<CGameBase> CreateScreen(int screenId) {
         case kNewProfile: return std::make_unique<CNewProfile>();
         case kEnterPassword: return std::make_unique<CEnterPassword>();
         case kCans: return std::make_unique<CCans>();
+        case kZoo: return std::make_unique<CZoo>();
         default: return std::make_unique<CPlaceholderScreen>(screenId);
     }
 }
