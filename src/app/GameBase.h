@@ -133,7 +133,8 @@ protected:
     virtual void StepPresenting();
     // How an item is shown during the presentation.
     virtual void ShowItem(int item);
-    // After the last item: the order reversed when backward, the your-turn prompt, 40 s to answer.
+    // After the last item: the order reversed when backward, the your-turn prompt (and the
+    // visual cue's your-turn picture), 40 s to answer.
     void FinishPresentation();
     void StepAnswering();
     void StepWrong();
