@@ -1,6 +1,8 @@
 #include "screens/ScreenFactory.h"
 
 #include "exercises/Cans.h"
+#include "exercises/Paint.h"
+#include "exercises/TheCircle.h"
 #include "exercises/Zoo.h"
 #include "screens/EnterPassword.h"
 #include "screens/Login.h"
@@ -16,6 +18,8 @@ std::unique_ptr<CGameBase> CreateScreen(int screenId) {
         case kNewProfile: return std::make_unique<CNewProfile>();
         case kEnterPassword: return std::make_unique<CEnterPassword>();
         case kCans: return std::make_unique<CCans>();
+        case kTheCircle: return std::make_unique<CTheCircle>();
+        case kPaint: return std::make_unique<CPaint>();
         case kZoo: return std::make_unique<CZoo>();
         default: return std::make_unique<CPlaceholderScreen>(screenId);
     }
