@@ -4,7 +4,9 @@
 // beside it by the engine.
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <memory>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -119,6 +121,13 @@ protected:
     // button in WaitStart): true when the press was used up. The help button comes last.
     bool HandleCommonPress(int x, int y);
     void HandleHelpPress(int x, int y);
+    // The exercise's own items (src/engine/ItemSprites.cpp). The pointer feedback over those
+    // on show; a press in the shared order (gate, stop, start, then the answer check of each
+    // item on show under the pointer while Answering, then help), with picked called for each
+    // item found right; and an item's animation played once from rest.
+    void UpdateCursorOver(std::span<CSprite> items);
+    int PressOnItems(long lParam, std::span<CSprite> items, const std::function<void(int)>& picked);
+    static void PlayOnce(CSprite& item);
 
     // Presses are accepted at most every 400 ms.
     bool AcceptClick();

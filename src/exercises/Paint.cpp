@@ -144,31 +144,17 @@ int CPaint::Update() {
     return FinishUpdate();
 }
 
-void CPaint::UpdateCursor() {
-    PointerFeedback();
-    for (auto& pot : pots)
-        if (pot.visible && pot.HitTest(mousePos.x, mousePos.y)) HoverFeedback();
-    ApplyCursor();
-}
+void CPaint::UpdateCursor() { UpdateCursorOver(pots); }
 
 int CPaint::OnMouseDown(unsigned, long lParam) {
-    const int x = MouseParamX(lParam);
-    const int y = MouseParamY(lParam);
-    if (HandleCommonPress(x, y)) return 1;
-    for (int i = 0; i < kPotCount; ++i) {
-        CSprite& pot = pots[static_cast<size_t>(i)];
-        if (phase != Answering || !pot.visible || !pot.HitTest(x, y)) continue;
-        if (!CheckAnswer(i)) continue;
-        pot.SetFrame(0);
-        pot.Play(0, 0, 0, 1, 1);
+    return PressOnItems(lParam, pots, [this](int i) {
+        PlayOnce(pots[static_cast<size_t>(i)]);  // the pot lights once
         // The whole sequence: the picture is painted before the praise.
         if (phase == Correct) {
             phase = kPainting;
             deadline = Now() + 1000;
         }
-    }
-    HandleHelpPress(x, y);
-    return 1;
+    });
 }
 
 int CPaint::Draw() {

@@ -105,12 +105,6 @@ int CTheCircle::SetupRound() {
     return 1;
 }
 
-void CTheCircle::LightLamp(int k) {
-    CSprite& lamp = lamps[static_cast<size_t>(k)];
-    lamp.SetFrame(0);
-    lamp.Play(0, 0, 0, 1, 1);
-}
-
 void CTheCircle::ShowOnly(int picture) {
     for (int i = 0; i < kPictureCount; ++i) pictures[static_cast<size_t>(i)].visible = i == picture ? 1 : 0;
 }
@@ -121,7 +115,7 @@ void CTheCircle::StepPresenting() {
         const int k = sequence[stepIndex] & 7;
         const int animal = lampAnimal[static_cast<size_t>(k)];
         ShowOnly(-1);
-        LightLamp(k);
+        PlayOnce(lamps[static_cast<size_t>(k)]);
         animalSounds.Play(animal);
         visualCue.SetFrame(animal);
         visualCue.visible = 1;
@@ -146,12 +140,7 @@ int CTheCircle::Update() {
     return FinishUpdate();
 }
 
-void CTheCircle::UpdateCursor() {
-    PointerFeedback();
-    for (auto& lamp : lamps)
-        if (lamp.HitTest(mousePos.x, mousePos.y)) HoverFeedback();
-    ApplyCursor();
-}
+void CTheCircle::UpdateCursor() { UpdateCursorOver(lamps); }
 
 int CTheCircle::OnMouseDown(unsigned, long lParam) {
     const int x = MouseParamX(lParam);
@@ -164,7 +153,7 @@ int CTheCircle::OnMouseDown(unsigned, long lParam) {
         if (k == targetPosition) {
             RecordCorrectItem();
             OnRoundCorrect();
-            LightLamp(k);
+            PlayOnce(lamps[static_cast<size_t>(k)]);
             const int animal = lampAnimal[static_cast<size_t>(k)];
             ShowOnly(animal);
             animalSounds.Play(animal);

@@ -40,7 +40,6 @@ protected:
 
 private:
     static int PictureIndex(int i) { return i >= 0 && i < kPictureCount ? i : 0; }
-    void LightLamp(int k);
     void ShowOnly(int picture);
 
     CSprite circle;

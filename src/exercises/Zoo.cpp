@@ -118,17 +118,11 @@ int CZoo::SetupRound() {
     return 1;
 }
 
-void CZoo::MoveAnimal(int i) {
-    CSprite& animal = animals[static_cast<size_t>(i)];
-    animal.SetFrame(0);
-    animal.Play(0, 0, 0, 1, 1);
-}
-
 void CZoo::StepPresenting() {
     if (!Passed(deadline)) return;
     if (stepIndex < sequence.size()) {
         const int k = Index(sequence[stepIndex]);
-        MoveAnimal(k);
+        PlayOnce(animals[static_cast<size_t>(k)]);
         CSoundGroup& call = calls[static_cast<size_t>(k)];
         call.Play(0);
         ++stepIndex;
@@ -149,24 +143,11 @@ int CZoo::Update() {
     return FinishUpdate();
 }
 
-void CZoo::UpdateCursor() {
-    PointerFeedback();
-    for (auto& animal : animals)
-        if (animal.visible && animal.HitTest(mousePos.x, mousePos.y)) HoverFeedback();
-    ApplyCursor();
-}
+void CZoo::UpdateCursor() { UpdateCursorOver(animals); }
 
 int CZoo::OnMouseDown(unsigned, long lParam) {
-    const int x = MouseParamX(lParam);
-    const int y = MouseParamY(lParam);
-    if (HandleCommonPress(x, y)) return 1;
-    for (int i = 0; i < kAnimalCount; ++i) {
-        const CSprite& animal = animals[static_cast<size_t>(i)];
-        if (phase != Answering || !animal.visible || !animal.HitTest(x, y)) continue;
-        if (CheckAnswer(i)) MoveAnimal(i);
-    }
-    HandleHelpPress(x, y);
-    return 1;
+    // An animal found right moves once.
+    return PressOnItems(lParam, animals, [this](int i) { PlayOnce(animals[static_cast<size_t>(i)]); });
 }
 
 int CZoo::Draw() {

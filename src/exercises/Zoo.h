@@ -33,7 +33,6 @@ protected:
 
 private:
     static int Index(int i) { return i >= 0 && i < kAnimalCount ? i : 0; }
-    void MoveAnimal(int i);
 
     std::array<CSprite, kAnimalCount> animals;
     std::array<CSoundGroup, kAnimalCount> calls;
