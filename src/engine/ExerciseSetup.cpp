@@ -31,7 +31,13 @@ void CGameBase::LoadExerciseSounds(const ExerciseSounds& s) {
     wrongSpeech.OpenAll(speech + L"\\wrong\\*.wav");
     wrongSpeech.Shuffle();
 
-    if (profile && profile->options.o0) introSound.Play(0);
+    // With the sound option off the effects stay silent all session (the end sound too,
+    // whenever it is opened); the spoken words still guide.
+    const bool effects = profile && profile->options.o0;
+    for (CSoundGroup* g :
+         {&introSound, &endSound, &startSound, &coinSound, &itemShownSound, &itemCorrectSound, &wrongSound})
+        g->SetSilent(!effects);
+    if (effects) introSound.Play(0);
 }
 
 int CGameBase::ChooseReward(const std::wstring& exercise, std::initializer_list<RewardChoice> choices) {

@@ -70,6 +70,8 @@ int CTheCircle::Init(Graphics* back, Graphics* window, Bitmap* buffer, Profile* 
                         .itemCorrect = nullptr,
                         .numbers = nullptr,
                         .shufflePraise = false});
+    // The animals' sounds are effects: with the sound option off they stay silent like the others.
+    animalSounds.SetSilent(!profile->options.o0);
     StartSession(kMaxSpan);
     FinishInit();
     return 1;

@@ -69,6 +69,8 @@ int CZoo::Init(Graphics* back, Graphics* window, Bitmap* buffer, Profile* p) {
     }
 
     LoadExerciseSounds({.name = L"zoo", .instructionFolder = L"zoo", .backwardInstruction = false});
+    // The calls are effects: with the sound option off they stay silent like the others.
+    for (auto& call : calls) call.SetSilent(!profile->options.o0);
     StartSession(kMaxSpan);
     // Only the forward instruction exists and the sequence is never reversed, whatever the
     // trainee's file says about the direction.

@@ -125,6 +125,14 @@ TEST_F(ZooTest, RunsForwardWhateverTheFileSays) {
     EXPECT_EQ(Played(L"zoo\\instructionf.wav"), 1u);
 }
 
+TEST_F(ZooTest, WithTheSoundOptionOffTheCallsAreSilentButKeepTheirTime) {
+    P().options.o0 = 0;
+    CZoo& z = Start();
+    StartAndPresent();
+    EXPECT_EQ(Played(L"sfx\\zoo\\"), 0u);
+    EXPECT_GT(z.CallLength(z.Sequence().back()), 0u);
+}
+
 TEST_F(ZooTest, TheBirdFliesInFromTheLeftTheBeeFromTheRight) {
     P().options.o5 = 1;
     P().dayProgress[kCans] = 7;  // a reward in about three sessions of four
