@@ -109,6 +109,9 @@ protected:
     // the chosen index or -1); the switch list's window and scan time; and the closing steps
     // (HUD, start scan, debug text, the first round, the spoken guide).
     void LoadExerciseSounds(const ExerciseSounds& sounds);
+    // Init's first steps: the drawing targets and the profile, the switch list's window and
+    // scan time, and the scene's background; false without a profile (nothing to train).
+    bool BeginInit(Graphics* back, Graphics* window, Bitmap* buffer, Profile* p, const wchar_t* backgroundImage);
     int ChooseReward(const std::wstring& exercise, std::initializer_list<RewardChoice> choices);
     void SetupAnswerScan();
     void FinishInit();
@@ -121,13 +124,10 @@ protected:
     // button in WaitStart): true when the press was used up. The help button comes last.
     bool HandleCommonPress(int x, int y);
     void HandleHelpPress(int x, int y);
-    // The exercise's own items (src/engine/ItemSprites.cpp). The pointer feedback over those
-    // on show; a press in the shared order (gate, stop, start, then the answer check of each
-    // item on show under the pointer while Answering, then help), with picked called for each
-    // item found right; and an item's animation played once from rest.
-    void UpdateCursorOver(std::span<CSprite> items);
+    // The whole OnMouseDown of an exercise whose items are a row of sprites, in the shared
+    // order: gate, stop, start, then the answer check of each item on show under the pointer
+    // while Answering (picked is called for each one found right), then help.
     int PressOnItems(long lParam, std::span<CSprite> items, const std::function<void(int)>& picked);
-    static void PlayOnce(CSprite& item);
 
     // Presses are accepted at most every 400 ms.
     bool AcceptClick();
@@ -193,6 +193,9 @@ protected:
     void HoverFeedback();
     // The arrow, or the hand when this pass's feedback found something to click.
     void ApplyCursor();
+    // The whole UpdateCursor of an exercise whose items are a row of sprites: the base
+    // feedback, then the hand and the extra marker over a shown item.
+    void ItemCursor(std::span<const CSprite> items);
     void SetupStartScan();
     bool StartGuide(int screenId);
     // The language text n of the active profile.

@@ -1,12 +1,10 @@
-// What the exercises do alike with their row of item sprites: the hand and the extra marker
-// over the items on show, the press checked against each of them in item order, and an item
-// that moves or lights once and comes back to rest.
+#include "engine/ItemSprites.h"
+
 #include "app/GameBase.h"
 
-void CGameBase::UpdateCursorOver(std::span<CSprite> items) {
+void CGameBase::ItemCursor(std::span<const CSprite> items) {
     PointerFeedback();
-    for (const CSprite& item : items)
-        if (item.visible && item.HitTest(mousePos.x, mousePos.y)) HoverFeedback();
+    if (engine::ShownUnder(items, mousePos.x, mousePos.y) >= 0) HoverFeedback();
     ApplyCursor();
 }
 
@@ -22,9 +20,4 @@ int CGameBase::PressOnItems(long lParam, std::span<CSprite> items, const std::fu
     }
     HandleHelpPress(x, y);
     return 1;
-}
-
-void CGameBase::PlayOnce(CSprite& item) {
-    item.SetFrame(0);
-    item.Play(0, 0, 0, 1, 1);
 }

@@ -1,5 +1,7 @@
 #include "exercises/Paint.h"
 
+#include "engine/ItemSprites.h"
+
 #include "profiles/Profile.h"
 #include "text/FileUtil.h"
 #include "text/Random.h"
@@ -18,15 +20,11 @@ CPaint::CPaint() { game = kPaint; }
 CPaint::~CPaint() { WriteBack(); }
 
 int CPaint::Init(Graphics* back, Graphics* window, Bitmap* buffer, Profile* p) {
-    CGameBase::Init(back, window, buffer, p);
-    if (!profile) return 1;
-    SetupAnswerScan();
-    const bool senior = profile->options.o3 != 0;
-
-    if (senior) {
-        background.LoadImage(L"gfx\\senior\\paint\\background.png", back, 1, 0);
-    } else {
-        background.LoadImage(L"gfx\\paint\\background.png", back, 1, 0);
+    const bool senior = p && p->options.o3 != 0;
+    if (!BeginInit(back, window, buffer, p,
+                   senior ? L"gfx\\senior\\paint\\background.png" : L"gfx\\paint\\background.png"))
+        return 1;
+    if (!senior) {
         clown.LoadSequence(std::wstring(L"gfx\\paint\\clowns\\") + kClownParts[RandomInRange(0, 3)] + L"*.png", back, 1,
                            kClownFrameMs);
         clown.SetPosition(178, 137);
@@ -115,9 +113,7 @@ void CPaint::ShowItem(int item) {
     visualCue.visible = 1;
 }
 
-CSprite* CPaint::ItemSprite(int item) {
-    return item >= 0 && item < kPotCount ? &pots[static_cast<size_t>(item)] : nullptr;
-}
+CSprite* CPaint::ItemSprite(int item) { return engine::ItemOf(pots, item); }
 
 void CPaint::StepPainting() {
     if (phase != kPainting || !Passed(deadline)) return;
@@ -137,18 +133,18 @@ void CPaint::StepPainting() {
 int CPaint::Update() {
     BeginUpdate();
     clown.Update();
-    for (auto& pot : pots) pot.Update();
+    engine::UpdateAll(pots);
     // Painting comes between the presentation and the trainee's turn in the order of the
     // steps; no step leads into it, so it may go first.
     StepPainting();
     return FinishUpdate();
 }
 
-void CPaint::UpdateCursor() { UpdateCursorOver(pots); }
+void CPaint::UpdateCursor() { ItemCursor(pots); }
 
 int CPaint::OnMouseDown(unsigned, long lParam) {
     return PressOnItems(lParam, pots, [this](int i) {
-        PlayOnce(pots[static_cast<size_t>(i)]);  // the pot lights once
+        engine::LightOnce(pots[static_cast<size_t>(i)]);  // the pot lights once
         // The whole sequence: the picture is painted before the praise.
         if (phase == Correct) {
             phase = kPainting;
@@ -161,7 +157,7 @@ int CPaint::Draw() {
     background.Draw();
     clown.Draw();
     picture.Draw();
-    for (auto& pot : pots) pot.Draw();
+    engine::DrawAll(pots);
     DrawHud(kPaint);
     Present();
     return 1;

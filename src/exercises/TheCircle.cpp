@@ -1,5 +1,7 @@
 #include "exercises/TheCircle.h"
 
+#include "engine/ItemSprites.h"
+
 #include <cmath>
 #include <cstdlib>
 #include <numeric>
@@ -24,12 +26,9 @@ CTheCircle::CTheCircle() { game = kTheCircle; }
 CTheCircle::~CTheCircle() { WriteBack(); }
 
 int CTheCircle::Init(Graphics* back, Graphics* window, Bitmap* buffer, Profile* p) {
-    CGameBase::Init(back, window, buffer, p);
-    if (!profile) return 1;
-    SetupAnswerScan();
+    if (!BeginInit(back, window, buffer, p, L"gfx\\thecircle\\background.png")) return 1;
     const bool senior = profile->options.o3 != 0;
 
-    background.LoadImage(L"gfx\\thecircle\\background.png", back, 1, 0);
     circle.LoadImage(L"gfx\\thecircle\\circle.png", back, 1, 0);
     circle.SetPosition(kCentreX - circle.width / 2, kCentreY - circle.height / 2);
 
@@ -117,7 +116,7 @@ void CTheCircle::StepPresenting() {
         const int k = sequence[stepIndex] & 7;
         const int animal = lampAnimal[static_cast<size_t>(k)];
         ShowOnly(-1);
-        PlayOnce(lamps[static_cast<size_t>(k)]);
+        engine::LightOnce(lamps[static_cast<size_t>(k)]);
         animalSounds.Play(animal);
         visualCue.SetFrame(animal);
         visualCue.visible = 1;
@@ -131,18 +130,16 @@ void CTheCircle::StepPresenting() {
     ShowOnly(lampAnimal[static_cast<size_t>(targetPosition)]);
 }
 
-CSprite* CTheCircle::ItemSprite(int item) {
-    return item >= 0 && item < kLampCount ? &lamps[static_cast<size_t>(item)] : nullptr;
-}
+CSprite* CTheCircle::ItemSprite(int item) { return engine::ItemOf(lamps, item); }
 
 int CTheCircle::Update() {
     BeginUpdate();
-    for (auto& picture : pictures) picture.Update();
-    for (auto& lamp : lamps) lamp.Update();
+    engine::UpdateAll(pictures);
+    engine::UpdateAll(lamps);
     return FinishUpdate();
 }
 
-void CTheCircle::UpdateCursor() { UpdateCursorOver(lamps); }
+void CTheCircle::UpdateCursor() { ItemCursor(lamps); }
 
 int CTheCircle::OnMouseDown(unsigned, long lParam) {
     const int x = MouseParamX(lParam);
@@ -155,7 +152,7 @@ int CTheCircle::OnMouseDown(unsigned, long lParam) {
         if (k == targetPosition) {
             RecordCorrectItem();
             OnRoundCorrect();
-            PlayOnce(lamps[static_cast<size_t>(k)]);
+            engine::LightOnce(lamps[static_cast<size_t>(k)]);
             const int animal = lampAnimal[static_cast<size_t>(k)];
             ShowOnly(animal);
             animalSounds.Play(animal);
@@ -177,8 +174,8 @@ int CTheCircle::Draw() {
     background.Draw();
     circle.Draw();
     decoration.Draw();
-    for (auto& picture : pictures) picture.Draw();
-    for (auto& lamp : lamps) lamp.Draw();
+    engine::DrawAll(pictures);
+    engine::DrawAll(lamps);
     DrawHud(kTheCircle);
     Present();
     return 1;

@@ -1,5 +1,7 @@
 #include "exercises/Zoo.h"
 
+#include "engine/ItemSprites.h"
+
 #include <algorithm>
 #include <vector>
 
@@ -41,11 +43,8 @@ CZoo::CZoo() { game = kZoo; }
 CZoo::~CZoo() { WriteBack(); }
 
 int CZoo::Init(Graphics* back, Graphics* window, Bitmap* buffer, Profile* p) {
-    CGameBase::Init(back, window, buffer, p);
-    if (!profile) return 1;
-    SetupAnswerScan();
+    if (!BeginInit(back, window, buffer, p, L"gfx\\zoo\\background.png")) return 1;
 
-    background.LoadImage(L"gfx\\zoo\\background.png", back, 1, 0);
     for (int i = 0; i < kAnimalCount; ++i) {
         const AnimalPlace& a = kAnimals[i];
         CSprite& animal = animals[static_cast<size_t>(i)];
@@ -124,7 +123,7 @@ void CZoo::StepPresenting() {
     if (!Passed(deadline)) return;
     if (stepIndex < sequence.size()) {
         const int k = Index(sequence[stepIndex]);
-        PlayOnce(animals[static_cast<size_t>(k)]);
+        engine::LightOnce(animals[static_cast<size_t>(k)]);
         CSoundGroup& call = calls[static_cast<size_t>(k)];
         call.Play(0);
         ++stepIndex;
@@ -135,26 +134,24 @@ void CZoo::StepPresenting() {
     FinishPresentation();
 }
 
-CSprite* CZoo::ItemSprite(int item) {
-    return item >= 0 && item < kAnimalCount ? &animals[static_cast<size_t>(item)] : nullptr;
-}
+CSprite* CZoo::ItemSprite(int item) { return engine::ItemOf(animals, item); }
 
 int CZoo::Update() {
     BeginUpdate();
-    for (auto& animal : animals) animal.Update();
+    engine::UpdateAll(animals);
     return FinishUpdate();
 }
 
-void CZoo::UpdateCursor() { UpdateCursorOver(animals); }
+void CZoo::UpdateCursor() { ItemCursor(animals); }
 
 int CZoo::OnMouseDown(unsigned, long lParam) {
     // An animal found right moves once.
-    return PressOnItems(lParam, animals, [this](int i) { PlayOnce(animals[static_cast<size_t>(i)]); });
+    return PressOnItems(lParam, animals, [this](int i) { engine::LightOnce(animals[static_cast<size_t>(i)]); });
 }
 
 int CZoo::Draw() {
     background.Draw();
-    for (auto& animal : animals) animal.Draw();
+    engine::DrawAll(animals);
     DrawHud(kZoo);
     Present();
     return 1;

@@ -1,8 +1,14 @@
 #include "screens/ScreenFactory.h"
 
 #include "exercises/Cans.h"
+#include "exercises/GhostHouse.h"
+#include "exercises/NumberTest.h"
 #include "exercises/Paint.h"
+#include "exercises/ParisWheel.h"
+#include "exercises/Space.h"
 #include "exercises/TheCircle.h"
+#include "exercises/ThePond.h"
+#include "exercises/Treasure.h"
 #include "exercises/Zoo.h"
 #include "screens/Diploma.h"
 #include "screens/DiplomaPrinter.h"
@@ -28,6 +34,12 @@ std::unique_ptr<CGameBase> CreateScreen(int screenId) {
         case kLogin: return std::make_unique<CLogin>();
         case kNewProfile: return std::make_unique<CNewProfile>();
         case kEnterPassword: return std::make_unique<CEnterPassword>();
+        case kParisWheel: return std::make_unique<CParisWheel>();
+        case kThePond: return std::make_unique<CThePond>();
+        case kSpace: return std::make_unique<CSpace>();
+        case kTreasure: return std::make_unique<CTreasure>();
+        case kGhostHouse: return std::make_unique<CGhostHouse>();
+        case kNumberTest: return std::make_unique<CNumberTest>();
         case kSettings: return std::make_unique<CMainSettingsMenu>();
         case kStats: return std::make_unique<CStatScreen>();
         case kSelectGame: return std::make_unique<CSelectGame>();
