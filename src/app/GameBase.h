@@ -198,6 +198,8 @@ protected:
     void ItemCursor(std::span<const CSprite> items);
     void SetupStartScan();
     bool StartGuide(int screenId);
+    // Stops the spoken guide for the rest of the screen (a trial started, help asked for).
+    void SilenceGuide();
     // The language text n of the active profile.
     std::wstring Text(uint32_t n) const;
     // Whether the millisecond clock has passed t, on the wrapping clock.
@@ -230,6 +232,10 @@ protected:
     ScanList startScan;
     std::unique_ptr<CSpokenGuide> guide;
     std::wstring debugLine;
+    // The debug line's frame rate: passes counted since rateStart (-1: not counting yet).
+    uint32_t rateStart = 0;
+    int rateFrames = -1;
+    float frameRate = 0;
     bool cursorHand = false;  // this pass's pointer feedback found something to click
 
     // Sound groups (each exercise's Init loads its files).
