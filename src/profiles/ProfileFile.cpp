@@ -1,5 +1,6 @@
 #include "profiles/ProfileFile.h"
 
+#include "platform/Files.h"
 #include "profiles/NumberText.h"
 #include "text/TextFile.h"
 
@@ -33,6 +34,21 @@ std::optional<LineSource> ReadLines(const std::wstring& path, int maxLines) {
     } catch (const CTextFileException&) {
         return std::nullopt;
     }
+    return LineSource(std::move(lines));
+}
+
+std::optional<LineSource> ReadLines(const std::wstring& folder, const std::wstring& name, long long maxBytes,
+                                    int maxLines) {
+    std::string bytes;
+    if (platform::ReadFileInFolder(folder, name, maxBytes, bytes) != platform::ReadResult::kRead) return std::nullopt;
+    return ParseLines(std::move(bytes), maxLines);
+}
+
+LineSource ParseLines(std::string bytes, int maxLines) {
+    std::vector<std::wstring> lines;
+    CTextFileRead file(CTextFileRead::FromBytes{}, std::move(bytes));
+    std::wstring line;
+    while (static_cast<int>(lines.size()) < maxLines && file.ReadLine(line)) lines.push_back(line);
     return LineSource(std::move(lines));
 }
 

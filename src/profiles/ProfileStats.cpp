@@ -114,10 +114,11 @@ void ProfileStats::ReadTables(profiles::LineSource& in) {
     for (int d = 0; d < kDays; ++d) {
         for (int g = 0; g < kExercises; ++g) {
             for (int s = 0; s < kSpans; ++s) {
-                itemsForward[d][g][s] = in.Int();
-                itemsBackward[d][g][s] = in.Int();
-                errorsForward[d][g][s] = in.Int();
-                errorsBackward[d][g][s] = in.Int();
+                // Counts are never negative.
+                itemsForward[d][g][s] = std::max(in.Int(), 0);
+                itemsBackward[d][g][s] = std::max(in.Int(), 0);
+                errorsForward[d][g][s] = std::max(in.Int(), 0);
+                errorsBackward[d][g][s] = std::max(in.Int(), 0);
                 points[d][g][s] = RepairedPoints(in.Int(), itemsForward[d][g][s], itemsBackward[d][g][s], s);
             }
         }

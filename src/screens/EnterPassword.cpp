@@ -9,8 +9,7 @@ namespace {
 
 constexpr uint32_t kTextCancel = 72;
 constexpr uint32_t kTextPassword = 60;
-// The longest line the field hands over, as the system's edit line buffer held it.
-constexpr size_t kLineBuffer = 259;
+constexpr uint32_t kTextPasswordLimit = 114;
 
 int screenAfterPassword = kMenu;
 
@@ -47,6 +46,7 @@ int CEnterPassword::Init(Graphics* back, Graphics* windowG, Bitmap* buffer, Prof
 
     field = std::make_unique<platform::TextField>(static_cast<int>(px) + 70, static_cast<int>(py) + 60, 125, 25);
     field->Focus();
+    field->SetLimit(Profile::kMaxPasswordLength, Text(kTextPasswordLimit));
     return 1;
 }
 
@@ -86,7 +86,7 @@ int CEnterPassword::OnMouseDown(unsigned, long lParam) {
     if (!ok.HitTest(x, y) || !field || !profile) return 1;
     if (field->LineLength() == 0) return 1;
     // A wrong password changes nothing: the text stays for the trainee to correct.
-    const std::wstring typed = field->Text().substr(0, kLineBuffer);
+    const std::wstring& typed = field->Text();
     if (typed == profile->password) nextScreen = destination;
     return 1;
 }

@@ -202,6 +202,38 @@ bool DecodeImageFile(const std::wstring& path, DecodedImage& out) {
     return DecodeImage(bytes, out);
 }
 
+bool DecodeImageScaled(const std::string& bytes, int width, int height, DecodedImage& out) {
+    DecodedImage full;
+    out = DecodedImage{};
+    if (width <= 0 || height <= 0 || !DecodeImage(bytes, full)) return false;
+    if (full.width <= width && full.height <= height) {
+        out = std::move(full);
+        return true;
+    }
+    out.width = width;
+    out.height = height;
+    out.pixels.assign(static_cast<size_t>(width) * static_cast<size_t>(height), 0);
+    for (int y = 0; y < height; ++y) {
+        const int y0 = static_cast<int>(int64_t{y} * full.height / height);
+        const int y1 = std::max(y0 + 1, static_cast<int>(int64_t{y + 1} * full.height / height));
+        for (int x = 0; x < width; ++x) {
+            const int x0 = static_cast<int>(int64_t{x} * full.width / width);
+            const int x1 = std::max(x0 + 1, static_cast<int>(int64_t{x + 1} * full.width / width));
+            uint64_t sum[4] = {0, 0, 0, 0};
+            for (int sy = y0; sy < y1; ++sy) {
+                const uint32_t* row = &full.pixels[static_cast<size_t>(sy) * static_cast<size_t>(full.width)];
+                for (int sx = x0; sx < x1; ++sx)
+                    for (int c = 0; c < 4; ++c) sum[c] += (row[sx] >> (8 * c)) & 0xFF;
+            }
+            const uint64_t n = static_cast<uint64_t>(y1 - y0) * static_cast<uint64_t>(x1 - x0);
+            uint32_t p = 0;
+            for (int c = 0; c < 4; ++c) p |= static_cast<uint32_t>((sum[c] + n / 2) / n) << (8 * c);
+            out.pixels[static_cast<size_t>(y) * static_cast<size_t>(width) + static_cast<size_t>(x)] = p;
+        }
+    }
+    return true;
+}
+
 bool EncodePng(const uint32_t* pixels, int width, int height, int strideBytes, std::string& out) {
     out.clear();
     if (!pixels || width <= 0 || height <= 0 || strideBytes < width * 4) return false;
