@@ -21,7 +21,10 @@ std::wstring LineSource::Text() {
     return line;
 }
 
-int32_t LineSource::Int() { return ReadInt(Text()); }
+int32_t LineSource::Int() {
+    if (next_ >= lines_.size()) return 0;
+    return ReadInt(lines_[next_++]);  // read in place: a ".sta" has 12,500 of them
+}
 
 std::optional<LineSource> ReadLines(const std::wstring& path, int maxLines) {
     std::vector<std::wstring> lines;

@@ -17,6 +17,7 @@ public:
     bool Next(std::wstring& line);
     std::wstring Text();
     int32_t Int();
+    bool AtEnd() const { return next_ >= lines_.size(); }
 
 private:
     std::vector<std::wstring> lines_;
