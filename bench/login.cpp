@@ -2,7 +2,7 @@
 // folder: 2000 trainees with their three files (and every tenth with a small picture), then
 // thirty trainees with 4096 x 4096 pictures. Times the switch to the login (listing, entries,
 // the first page's pictures, the first drawn pass) on the wall clock, median of several runs,
-// turning a page, and the peak memory of the process.
+// turning a page, opening it again, and the peak memory of the process.
 #include <sys/resource.h>
 #include <time.h>
 
@@ -63,8 +63,13 @@ void Measure(HeadlessHarness& harness, const char* what, int runs) {
         turn.push_back(WallMs() - t1);
     }
     auto* login = static_cast<CLogin*>(harness.Screen());
-    std::printf("%-34s %5d trainees: open %8.2f ms (median of %d), next page %7.2f ms, peak %ld MiB\n", what,
-                login->EntryCount(), Median(open), runs, Median(turn), PeakMiB());
+    // The first opening decodes the pictures of the first page (the first page turn those of
+    // the second); later openings find them decoded.
+    std::printf(
+        "%-36s %4d trainees: first open %8.2f ms, first page turn %8.2f ms, reopen %6.2f ms (median of %d), "
+        "page turn %6.2f ms, peak %ld MiB\n",
+        what, login->EntryCount(), open[0], turn[0], Median({open.begin() + 1, open.end()}), runs - 1,
+        Median({turn.begin() + 1, turn.end()}), PeakMiB());
 }
 
 }  // namespace

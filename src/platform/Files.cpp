@@ -214,6 +214,16 @@ std::string RealPath(const std::string& p) {
 
 }  // namespace
 
+bool FileStamp(const std::wstring& folder, const std::wstring& name, long long& size, long long& changed) {
+    std::string dir = NativePath(folder);
+    if (!dir.empty() && dir.back() != '/') dir += '/';
+    struct stat st {};
+    if (::lstat((dir + Utf8FromWide(name)).c_str(), &st) != 0) return false;
+    size = static_cast<long long>(st.st_size);
+    changed = static_cast<long long>(st.st_mtim.tv_sec) * 1000000000ll + st.st_mtim.tv_nsec;
+    return true;
+}
+
 ReadResult ReadFileInFolder(const std::wstring& folder, const std::wstring& name, long long maxBytes,
                             std::string& bytes) {
     bytes.clear();

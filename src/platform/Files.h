@@ -30,6 +30,9 @@ enum class ReadResult { kRead, kMissing, kRefused };
 // Reads folder + name, where name is a plain file name taken exactly as given (no lookup
 // by letter case). Refused: a file above maxBytes, something other than a regular file, a
 // link that leads outside the folder, or a read error. bytes is empty unless kRead.
+// Size and change time (ns) of folder + name taken exactly, without following a link; false
+// when there is no such file. A picture decoded once is known again by these.
+bool FileStamp(const std::wstring& folder, const std::wstring& name, long long& size, long long& changed);
 ReadResult ReadFileInFolder(const std::wstring& folder, const std::wstring& name, long long maxBytes,
                             std::string& bytes);
 

@@ -1,6 +1,7 @@
 #include "screens/Login.h"
 
 #include <algorithm>
+#include <map>
 #include <set>
 
 #include "graphics/Graphics.h"
@@ -33,6 +34,31 @@ std::wstring WithFolder(std::wstring text, const std::wstring& folder) {
     const size_t at = text.find(L"%s");
     if (at == std::wstring::npos) return text + L" " + folder;
     return text.replace(at, 2, folder);
+}
+
+// Trainee pictures shrunk to their place, kept for the program's run so each is decoded once;
+// a picture that changed on disk (size or time) is decoded again.
+struct ShrunkPicture {
+    long long size = 0, changed = 0;
+    std::unique_ptr<Bitmap> picture;  // null: the file did not decode
+};
+std::map<std::wstring, ShrunkPicture>& PictureCache() {
+    static std::map<std::wstring, ShrunkPicture> cache;
+    return cache;
+}
+
+std::unique_ptr<Bitmap> TraineePicture(const std::wstring& folder, const std::wstring& file) {
+    long long size = 0, changed = 0;
+    if (!platform::FileStamp(folder, file, size, changed)) return nullptr;
+    ShrunkPicture& known = PictureCache()[folder + file];
+    if (known.size != size || known.changed != changed || (!known.picture && known.size == 0)) {
+        known = ShrunkPicture{size, changed, nullptr};
+        std::string bytes;
+        if (platform::ReadFileInFolder(folder, file, Profile::kMaxPictureBytes, bytes) == platform::ReadResult::kRead)
+            known.picture =
+                Bitmap::FromBytesScaled(bytes, static_cast<int>(kPictureSide), static_cast<int>(kPictureSide));
+    }
+    return known.picture ? known.picture->Clone() : nullptr;
 }
 
 }  // namespace
@@ -115,17 +141,12 @@ void CLogin::PrepareEntry(ProfileEntry& e) {
     if (e.prepared) return;
     e.prepared = true;
     CSprite& s = *e.sprite;
-    // The trainee's own picture, shrunk to the picture's place of the row as it is decoded;
-    // the default picture when there is none or it does not read.
+    // The trainee's own picture, shrunk to the picture's place of the row as it is decoded
+    // (once per run); the default picture when there is none or it does not read.
     bool own = false;
     if (e.hasPicture) {
-        std::string bytes;
-        if (platform::ReadFileInFolder(profile->folder, e.name + L".png", Profile::kMaxPictureBytes, bytes) ==
-            platform::ReadResult::kRead) {
-            auto picture =
-                Bitmap::FromBytesScaled(bytes, static_cast<int>(kPictureSide), static_cast<int>(kPictureSide));
-            own = picture && s.LoadImage(std::move(picture), profile->folder + e.name + L".png", backGraphics, 0, 0);
-        }
+        auto picture = TraineePicture(profile->folder, e.name + L".png");
+        own = picture && s.LoadImage(std::move(picture), profile->folder + e.name + L".png", backGraphics, 0, 0);
     }
     if (own)
         s.SetSize(kPictureSide, kPictureSide);
