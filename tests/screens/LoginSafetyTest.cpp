@@ -95,6 +95,7 @@ TEST_F(LoginSafety, PicturesAreReadForTheShownPageOnlyAndShrunkToTheirPlace) {
     EXPECT_EQ(Login().Entry(7).naturalWidth, 50);
     EXPECT_TRUE(Login().Entry(10).firstFile.empty());
     H().RunPasses(2);
+    Shot("login-pictures.png");
     EXPECT_EQ(H().Frame().BackBuffer().PixelAt(static_cast<int>(Login().Entry(5).x) + 25,
                                                static_cast<int>(Login().Entry(5).y) + 25),
               0xFF336699u);
@@ -114,6 +115,8 @@ TEST_F(LoginSafety, ExportSaysSavedOnlyWhenEveryFileArrived) {
     Os().QueueFolder(folder);
     ClickOn(Login().ExportButton());
     EXPECT_EQ(Login().StatusText(), L"The trainees were saved in " + folder);
+    H().RunPasses(2);
+    Shot("login-export.png");
 }
 
 TEST_F(LoginSafety, OnePasswordLimitForBothFieldsShownWhenReached) {
@@ -125,6 +128,8 @@ TEST_F(LoginSafety, OnePasswordLimitForBothFieldsShownWhenReached) {
     EXPECT_EQ(make.PasswordField()->Text().size(), Profile::kMaxPasswordLength);
     EXPECT_TRUE(make.PasswordField()->Full());
     EXPECT_EQ(make.PasswordField()->LimitNote(), P().options.GetText(114));
+    H().RunPasses(2);
+    Shot("newprofile-password-limit.png");
     ClickOn(make.CreateButton());
     ASSERT_EQ(H().ScreenId(), kLogin);
     ClickOn(Login().TextButton(0));
@@ -161,6 +166,8 @@ TEST_F(FirstStart, TheLoginTellsWhereTheTraineesFolderWasMade) {
     struct stat st {};
     ASSERT_EQ(::stat(made.c_str(), &st), 0);
     EXPECT_EQ(st.st_mode & 0777, 0700u);
+    H().RunPasses(2);
+    Shot("login-folder-made.png");
     Go(kLogin);
     EXPECT_EQ(Login().StatusText(), L"");  // said once
 }
