@@ -112,11 +112,18 @@ bool App::Pass() {
 
     if (hadScreen && !options_.fullSpeed) {
         timer_.Tick();
-        // Sleep for what is left of the frame time after this pass's own work.
+        // Rest for what is left of the frame time after this pass's own work, to the frame's
+        // deadline: frames follow each other every frame time exactly, and a pass that ran
+        // late (or an early wake-up by input) does not shift the ones after it.
         const int64_t freq = os.PerfFrequency();
-        const double workMs =
-            freq > 0 ? static_cast<double>(os.PerfCounter() - passStart) * 1000.0 / static_cast<double>(freq) : 0.0;
-        if (options_.frameTime > workMs) os.Sleep(static_cast<uint32_t>(options_.frameTime - workMs));
+        if (freq > 0) {
+            const int64_t frame = static_cast<int64_t>(options_.frameTime) * freq / 1000;
+            const int64_t now = os.PerfCounter();
+            if (frameDeadline_ == 0 || now - frameDeadline_ > frame || frameDeadline_ - passStart > 2 * frame)
+                frameDeadline_ = passStart;  // the first pass, or far behind: start again from here
+            frameDeadline_ += frame;
+            if (frameDeadline_ > now) os.SleepMicros((frameDeadline_ - now) * 1000000 / freq);
+        }
     }
     return running_;
 }

@@ -64,5 +64,6 @@ private:
     std::unique_ptr<CGameBase> screen_;
     int screenId_ = -1;
     bool running_ = false;
+    int64_t frameDeadline_ = 0;  // perf-counter time the current frame ends
     bool started_ = false;
 };

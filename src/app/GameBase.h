@@ -11,6 +11,7 @@
 #include "app/ScreenId.h"
 #include "engine/Difficulty.h"
 #include "engine/ExercisePhase.h"
+#include "engine/ExerciseSetup.h"
 #include "engine/ScanList.h"
 #include "engine/SequencePool.h"
 #include "graphics/Sprite.h"
@@ -87,6 +88,9 @@ public:
     int DebugPanel() const { return debugPanel; }
     const std::wstring& DebugLine() const { return debugLine; }
     const SequencePool& Pool(int poolSpan) const;
+    // The sprite that stands for item (as the sequence names it), for tests and tools that
+    // answer like a trainee; null when the item has none.
+    const CSprite* AnswerItem(int item) { return ItemSprite(item); }
 
 protected:
     // The base handling of a key once the latch let it through: switch keys, Escape and
@@ -96,6 +100,25 @@ protected:
     void Present();
 
     // The exercise machinery shared by the nine exercises (src/engine/).
+
+    // Init's shared steps: the sound groups by role (and the intro, with sound on); the
+    // reward choice (DecideReward, then one of the choices uniformly, placed bottom right and
+    // hidden, with its sound as the end sound; else "sfx\end\" + exercise + ".wav"; returns
+    // the chosen index or -1); the switch list's window and scan time; and the closing steps
+    // (HUD, start scan, debug text, the first round, the spoken guide).
+    void LoadExerciseSounds(const ExerciseSounds& sounds);
+    int ChooseReward(const std::wstring& exercise, std::initializer_list<RewardChoice> choices);
+    void SetupAnswerScan();
+    void FinishInit();
+    // Update's shared steps around the exercise's own sprites: first the base update, the
+    // debug text and the start button; last the cues, the cursor, the reward and the phase
+    // steps (returns nextScreen).
+    void BeginUpdate();
+    int FinishUpdate();
+    // The presses every exercise handles first (the press gate, the stop button, the start
+    // button in WaitStart): true when the press was used up. The help button comes last.
+    bool HandleCommonPress(int x, int y);
+    void HandleHelpPress(int x, int y);
 
     // Presses are accepted at most every 400 ms.
     bool AcceptClick();

@@ -6,6 +6,8 @@
 
 namespace {
 constexpr unsigned kLeftButton = 0x0001;
+constexpr int kLongestScanTime = 5;
+constexpr int kDefaultScanTime = 3;
 
 // The entry's centre in whole canvas pixels.
 void Centre(const CSprite& s, int& x, int& y) {
@@ -15,6 +17,9 @@ void Centre(const CSprite& s, int& x, int& y) {
 }  // namespace
 
 void ScanList::SetScanTime(int seconds) {
+    // The settings offer 1 to 5 s. Any other time comes from a damaged options file: below
+    // 0 the pointer would jump every pass, a huge one would overflow; it steps as by default.
+    if (seconds < 0 || seconds > kLongestScanTime) seconds = kDefaultScanTime;
     interval = seconds * 1000;
     if (seconds != 0) nextStep = platform::TimeGetTime() + static_cast<uint32_t>(interval);
 }

@@ -15,7 +15,8 @@ class ScanList final {
 public:
     // The screen that receives the presses.
     void SetWindow(CGameBase* screen) { window = screen; }
-    // Automatic stepping every seconds (0: none), the first step one interval from now.
+    // Automatic stepping every seconds (0: none; outside 0..5, every 3 s), the first step one
+    // interval from now.
     void SetScanTime(int seconds);
     void Add(CSprite* sprite) { entries.push_back(sprite); }
     void Clear();

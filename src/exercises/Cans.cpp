@@ -28,9 +28,7 @@ const CSprite& CCans::Prop(int i) const {
 int CCans::Init(Graphics* back, Graphics* window, Bitmap* buffer, Profile* p) {
     CGameBase::Init(back, window, buffer, p);
     if (!profile) return 1;
-    const ProfileOptions& o = profile->options;
-    answerScan.SetWindow(this);
-    if (o.o7) answerScan.SetScanTime(o.o19);
+    SetupAnswerScan();
 
     background.LoadImage(L"gfx\\cans\\background.png", back, 1, 0);
     shelf1.LoadImage(L"gfx\\cans\\shelf.png", back, 1, 0);
@@ -47,51 +45,26 @@ int CCans::Init(Graphics* back, Graphics* window, Bitmap* buffer, Profile* p) {
         can.SetHitBox(kHitX, kHitY, kHitWidth, kHitHeight);
     }
 
-    if (!o.o3) {
+    if (!profile->options.o3) {
         leftProp1.LoadSequence(L"gfx\\cans\\leftprop*.png", back, 1, 0);
         leftProp2.LoadSequence(L"gfx\\cans\\leftprop*.png", back, 1, 0);
         rightProp1.LoadSequence(L"gfx\\cans\\rightprop*.png", back, 1, 0);
         rightProp2.LoadSequence(L"gfx\\cans\\rightprop*.png", back, 1, 0);
     }
 
-    DecideReward();
-    if (rewardDue) {
-        const bool cactus = RandomInRange(0, 1) == 0;
-        reward.LoadSequence(cactus ? L"gfx\\cans\\rewards\\cactus*.png" : L"gfx\\cans\\rewards\\stars*.png", back, 1,
-                            250);
-        reward.SetPosition(800 - reward.width, 600 - reward.height);
-        reward.visible = 0;
+    const int pick = ChooseReward(L"cans", {{L"cactus"}, {L"stars"}});
+    if (pick >= 0) {
         reward.SetFrameDuration(0, 500);
-        if (cactus) reward.SetFrameDuration(7, 500);
-        endSound.Open(cactus ? L"sfx\\cans\\rewards\\cactus.wav" : L"sfx\\cans\\rewards\\stars.wav");
-    } else {
-        endSound.Open(L"sfx\\end\\cans.wav");
+        if (pick == 0) reward.SetFrameDuration(7, 500);  // the cactus holds its flower
     }
 
-    introSound.Open(L"sfx\\intro\\cans.wav");
-    startSound.Open(L"sfx\\start.wav");
-    coinSound.OpenAll(L"sfx\\coin*.wav");
-    wrongSound.Open(L"sfx\\wrong.wav");
-    itemShownSound.Open(L"sfx\\click.wav");
-    itemCorrectSound.Open(L"sfx\\cans\\tinright.wav");
-    coinSound.Shuffle();
-    const std::wstring speech = L"speech\\" + o.GetLanguage();
-    praiseSound.OpenAll(speech + L"\\rewards\\*.wav");
-    instructionForward.Open(speech + L"\\cans\\instructionf.wav");
-    instructionBackward.Open(speech + L"\\cans\\instructionr.wav");
-    yourTurnSound.Open(speech + L"\\state\\yourturn.wav");
-    numbersSound.OpenAll(speech + L"\\numbers\\*.wav");
-    wrongSpeech.OpenAll(speech + L"\\wrong\\*.wav");
-    wrongSpeech.Shuffle();
-
-    if (o.o0) introSound.Play(0);
-
+    LoadExerciseSounds({.name = L"cans",
+                        .instructionFolder = L"cans",
+                        .itemShown = L"sfx\\click.wav",
+                        .itemCorrect = L"sfx\\cans\\tinright.wav",
+                        .shufflePraise = false});
     StartSession(kMaxSpan);
-    LoadHud();
-    SetupStartScan();
-    CreateDebugText();
-    SetupRound();
-    guideActive = StartGuide(kCans) ? 1 : 0;
+    FinishInit();
     return 1;
 }
 
@@ -187,15 +160,9 @@ CSprite* CCans::ItemSprite(int item) {
 }
 
 int CCans::Update() {
-    CGameBase::Update();
-    if (debugPanel) BuildDebugText();
-    startButton.Update();
+    BeginUpdate();
     for (auto& can : cans) can.Update();
-    UpdateCues();
-    UpdateCursor();
-    if (rewardDue) reward.Update();
-    RunPhaseSteps();
-    return nextScreen;
+    return FinishUpdate();
 }
 
 void CCans::UpdateCursor() {
@@ -206,17 +173,9 @@ void CCans::UpdateCursor() {
 }
 
 int CCans::OnMouseDown(unsigned, long lParam) {
-    if (!AcceptClick()) return 1;
     const int x = MouseParamX(lParam);
     const int y = MouseParamY(lParam);
-    if (profile && profile->options.o2 && stopButton.HitTest(x, y)) {
-        if (ConfirmQuit()) nextScreen = kMenu;
-        return 1;
-    }
-    if (phase == WaitStart && startButton.HitTest(x, y)) {
-        StartTrial();
-        return 1;
-    }
+    if (HandleCommonPress(x, y)) return 1;
     for (int i = 0; i < kCanCount; ++i) {
         CSprite& can = cans[static_cast<size_t>(i)];
         if (phase != Answering || !can.visible || !can.HitTest(x, y)) continue;
@@ -226,10 +185,7 @@ int CCans::OnMouseDown(unsigned, long lParam) {
             answerScan.RemoveEntry(&can);
         }
     }
-    if (help.HitTest(x, y)) {
-        if (guideActive && guide) guide->Stop();
-        Instruction().Play(0);
-    }
+    HandleHelpPress(x, y);
     return 1;
 }
 

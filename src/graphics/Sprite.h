@@ -81,6 +81,9 @@ public:
     void SetOutlineMargin(int pixels) { outlineMargin = pixels; }
     void SetOutlineShape(int shape) { outlineShape = shape; }
 
+    // The graphics the sprite draws on (drawing a design onto a thumbnail borrows another).
+    void SetGraphics(Graphics* target) { graphics = target; }
+    Graphics* GetGraphics() const { return graphics; }
     // A graphics drawing into the current bitmap frame; null when it is not a bitmap frame.
     std::unique_ptr<Graphics> GetFrameGraphics();
 

@@ -63,6 +63,20 @@ struct FolderDialogTexts {
     std::wstring cancel;
 };
 
+// What the save dialog asks for (see SaveDialog.h), its words in the program's language.
+struct SaveFileRequest {
+    std::wstring title;
+    std::wstring filterName;        // shown for the file type, such as "Picture (*.png)"
+    std::wstring pattern;           // the files listed, such as "*.png"
+    std::wstring defaultExtension;  // added (with its dot) when the chosen name has none
+    std::wstring fileName;          // the name offered at first; may be empty
+    std::wstring folder;            // where the dialog starts (native); empty for the home folder
+    std::wstring fileNameLabel;     // "File name:"
+    std::wstring save;
+    std::wstring cancel;
+    std::wstring replaceQuestion;  // asked after the file's name when it exists already
+};
+
 constexpr int kCanvasWidth = 800;
 constexpr int kCanvasHeight = 600;
 
@@ -76,6 +90,11 @@ public:
     virtual int64_t PerfCounter() = 0;
     virtual int64_t PerfFrequency() = 0;
     virtual void Sleep(uint32_t ms) = 0;
+    // The frame's rest, to within a fraction of a millisecond: a still screen wakes once per
+    // frame, at its deadline.
+    virtual void SleepMicros(int64_t micros) {
+        if (micros >= 1000) Sleep(static_cast<uint32_t>(micros / 1000));
+    }
 
     // Display. Present shows an 800 x 600 premultiplied ARGB32 image.
     virtual bool OpenDisplay(const DisplayOptions& options) = 0;
@@ -87,8 +106,14 @@ public:
     virtual bool PollEvent(InputEvent& event) = 0;
 
     // Cursor: shape, visibility (returns the display count as ShowCursor does) and the
-    // pointer position in canvas pixels.
-    virtual void SetCursor(CursorShape shape) = 0;
+    // pointer position in canvas pixels. The shape reaches the window only when it changes:
+    // screens set it every pass, and each change is a round trip to the display.
+    void SetCursor(CursorShape shape) {
+        if (cursorSet_ && shape == cursorShape_) return;
+        cursorSet_ = true;
+        cursorShape_ = shape;
+        ApplyCursorShape(shape);
+    }
     virtual int ShowCursor(bool show) = 0;
     virtual void GetCursorPos(int& x, int& y) = 0;
     virtual void SetCursorPos(int x, int y) = 0;
@@ -106,6 +131,23 @@ public:
         return false;
     }
 
+    // A file name chosen by the user to save into, as a native path: a native dialog where
+    // the desktop offers one, else the program's own on the canvas. The default extension
+    // is added and replacing an existing file confirmed (SaveDialog.h). False when cancelled.
+    virtual bool ChooseSaveFile(const SaveFileRequest& request, std::wstring& path) {
+        (void)request;
+        (void)path;
+        return false;
+    }
+    // Prints the 800 x 600 premultiplied ARGB32 picture as one 8 x 6 inch page on the
+    // default printer (Printer.h). False, quietly, when there is none or the job failed.
+    virtual bool PrintImage(const uint32_t* pixels, int strideBytes, const std::wstring& documentName) {
+        (void)pixels;
+        (void)strideBytes;
+        (void)documentName;
+        return false;
+    }
+
     // The clipboard's text, for pasting into text fields.
     virtual std::wstring ClipboardText() = 0;
     // Whether typed text is wanted (a text field has the focus).
@@ -113,6 +155,13 @@ public:
 
     // The sound device (opened on first use).
     virtual SoundDevice& Sound() = 0;
+
+protected:
+    virtual void ApplyCursorShape(CursorShape shape) = 0;
+
+private:
+    bool cursorSet_ = false;
+    CursorShape cursorShape_ = CursorShape::Arrow;
 };
 
 // The backend the program runs on. Installed once at start-up (or by a test); it stands

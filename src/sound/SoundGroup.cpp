@@ -57,7 +57,7 @@ void CSoundGroup::Shuffle() {
 }
 
 unsigned CSoundGroup::Play(int n) {
-    if (!Valid(n)) return 0;
+    if (!Valid(n) || silent) return 0;
     stopped = 0;
     Seek(0, n);
     const std::wstring& path = files[static_cast<size_t>(n)];

@@ -24,6 +24,9 @@ public:
     int Stop();
     void Close();
     void StopAndClose();
+    // While silent, plays send nothing to the device; lengths and the order of turns stay,
+    // so whatever is timed by the sounds keeps its pace.
+    void SetSilent(bool on) { silent = on; }
 
     int Count() const { return static_cast<int>(files.size()); }
     const std::wstring& File(int n) const { return files[static_cast<size_t>(n)]; }
@@ -44,4 +47,5 @@ private:
     int stopped = 0;
     int shuffleMode = 0;
     int nextIndex = 0;
+    bool silent = false;
 };

@@ -9,94 +9,27 @@
 #include <algorithm>
 #include <memory>
 
-#include "app/Harness.h"
 #include "exercises/Cans.h"
-#include "profiles/Profile.h"
-#include "profiles/ProfileTestUtil.h"
+#include "exercises/SessionFixture.h"
 
 namespace {
 
-enum class Input { Mouse, Switches };
-
-class CansSession : public ::testing::TestWithParam<Input> {
+class CansSession : public ExerciseSession<CCans, kCans> {
 protected:
     void SetUp() override {
-        harness = std::make_unique<HeadlessHarness>(L"kestrova window", platform::WideFromUtf8(testpaths::AssetDir()));
-        Profile& p = P();
-        p.folder = folder.Folder();
-        p.name = L"Tester";
-        p.level = L"1";
-        p.roundsPerDay = 8;
-        p.coins = 7;
-        p.options.o7 = 0;  // two contacts
-        ASSERT_TRUE(harness->Frame().SwitchTo(kCans));
+        ExerciseSession::SetUp();
+        Begin();
     }
-
-    Profile& P() { return harness->Frame().ActiveProfile(); }
-    CCans& C() { return *static_cast<CCans*>(harness->Screen()); }
-
-    bool RunUntil(ExercisePhase phase, uint32_t limitMs = 120000) {
-        const uint32_t start = harness->Os().TimeGetTime();
-        while (harness->ScreenId() == kCans && C().Phase() != phase) {
-            if (harness->Os().TimeGetTime() - start > limitMs || !harness->Pass()) return false;
-        }
-        return harness->ScreenId() == kCans;
-    }
-
-    // Lets the press gate open again.
-    void Settle() { harness->RunFor(410); }
-
-    void StartTrial() {
-        ASSERT_TRUE(RunUntil(WaitStart));
-        Settle();
-        if (GetParam() == Input::Mouse) {
-            const CSprite& s = C().StartButton();
-            harness->Click(static_cast<int>(s.x) + 20, static_cast<int>(s.y) + 20);
-        } else {
-            harness->Key(13);
-        }
-        ASSERT_NE(C().Phase(), WaitStart);
-        ASSERT_TRUE(RunUntil(Answering));
-    }
-
-    void Pick(int can) {
-        Settle();
-        if (GetParam() == Input::Mouse) {
-            const CSprite& c = C().Can(can);
-            harness->Click(static_cast<int>(c.x) + 60, static_cast<int>(c.y) + 67);
-            return;
-        }
-        const ScanList& scan = C().AnswerScan();
-        for (int i = 0; i < 10 && scan.Entry(scan.Current()) != &C().Can(can); ++i) harness->Key(32);
-        ASSERT_EQ(scan.Entry(scan.Current()), &C().Can(can));
-        harness->Key(13);
-    }
-
-    // The trial's answer: all right, `right` items then a wrong can, or nothing at all.
-    void Solve() {
+    CCans& C() { return E(); }
+    // A can not yet picked (picked ones have left the switch list) and not the expected one.
+    int WrongCan(unsigned right) {
         const std::vector<int> seq = C().Sequence();
-        for (int item : seq) Pick(item);
-        EXPECT_EQ(C().Phase(), Correct);
-    }
-    void FailAfter(unsigned right) {
-        const std::vector<int> seq = C().Sequence();
-        for (unsigned i = 0; i < right; ++i) Pick(seq[i]);
-        int wrong = -1;
-        // A can not yet picked (picked ones have left the switch list) and not the expected one.
-        for (int i = 0; i < CCans::kCanCount && wrong < 0; ++i)
+        for (int i = 0; i < CCans::kCanCount; ++i)
             if (C().Can(i).visible && std::find(seq.begin(), seq.begin() + right + 1, i) == seq.begin() + right + 1)
-                wrong = i;
-        ASSERT_GE(wrong, 0);
-        Pick(wrong);
-        EXPECT_EQ(C().Phase(), Wrong);
+                return i;
+        return -1;
     }
-    void TimeOut() {
-        harness->RunFor(40100);
-        EXPECT_EQ(C().Phase(), Wrong);
-    }
-
-    ProfileFolder folder;
-    std::unique_ptr<HeadlessHarness> harness;
+    void FailAfter(unsigned right) { ExerciseSession::FailAfter(right, WrongCan(right)); }
 };
 
 TEST_P(CansSession, WholeSession) {
@@ -113,9 +46,7 @@ TEST_P(CansSession, WholeSession) {
         }
     }
     // Payout, the bag, and back to the menu.
-    const uint32_t start = harness->Os().TimeGetTime();
-    while (harness->ScreenId() == kCans && harness->Os().TimeGetTime() - start < 60000) harness->Pass();
-    ASSERT_EQ(harness->ScreenId(), kMenu);
+    ASSERT_TRUE(FinishSession());
 
     const Profile& p = P();
     EXPECT_EQ(p.coins, 7 + 5);
@@ -135,9 +66,7 @@ TEST_P(CansSession, WholeSession) {
     ASSERT_TRUE(folder.Has("Tester.pro"));
     ASSERT_TRUE(folder.Has("Tester.sta"));
     Profile disk;
-    disk.folder = folder.Folder();
-    disk.name = L"Tester";
-    disk.Load(true, false, true);
+    LoadFromDisk(disk);
     EXPECT_EQ(disk.coins, 12);
     EXPECT_EQ(disk.dayProgress[kCans], 1);
     EXPECT_EQ(disk.span[kCans], 3);
@@ -149,9 +78,6 @@ TEST_P(CansSession, WholeSession) {
     for (int g = 2; g <= 9; ++g) EXPECT_EQ(disk.dayProgress[static_cast<size_t>(g)], 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(Inputs, CansSession, ::testing::Values(Input::Mouse, Input::Switches),
-                         [](const ::testing::TestParamInfo<Input>& info) {
-                             return info.param == Input::Mouse ? std::string("Mouse") : std::string("SpaceAndEnter");
-                         });
+INSTANTIATE_TEST_SUITE_P(Inputs, CansSession, ::testing::Values(Input::Mouse, Input::Switches), InputName);
 
 }  // namespace

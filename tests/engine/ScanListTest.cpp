@@ -159,4 +159,13 @@ TEST_F(ScanListTest, TwoContactsNeverMoveByThemselves) {
     EXPECT_EQ(list.Current(), -1);
 }
 
+TEST_F(ScanListTest, AScanTimeOutsideOneToFiveStepsEveryThreeSeconds) {
+    for (int seconds : {-2, 6, 3000000}) {
+        list.SetScanTime(seconds);
+        EXPECT_EQ(list.Interval(), 3000) << seconds;
+    }
+    list.SetScanTime(5);
+    EXPECT_EQ(list.Interval(), 5000);
+}
+
 }  // namespace

@@ -303,3 +303,21 @@ TEST_F(CansTest, DebugKeysNeedTheDebugWord) {
 }
 
 }  // namespace
+
+// Screens set the pointer's shape every pass; only a change reaches the window.
+TEST_F(CansTest, TheCursorShapeIsSentOnlyWhenItChanges) {
+    Start();
+    Run(500);
+    const int atRest = Os().CursorSends();
+    Run(3000);
+    EXPECT_EQ(Os().CursorSends(), atRest);
+    const CSprite& start = Cans().StartButton();
+    Os().SetCursorPos(static_cast<int>(start.CentreX()), static_cast<int>(start.CentreY()));
+    Run(1000);
+    EXPECT_EQ(Os().Cursor(), platform::CursorShape::Hand);
+    EXPECT_EQ(Os().CursorSends(), atRest + 1);
+    Os().SetCursorPos(5, 590);
+    Run(1000);
+    EXPECT_EQ(Os().Cursor(), platform::CursorShape::Arrow);
+    EXPECT_EQ(Os().CursorSends(), atRest + 2);
+}

@@ -3,12 +3,16 @@
 #include <SDL.h>
 #include <cairo.h>
 
+#include <time.h>
+
 #include <algorithm>
 #include <string>
 #include <vector>
 
 #include "platform/Files.h"
 #include "platform/FolderChooser.h"
+#include "platform/Printer.h"
+#include "platform/SaveDialog.h"
 #include "platform/Sound.h"
 #include "platform/TextField.h"
 #include "platform/Utf.h"
@@ -76,6 +80,16 @@ public:
     int64_t PerfCounter() override { return static_cast<int64_t>(SDL_GetPerformanceCounter()); }
     int64_t PerfFrequency() override { return static_cast<int64_t>(SDL_GetPerformanceFrequency()); }
     void Sleep(uint32_t ms) override { SDL_Delay(ms); }
+
+    void SleepMicros(int64_t micros) override {
+        // One sleep to the frame's deadline: a still screen wakes once per frame. (Waiting on
+        // SDL's event queue instead polls it every millisecond where the video driver cannot
+        // wait, and costs more per frame where it can.)
+        if (micros <= 0) return;
+        timespec rest{static_cast<time_t>(micros / 1000000), static_cast<long>(micros % 1000000) * 1000};
+        while (nanosleep(&rest, &rest) != 0) {
+        }
+    }
 
     bool OpenDisplay(const DisplayOptions& options) override {
         if (window_) return true;
@@ -205,14 +219,10 @@ public:
         return false;
     }
 
-    void SetCursor(CursorShape shape) override {
-        shape_ = shape;
-        ApplyCursor();
-    }
-
     int ShowCursor(bool show) override {
+        const bool wasShown = count_ >= 0;
         count_ += show ? 1 : -1;
-        SDL_ShowCursor(count_ >= 0 ? SDL_ENABLE : SDL_DISABLE);
+        if ((count_ >= 0) != wasShown) SDL_ShowCursor(count_ >= 0 ? SDL_ENABLE : SDL_DISABLE);
         return count_;
     }
 
@@ -271,6 +281,30 @@ public:
         return RunFolderChooser(*this, texts, start, folder);
     }
 
+    bool ChooseSaveFile(const SaveFileRequest& request, std::wstring& path) override {
+        return RunSaveChoice(
+            *this, request,
+            [this](const SaveFileRequest& shown, std::wstring& chosen) {
+                if (HasNativeFolderDialog()) {
+                    if (window_) SDL_MinimizeWindow(window_);
+                    std::string native;
+                    const int result = RunNativeSaveDialog(shown, native);
+                    if (window_) {
+                        SDL_RestoreWindow(window_);
+                        SDL_RaiseWindow(window_);
+                    }
+                    if (result == 1) chosen = WideFromUtf8(native);
+                    if (result >= 0) return result == 1;
+                }
+                return RunCanvasSaveDialog(*this, shown, chosen);
+            },
+            path);
+    }
+
+    bool PrintImage(const uint32_t* pixels, int strideBytes, const std::wstring& documentName) override {
+        return CupsPrinter().Print(pixels, strideBytes, documentName);
+    }
+
     SoundDevice& Sound() override { return *sound_; }
 
     std::wstring ClipboardText() override {
@@ -285,6 +319,12 @@ public:
             SDL_StartTextInput();
         else
             SDL_StopTextInput();
+    }
+
+protected:
+    void ApplyCursorShape(CursorShape shape) override {
+        shape_ = shape;
+        ApplyCursor();
     }
 
 private:

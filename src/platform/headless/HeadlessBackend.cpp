@@ -2,11 +2,16 @@
 
 #include <algorithm>
 
+#include "platform/SaveDialog.h"
+
 namespace platform {
 
-void HeadlessBackend::Sleep(uint32_t ms) {
-    slept_ += ms;
-    if (sleepAdvances_) AdvanceTime(ms);
+void HeadlessBackend::Sleep(uint32_t ms) { SleepMicros(static_cast<int64_t>(ms) * 1000); }
+
+void HeadlessBackend::SleepMicros(int64_t micros) {
+    if (micros <= 0) return;
+    sleptMicros_ += micros;
+    if (sleepAdvances_) nowMicros_ += micros;
 }
 
 bool HeadlessBackend::OpenDisplay(const DisplayOptions& options) {
@@ -70,7 +75,8 @@ void HeadlessBackend::QueueTyping(const std::wstring& text) {
     }
 }
 
-void HeadlessBackend::SetCursor(CursorShape shape) {
+void HeadlessBackend::ApplyCursorShape(CursorShape shape) {
+    ++cursorSends_;
     cursor_ = shape;
     if (cursorLog_.empty() || cursorLog_.back() != shape) cursorLog_.push_back(shape);
     if (cursorLog_.size() > 4096) cursorLog_.erase(cursorLog_.begin(), cursorLog_.begin() + 2048);
@@ -106,6 +112,33 @@ bool HeadlessBackend::ChooseFolder(const FolderDialogTexts& texts, std::wstring&
     folder = folders_.front();
     folders_.pop_front();
     return !folder.empty();
+}
+
+bool HeadlessBackend::ChooseSaveFile(const SaveFileRequest& request, std::wstring& path) {
+    return RunSaveChoice(
+        *this, request,
+        [this](const SaveFileRequest& shown, std::wstring& chosen) {
+            saveRequests_.push_back(shown);
+            if (saveFiles_.empty()) return false;
+            chosen = saveFiles_.front();
+            saveFiles_.pop_front();
+            return !chosen.empty();
+        },
+        path);
+}
+
+bool HeadlessBackend::PrintImage(const uint32_t* pixels, int strideBytes, const std::wstring& documentName) {
+    if (!printerPresent_ || !pixels || strideBytes < kCanvasWidth * 4) return false;
+    PrintedPage page;
+    page.documentName = documentName;
+    page.pixels.resize(static_cast<size_t>(kCanvasWidth) * kCanvasHeight);
+    for (int y = 0; y < kCanvasHeight; ++y) {
+        const auto* row = reinterpret_cast<const uint32_t*>(reinterpret_cast<const unsigned char*>(pixels) +
+                                                            static_cast<size_t>(y) * static_cast<size_t>(strideBytes));
+        std::copy(row, row + kCanvasWidth, page.pixels.begin() + static_cast<std::ptrdiff_t>(y) * kCanvasWidth);
+    }
+    printed_.push_back(std::move(page));
+    return true;
 }
 
 }  // namespace platform

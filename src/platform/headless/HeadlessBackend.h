@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/Platform.h"
+#include "platform/Printer.h"
 #include "platform/Sound.h"
 
 namespace platform {
@@ -20,6 +21,7 @@ public:
     int64_t PerfCounter() override { return nowMicros_; }
     int64_t PerfFrequency() override { return 1000000; }
     void Sleep(uint32_t ms) override;
+    void SleepMicros(int64_t micros) override;
 
     bool OpenDisplay(const DisplayOptions& options) override;
     bool IsFullScreen() const override { return open_ && !options_.windowed; }
@@ -28,7 +30,6 @@ public:
 
     bool PollEvent(InputEvent& event) override;
 
-    void SetCursor(CursorShape shape) override;
     int ShowCursor(bool show) override;
     void GetCursorPos(int& x, int& y) override;
     void SetCursorPos(int x, int y) override;
@@ -37,6 +38,11 @@ public:
     void ShowError(const std::wstring& caption, const std::wstring& text) override;
     // The next scripted folder answer (an empty one cancels); without one, cancelled.
     bool ChooseFolder(const FolderDialogTexts& texts, std::wstring& folder) override;
+    // The next scripted file answer (an empty one cancels), finished as every backend does:
+    // default extension, refused names asked again, replacing confirmed by the next Yes/No answer.
+    bool ChooseSaveFile(const SaveFileRequest& request, std::wstring& path) override;
+    // Keeps the page (when a printer is present) instead of printing it.
+    bool PrintImage(const uint32_t* pixels, int strideBytes, const std::wstring& documentName) override;
     std::wstring ClipboardText() override { return clipboard_; }
     void SetTextInput(bool on) override { textInput_ = on; }
     // Files are opened and decoded for real; nothing reaches a sound card.
@@ -64,29 +70,48 @@ public:
     // The titles of the folder choosers shown so far.
     const std::vector<std::wstring>& FolderRequests() const { return folderRequests_; }
 
+    // Answers for the coming save dialogs, first in first out; an empty one cancels, and
+    // without one the dialog is cancelled.
+    void QueueSaveFile(const std::wstring& path) { saveFiles_.push_back(path); }
+    // The save dialogs shown so far.
+    const std::vector<SaveFileRequest>& SaveRequests() const { return saveRequests_; }
+    // Whether a default printer exists (it does unless a test says otherwise).
+    void SetPrinterPresent(bool on) { printerPresent_ = on; }
+    const std::vector<PrintedPage>& PrintedPages() const { return printed_; }
+
     CursorShape Cursor() const { return cursor_; }
     const std::vector<CursorShape>& CursorLog() const { return cursorLog_; }
+    // How many times a shape was sent on to the window.
+    int CursorSends() const { return cursorSends_; }
     int CursorDisplayCount() const { return cursorCount_; }
     const std::vector<std::wstring>& Questions() const { return questions_; }
     const std::vector<std::wstring>& Errors() const { return errors_; }
     const DisplayOptions& Options() const { return options_; }
     bool DisplayOpen() const { return open_; }
     int PresentCount() const { return presents_; }
-    uint32_t SleptMs() const { return slept_; }
+    uint32_t SleptMs() const { return static_cast<uint32_t>(sleptMicros_ / 1000); }
+
+protected:
+    void ApplyCursorShape(CursorShape shape) override;
 
 private:
     int64_t nowMicros_ = 0;
     bool sleepAdvances_ = false;
-    uint32_t slept_ = 0;
+    int64_t sleptMicros_ = 0;
     std::deque<InputEvent> events_;
     std::deque<bool> answers_;
     std::deque<std::wstring> folders_;
     std::vector<std::wstring> folderRequests_;
+    std::deque<std::wstring> saveFiles_;
+    std::vector<SaveFileRequest> saveRequests_;
+    bool printerPresent_ = true;
+    std::vector<PrintedPage> printed_;
     std::vector<std::wstring> questions_;
     std::vector<std::wstring> errors_;
     CursorShape cursor_ = CursorShape::Arrow;
     std::vector<CursorShape> cursorLog_;
     int cursorCount_ = 0;
+    int cursorSends_ = 0;
     int pointerX_ = 0;
     int pointerY_ = 0;
     DisplayOptions options_;

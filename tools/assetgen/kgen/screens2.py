@@ -99,27 +99,38 @@ def settings_background():
 
 
 def credits_page():
+    """Who made the program and every outside source of the pack with its licence, as
+    CREDITS.md lists them. The program writes its version in the bottom right corner and
+    its back button in the top left, so both stay clear."""
     s, cr = surface(800, 600)
     cr.set_source(vgrad(0, 600, [(0, rgb("fff8e8")), (1, rgb("f3e2c0"))]))
     cr.paint()
-    put_shadowed_emoji(cr, "bird", 400, 120, 110)
-    text(cr, "Kestrova", 400, 230, 56, color=rgb("2f4f9a"))
-    lines = [
-        ("Working-memory training for children and seniors", 20, True),
-        ("", 12, False),
-        ("Pictures: our own drawings, with Fluent Emoji by Microsoft (MIT licence)", 16, False),
-        ("Sounds and music: made with SoX", 16, False),
-        ("English speech: Festival with the CMU SLT voice", 16, False),
-        ("Swedish speech: eSpeak NG", 16, False),
-        ("Letters: Liberation Sans", 16, False),
-        ("", 12, False),
-        ("See CREDITS.md for the licences.", 16, False),
+    put_shadowed_emoji(cr, "bird", 400, 62, 80)
+    text(cr, "Kestrova", 400, 150, 46, color=rgb("2f4f9a"))
+    text(cr, "Working-memory training for children and seniors", 400, 182, 18, color=rgb("26304f"))
+    text(cr, "Made by the Kestrova developers", 400, 210, 16, color=rgb("26304f"), bold=False)
+    ink, soft = rgb("26304f"), rgb("5a6078")
+    entries = [
+        ("Pictures", "our own drawings, with the Fluent Emoji Flat icons",
+         "Copyright (c) Microsoft Corporation, MIT licence"),
+        ("Letters in the pictures", "Liberation Sans",
+         "SIL Open Font License 1.1"),
+        ("Sounds and music", "our own, synthesized with SoX",
+         "part of Kestrova"),
+        ("English speech", "Festival Speech Synthesis System, CMU US SLT voice",
+         "Copyright 2003 Carnegie Mellon University; free to use, copy and modify"),
+        ("Swedish speech", "eSpeak NG, Swedish voice",
+         "the recordings carry no licence terms of their own"),
+        ("Program icon and GIF frames", "converted from our drawings with ImageMagick",
+         "part of Kestrova"),
     ]
-    y = 280
-    for line, size, bold in lines:
-        if line:
-            text(cr, line, 400, y, size, color=rgb("26304f"), bold=bold)
-        y += size + 14
+    y = 252
+    for title, what, licence in entries:
+        text(cr, title + ": " + what, 400, y, 15, color=ink, bold=False)
+        text(cr, licence, 400, y + 19, 13, color=soft, bold=False)
+        y += 46
+    text(cr, "The licences in full are in CREDITS.md in the program's folder.", 400, y + 8, 13,
+         color=soft, bold=False)
     save(s, r"gfx\settings\credits.png")
 
 
