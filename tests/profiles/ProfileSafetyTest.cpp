@@ -86,12 +86,14 @@ TEST_F(ProfileSafety, WritesGoToTheExactNameAndNamesDifferingInCaseAreOneName) {
 TEST_F(ProfileSafety, SavesNeverWriteThroughPlantedLinks) {
     ProfileFolder outside;
     outside.Put("victim.txt", "keep me");
-    // Links under every name a save could use: the file itself and temporary names of this
-    // process, numbered as a writer might number them.
+    // Links under every name a save could use: the file itself and the temporary names of
+    // this process as a writer numbering its files would choose them.
     fs::create_symlink(outside.File("victim.txt"), dir.File("Bob.pro"));
-    for (int n = 0; n < 20; ++n)
-        fs::create_symlink(outside.File("victim.txt"),
-                           dir.File("Bob.opt.tmp" + std::to_string(::getpid()) + "_" + std::to_string(n)));
+    for (const char* ext : {".pro", ".opt", ".sta"})
+        for (int n = 0; n < 3000; ++n)
+            fs::create_symlink(
+                outside.File("victim.txt"),
+                dir.File(std::string("Bob") + ext + ".tmp" + std::to_string(::getpid()) + "_" + std::to_string(n)));
     SaveAs(L"Bob");
     EXPECT_EQ(outside.Get("victim.txt"), "keep me");
     EXPECT_FALSE(fs::is_symlink(dir.File("Bob.pro")));  // the link was replaced, not followed
