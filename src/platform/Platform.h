@@ -63,6 +63,14 @@ struct FolderDialogTexts {
     std::wstring cancel;
 };
 
+// What a Yes/No question shows besides its caption and text: the buttons' words in the
+// program's language, and the one-contact scan time (0: the highlight moves only on keys).
+struct QuestionOptions {
+    std::wstring yes = L"Yes";
+    std::wstring no = L"No";
+    int scanSeconds = 0;
+};
+
 // What the save dialog asks for (see SaveDialog.h), its words in the program's language.
 struct SaveFileRequest {
     std::wstring title;
@@ -118,8 +126,11 @@ public:
     virtual void GetCursorPos(int& x, int& y) = 0;
     virtual void SetCursorPos(int x, int y) = 0;
 
-    // Message boxes: a Yes/No question (No is the default) and an error notice.
-    virtual bool AskYesNo(const std::wstring& caption, const std::wstring& text) = 0;
+    // Message boxes: a Yes/No question (No is the default) and an error notice. The
+    // question is drawn on the canvas and holds the program until it is answered; true
+    // for Yes.
+    virtual bool AskYesNo(const std::wstring& caption, const std::wstring& text, const QuestionOptions& options) = 0;
+    bool AskYesNo(const std::wstring& caption, const std::wstring& text) { return AskYesNo(caption, text, {}); }
     virtual void ShowError(const std::wstring& caption, const std::wstring& text) = 0;
 
     // A folder chosen by the user, as a native path (the profiles' export): a native dialog

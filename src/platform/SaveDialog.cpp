@@ -175,6 +175,8 @@ void SaveDialog::Up() {
 
 SaveDialog::Result SaveDialog::Handle(const InputEvent& e) {
     if (e.type == EventType::Quit) return Result::Cancelled;
+    // Escape cancels the dialog rather than taking the keys from its name field.
+    if (e.type == EventType::KeyDown && e.key == VK_ESCAPE) return Result::Cancelled;
     if (RouteToTextFields(e)) return Result::Open;
     switch (e.type) {
         case EventType::MouseDown: {

@@ -1,6 +1,12 @@
 #include "screens/ScreenFactory.h"
 
 #include "exercises/Cans.h"
+#include "exercises/GhostHouse.h"
+#include "exercises/NumberTest.h"
+#include "exercises/ParisWheel.h"
+#include "exercises/Space.h"
+#include "exercises/ThePond.h"
+#include "exercises/Treasure.h"
 #include "screens/Diploma.h"
 #include "screens/DiplomaPrinter.h"
 #include "screens/EnterPassword.h"
@@ -22,6 +28,12 @@ std::unique_ptr<CGameBase> CreateScreen(int screenId) {
         case kLogin: return std::make_unique<CLogin>();
         case kNewProfile: return std::make_unique<CNewProfile>();
         case kEnterPassword: return std::make_unique<CEnterPassword>();
+        case kParisWheel: return std::make_unique<CParisWheel>();
+        case kThePond: return std::make_unique<CThePond>();
+        case kSpace: return std::make_unique<CSpace>();
+        case kTreasure: return std::make_unique<CTreasure>();
+        case kGhostHouse: return std::make_unique<CGhostHouse>();
+        case kNumberTest: return std::make_unique<CNumberTest>();
         case kSettings: return std::make_unique<CMainSettingsMenu>();
         case kStats: return std::make_unique<CStatScreen>();
         case kSelectGame: return std::make_unique<CSelectGame>();

@@ -457,7 +457,8 @@ void CStatScreen::SaveStatistics() {
     // The table's name was not asked about: replacing one is confirmed as well.
     if (platform::FileExists(table) &&
         !platform::Os().AskYesNo(
-            request.title, table.substr(slash == std::wstring::npos ? 0 : slash + 1) + L" " + request.replaceQuestion))
+            request.title, table.substr(slash == std::wstring::npos ? 0 : slash + 1) + L" " + request.replaceQuestion,
+            profile->options.Question()))
         return;
     platform::WriteFileAtomic(table, StatisticsCsv(*profile));
 }
