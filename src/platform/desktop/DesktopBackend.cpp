@@ -383,7 +383,6 @@ private:
         }
     }
 
-=======
     static constexpr const char* kWindowSetting = "display.txt";
 
     void ScreenSize(int& w, int& h) {
