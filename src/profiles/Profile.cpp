@@ -32,7 +32,7 @@ void SayNoFolder() {
     static bool said = false;
     if (said) return;
     said = true;
-    std::fputs("kestrova: no home folder (HOME is not set) and no XDG_DATA_HOME: the trainees' files cannot be saved\n",
+    std::fputs("kestrova: no usable home folder (HOME) and no XDG_DATA_HOME: the trainees' files cannot be saved\n",
                stderr);
 }
 

@@ -34,7 +34,9 @@ TEST_F(LoginSafety, TheNumberTestLeadsBackToTheLoginOnly) {
     Go(kLogin);
     ClickOn(Login().TextButton(2));
     ASSERT_EQ(H().ScreenId(), kNumberTest);
+    Os().QueueAnswer(true);  // leave the test: yes
     H().Key(platform::VK_ESCAPE);
+    H().RunFor(500);
     EXPECT_EQ(H().ScreenId(), kLogin);
     EXPECT_EQ(root.Read("Pia.pro"), before);
 }
@@ -63,7 +65,7 @@ TEST_F(LoginSafety, NoScreenBeforeThePasswordLeadsToTheTraineesOwnScreens) {
                 H().Click(static_cast<int>(random() % 800), static_cast<int>(random() % 600));
             H().Drain();
             if (!H().Frame().Running()) {  // the program was ended: start it again
-                harness.reset();  // one harness at a time
+                harness.reset();           // one harness at a time
                 harness = std::make_unique<HeadlessHarness>(commandLine, root.Assets());
                 begin();
                 continue;
@@ -134,6 +136,7 @@ TEST_F(LoginSafety, OnePasswordLimitForBothFieldsShownWhenReached) {
     ASSERT_EQ(H().ScreenId(), kLogin);
     ClickOn(Login().TextButton(0));
     ASSERT_EQ(H().ScreenId(), kEnterPassword);
+    As<CEnterPassword>().Field()->Focus();
     Type(std::wstring(300, L'x'));
     EXPECT_TRUE(As<CEnterPassword>().Field()->Full());
     ClickOn(As<CEnterPassword>().OkButton());
