@@ -21,6 +21,7 @@ bool HeadlessBackend::OpenDisplay(const DisplayOptions& options) {
 void HeadlessBackend::Present(const uint32_t*, int) { ++presents_; }
 
 bool HeadlessBackend::PollEvent(InputEvent& event) {
+    sound_.RestIfSilent();
     if (events_.empty()) return false;
     event = events_.front();
     events_.pop_front();
