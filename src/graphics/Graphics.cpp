@@ -7,6 +7,7 @@
 #include "platform/Files.h"
 #include "platform/Platform.h"
 #include "platform/gfx/Canvas.h"
+#include "platform/gfx/ImageCache.h"
 #include "platform/gfx/ImageCodec.h"
 
 namespace {
@@ -53,12 +54,15 @@ Bitmap::~Bitmap() {
 
 std::unique_ptr<Bitmap> Bitmap::FromFile(const std::wstring& path) {
     platform::gfx::DecodedImage decoded;
-    if (!platform::gfx::DecodeImageFile(path, decoded)) {
+    bool opaque = false;
+    if (!platform::gfx::LoadImageCached(path, decoded, opaque)) {
         platform::NoteMissingFile(path);
         return nullptr;
     }
     auto bitmap = std::make_unique<Bitmap>(decoded.width, decoded.height);
     bitmap->pixels_ = std::move(decoded.pixels);
+    bitmap->opaque_ = opaque;
+    bitmap->opaqueVersion_ = bitmap->version_;
     return bitmap;
 }
 
@@ -66,6 +70,10 @@ std::unique_ptr<Bitmap> Bitmap::Clone() const {
     auto copy = std::make_unique<Bitmap>(width_, height_);
     const uint32_t* src = Pixels();
     std::copy(src, src + pixels_.size(), copy->pixels_.begin());
+    if (opaqueVersion_ == version_) {  // the copy's opacity is known as well
+        copy->opaque_ = opaque_;
+        copy->opaqueVersion_ = copy->version_;
+    }
     return copy;
 }
 

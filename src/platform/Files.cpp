@@ -15,6 +15,7 @@
 #include <cwctype>
 #include <fstream>
 
+#include "platform/FolderListing.h"
 #include "platform/Utf.h"
 
 namespace platform {
@@ -202,6 +203,7 @@ bool FileWriter::Commit() {
         ::close(dfd);
     }
     temp_.clear();
+    ForgetFolderListings();
     return true;
 }
 
@@ -222,6 +224,7 @@ bool WriteFileAtomic(const std::wstring& path, const std::string& bytes) {
 bool CreateFolder(const std::wstring& path) {
     const std::string p = NativePath(path);
     if (p.empty()) return false;
+    ForgetFolderListings();
     if (::mkdir(p.c_str(), 0755) == 0) return true;
     return StatIs(p, true, false);
 }
@@ -233,7 +236,10 @@ bool CopyFileTo(const std::wstring& from, const std::wstring& to, bool failIfExi
     return WriteFileAtomic(to, bytes);
 }
 
-bool DeleteFileAt(const std::wstring& path) { return ::unlink(NativePath(path).c_str()) == 0; }
+bool DeleteFileAt(const std::wstring& path) {
+    ForgetFolderListings();
+    return ::unlink(NativePath(path).c_str()) == 0;
+}
 
 bool WildcardMatch(const std::wstring& pattern, const std::wstring& name) {
     const std::wstring p = Lower(pattern), n = Lower(name);
@@ -266,23 +272,8 @@ std::vector<FoundFile> FindFiles(const std::wstring& pattern) {
     }
     if (mask.empty()) return out;
     const std::string nf = folder.empty() ? std::string(".") : NativePath(folder);
-    DIR* d = ::opendir(nf.c_str());
-    if (!d) return out;
-    while (dirent* e = ::readdir(d)) {
-        const std::string name = e->d_name;
-        if (name == "." || name == "..") continue;
-        const std::wstring wname = WideFromUtf8(name);
-        if (!WildcardMatch(mask, wname)) continue;
-        FoundFile f;
-        f.name = wname;
-        f.isFolder = StatIs(nf + "/" + name, true, false);
-        out.push_back(std::move(f));
-    }
-    ::closedir(d);
-    std::sort(out.begin(), out.end(), [](const FoundFile& a, const FoundFile& b) {
-        const std::wstring la = Lower(a.name), lb = Lower(b.name);
-        return la != lb ? la < lb : a.name < b.name;
-    });
+    for (const ListedEntry& e : ListFolder(nf))
+        if (WildcardMatch(mask, e.name)) out.push_back(FoundFile{e.name, e.isFolder});
     return out;
 }
 
