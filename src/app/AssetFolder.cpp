@@ -12,6 +12,8 @@ std::wstring FindAssetFolder() {
     const std::wstring candidates[] = {
         exe,
         exe + L"/assets",
+        // Installed: bin/kestrova beside share/kestrova, wherever the tree was unpacked.
+        exe + L"/../share/kestrova",
         platform::WideFromUtf8(KESTROVA_DATA_DIR),
         platform::WideFromUtf8(KESTROVA_SOURCE_DIR "/assets"),
     };

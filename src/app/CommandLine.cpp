@@ -24,3 +24,58 @@ CommandLineOptions ParseCommandLine(const std::wstring& line) {
     }
     return o;
 }
+
+ProgramArguments ParseArguments(const std::vector<std::wstring>& args) {
+    ProgramArguments a;
+    const std::wstring languageOption = L"--language";
+    for (size_t i = 0; i < args.size(); ++i) {
+        const std::wstring& arg = args[i];
+        if (arg == L"--help" || arg == L"-h") {
+            a.help = true;
+        } else if (arg == L"--version") {
+            a.version = true;
+        } else if (arg == languageOption) {
+            // The value is the language's name, not words: "--language window" must not
+            // switch to window mode.
+            if (i + 1 < args.size())
+                a.language = args[++i];
+            else
+                a.missing = arg;
+        } else if (arg.starts_with(languageOption + L"=")) {
+            a.language = arg.substr(languageOption.size() + 1);
+        } else {
+            if (!a.words.empty()) a.words += L' ';
+            a.words += arg;
+        }
+    }
+    return a;
+}
+
+std::wstring VersionText() { return L"kestrova " KESTROVA_WVERSION; }
+
+std::wstring UsageText(const std::vector<std::wstring>& languages) {
+    std::wstring names;
+    for (const auto& l : languages) names += (names.empty() ? L"" : L", ") + l;
+    if (names.empty()) names = L"english";
+    return L"Usage: kestrova [WORD...] [--language NAME]\n"
+           L"       kestrova --help | --version\n"
+           L"Working-memory training for children and seniors.\n"
+           L"\n"
+           L"Words (found anywhere in the arguments):\n"
+           L"  window       show the 800 x 600 canvas at its own size on a black backdrop\n"
+           L"  debug        enable the trainers' debug keys and displays\n"
+           L"  fullfps      never sleep between frames\n"
+           L"  notopfreq    ask for no particular refresh rate\n"
+           L"  setfpsN      N frames per second, N from 1 to 30 (default: 100)\n"
+           L"\n"
+           L"Options:\n"
+           L"  --language NAME  use the language NAME for this run (" +
+           names +
+           L")\n"
+           L"  --help           print this text and exit\n"
+           L"  --version        print the version and exit\n"
+           L"\n"
+           L"F11 switches between full screen and a window; the choice is remembered.\n"
+           L"The language can also be chosen in $XDG_CONFIG_HOME/kestrova/lang.txt (its first\n"
+           L"line names it); otherwise the desktop's language (LANG) is followed.\n";
+}

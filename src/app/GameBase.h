@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -107,6 +108,9 @@ protected:
     // the chosen index or -1); the switch list's window and scan time; and the closing steps
     // (HUD, start scan, debug text, the first round, the spoken guide).
     void LoadExerciseSounds(const ExerciseSounds& sounds);
+    // Init's first steps: the drawing targets and the profile, the switch list's window and
+    // scan time, and the scene's background; false without a profile (nothing to train).
+    bool BeginInit(Graphics* back, Graphics* window, Bitmap* buffer, Profile* p, const wchar_t* backgroundImage);
     int ChooseReward(const std::wstring& exercise, std::initializer_list<RewardChoice> choices);
     void SetupAnswerScan();
     void FinishInit();
@@ -183,8 +187,13 @@ protected:
     void HoverFeedback();
     // The arrow, or the hand when this pass's feedback found something to click.
     void ApplyCursor();
+    // The whole UpdateCursor of an exercise whose items are a row of sprites: the base
+    // feedback, then the hand and the extra marker over a shown item.
+    void ItemCursor(std::span<const CSprite> items);
     void SetupStartScan();
     bool StartGuide(int screenId);
+    // Stops the spoken guide for the rest of the screen (a trial started, help asked for).
+    void SilenceGuide();
     // The language text n of the active profile.
     std::wstring Text(uint32_t n) const;
     // Whether the millisecond clock has passed t, on the wrapping clock.
@@ -217,6 +226,10 @@ protected:
     ScanList startScan;
     std::unique_ptr<CSpokenGuide> guide;
     std::wstring debugLine;
+    // The debug line's frame rate: passes counted since rateStart (-1: not counting yet).
+    uint32_t rateStart = 0;
+    int rateFrames = -1;
+    float frameRate = 0;
     bool cursorHand = false;  // this pass's pointer feedback found something to click
 
     // Sound groups (each exercise's Init loads its files).

@@ -1,23 +1,54 @@
-// Kestrova: entry point. Finds the asset folder, makes it the working folder, opens the
-// desktop backend and runs the frame.
+// Kestrova: entry point. Answers --help and --version without a display, finds the asset
+// folder and makes it the working folder, settles where the language may come from, opens
+// the desktop backend and runs the frame.
 #include <cstdio>
 #include <string>
+#include <vector>
 
 #include "app/App.h"
 #include "app/AssetFolder.h"
+#include "app/CommandLine.h"
 #include "platform/Files.h"
+#include "platform/UserConfig.h"
 #include "platform/Utf.h"
 #include "platform/desktop/DesktopBackend.h"
+#include "text/Language.h"
+
+namespace {
+
+void Print(std::FILE* to, const std::wstring& text) { std::fputs(platform::Utf8FromWide(text).c_str(), to); }
+
+std::wstring Joined(const std::vector<std::wstring>& names) {
+    std::wstring out;
+    for (const auto& n : names) out += (out.empty() ? L"" : L", ") + n;
+    return out;
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
-    std::string line;
-    for (int i = 0; i < argc; ++i) {
-        if (i) line += ' ';
-        line += argv[i];
+    // The words are looked for in the arguments only: a program kept in a folder such as
+    // "windows-apps" must not start in window mode.
+    std::vector<std::wstring> args;
+    for (int i = 1; i < argc; ++i) args.push_back(platform::WideFromUtf8(argv[i]));
+    const ProgramArguments parsed = ParseArguments(args);
+
+    if (!parsed.missing.empty()) {
+        Print(stderr, L"kestrova: " + parsed.missing + L" needs a value (see kestrova --help)\n");
+        return 2;
+    }
+    if (parsed.version) {
+        Print(stdout, VersionText() + L"\n");
+        return 0;
     }
 
     const std::wstring assets = FindAssetFolder();
-    if (assets.empty() || !platform::SetWorkingFolder(assets)) {
+    const bool haveAssets = !assets.empty() && platform::SetWorkingFolder(assets);
+    if (parsed.help) {
+        Print(stdout, UsageText(haveAssets ? AvailableLanguages() : std::vector<std::wstring>{}));
+        return 0;
+    }
+    if (!haveAssets) {
         std::fputs(
             "kestrova: the asset folder (gfx, sfx, speech, data) was not found beside the program,\n"
             "in the installed data folder, or as assets/ of the source checkout.\n",
@@ -25,17 +56,28 @@ int main(int argc, char** argv) {
         return 1;
     }
 
+    LanguageChoices choices;
+    choices.requested = parsed.language;
+    choices.userFile = platform::UserConfigFile("lang.txt");
+    choices.desktopLocale = platform::DesktopLocale();
+    if (!parsed.language.empty()) {
+        if (!LanguageAvailable(parsed.language))
+            Print(stderr, L"kestrova: there is no language \"" + parsed.language + L"\" (there are: " +
+                              Joined(AvailableLanguages()) + L"); the usual choice stays\n");
+    }
+    SetLanguageChoices(choices);
+
     std::wstring error;
     auto backend = platform::CreateDesktopBackend(error);
     if (!backend) {
-        std::fprintf(stderr, "kestrova: cannot open the display: %s\n", platform::Utf8FromWide(error).c_str());
+        Print(stderr, L"kestrova: cannot open the display: " + error + L"\n");
         return 1;
     }
     platform::InstallBackend(std::move(backend));
 
     int code;
     {
-        App app(platform::WideFromUtf8(line));
+        App app(parsed.words);
         code = app.Run();
     }
     platform::InstallBackend(nullptr);

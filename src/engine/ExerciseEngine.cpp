@@ -55,7 +55,7 @@ bool CGameBase::AcceptClick() {
 void CGameBase::StartTrial() {
     introSound.Stop();
     Instruction().Stop();
-    if (guideActive && guide) guide->Stop();
+    SilenceGuide();
     startSound.Play(0);
     deadline = Now() + 1000;
     phase = Starting;
@@ -277,7 +277,8 @@ void CGameBase::RecordCorrectItem() {
 
 bool CGameBase::ConfirmQuit() {
     if (phase > WaitStart) return false;
-    return platform::Os().AskYesNo(Text(kTextTitle), Text(kTextQuitExercise));
+    if (!profile) return platform::Os().AskYesNo(Text(kTextTitle), Text(kTextQuitExercise));
+    return platform::Os().AskYesNo(Text(kTextTitle), Text(kTextQuitExercise), profile->options.Question());
 }
 
 void CGameBase::DecideReward() {
@@ -341,6 +342,12 @@ void CGameBase::SetupStartScan() {
     startScan.Add(&startButton);
     if (profile && profile->options.o2) startScan.Add(&stopButton);
     if (profile && profile->options.o7) startScan.SetScanTime(profile->options.o19);
+}
+
+void CGameBase::SilenceGuide() {
+    // Once the trainee has started or asked for help, the guide says nothing more on this
+    // screen: the prompt playing stops and no later one follows.
+    if (guideActive && guide) guide->StopAndClose();
 }
 
 bool CGameBase::StartGuide(int screenId) {

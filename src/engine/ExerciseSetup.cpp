@@ -97,6 +97,6 @@ bool CGameBase::HandleCommonPress(int x, int y) {
 
 void CGameBase::HandleHelpPress(int x, int y) {
     if (!help.HitTest(x, y)) return;
-    if (guideActive && guide) guide->Stop();
+    SilenceGuide();
     Instruction().Play(0);
 }

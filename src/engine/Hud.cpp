@@ -147,6 +147,17 @@ void CGameBase::CreateDebugText() {
 
 void CGameBase::BuildDebugText() {
     if (!profile) return;
+    // The frame rate of the last whole second: the passes counted over it (this runs once
+    // per pass while the panel is on).
+    const uint32_t now = Now();
+    if (rateFrames < 0) {
+        rateStart = now;
+        rateFrames = 0;
+    } else if (++rateFrames, now - rateStart >= 1000) {
+        frameRate = static_cast<float>(rateFrames) * 1000.0f / static_cast<float>(now - rateStart);
+        rateStart = now;
+        rateFrames = 0;
+    }
     const int day = game >= 0 && game < Profile::kExercises ? profile->dayProgress[static_cast<size_t>(game)] : 0;
     std::wstring items;
     for (size_t i = 0; i < sequence.size(); ++i) {
@@ -159,7 +170,7 @@ void CGameBase::BuildDebugText() {
                 (direction == 1 ? L"Bakåt" : L"Framåt") + L"   Rätt: " + std::to_wstring(correctStreak) + L" / " +
                 std::to_wstring(neededCorrect) + L"   Fel: " + std::to_wstring(wrongStreak) + L" / 2" +
                 L"   Spelpoäng: " + std::to_wstring(engine::DayPoints(profile->stats, day, game)) + L"   FPS: " +
-                RateText(debugText.Clock().Rate()) + L"  (" + items + L")";
+                RateText(frameRate) + L"  (" + items + L")";
     debugText.SetText(debugLine);
     debugText.SetTextPosition(400 - debugText.textBox.width / 2, 2);
 }

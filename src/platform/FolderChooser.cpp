@@ -54,6 +54,8 @@ std::wstring ShortPath(const std::string& path) {
     return w;
 }
 
+}  // namespace
+
 std::string FindOnPath(const char* program) {
     const char* path = std::getenv("PATH");
     if (!path) return {};
@@ -109,8 +111,6 @@ int RunAndRead(const std::string& program, const std::vector<std::string>& args,
     }
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
-
-}  // namespace
 
 std::string HomeFolder() {
     const char* home = std::getenv("HOME");

@@ -69,4 +69,11 @@ bool HasNativeFolderDialog();
 // The user's home folder (native), the chooser's starting point.
 std::string HomeFolder();
 
+// The desktop dialogs run as child processes (the save dialog uses these as well).
+// The program's full path when it is on PATH and executable, else empty.
+std::string FindOnPath(const char* program);
+// Runs the program with the arguments and reads what it writes to its output: its exit
+// status, or -1 when it could not be started.
+int RunAndRead(const std::string& program, const std::vector<std::string>& args, std::string& out);
+
 }  // namespace platform

@@ -63,6 +63,28 @@ struct FolderDialogTexts {
     std::wstring cancel;
 };
 
+// What a Yes/No question shows besides its caption and text: the buttons' words in the
+// program's language, and the one-contact scan time (0: the highlight moves only on keys).
+struct QuestionOptions {
+    std::wstring yes = L"Yes";
+    std::wstring no = L"No";
+    int scanSeconds = 0;
+};
+
+// What the save dialog asks for (see SaveDialog.h), its words in the program's language.
+struct SaveFileRequest {
+    std::wstring title;
+    std::wstring filterName;        // shown for the file type, such as "Picture (*.png)"
+    std::wstring pattern;           // the files listed, such as "*.png"
+    std::wstring defaultExtension;  // added (with its dot) when the chosen name has none
+    std::wstring fileName;          // the name offered at first; may be empty
+    std::wstring folder;            // where the dialog starts (native); empty for the home folder
+    std::wstring fileNameLabel;     // "File name:"
+    std::wstring save;
+    std::wstring cancel;
+    std::wstring replaceQuestion;  // asked after the file's name when it exists already
+};
+
 constexpr int kCanvasWidth = 800;
 constexpr int kCanvasHeight = 600;
 
@@ -104,8 +126,11 @@ public:
     virtual void GetCursorPos(int& x, int& y) = 0;
     virtual void SetCursorPos(int x, int y) = 0;
 
-    // Message boxes: a Yes/No question (No is the default) and an error notice.
-    virtual bool AskYesNo(const std::wstring& caption, const std::wstring& text) = 0;
+    // Message boxes: a Yes/No question (No is the default) and an error notice. The
+    // question is drawn on the canvas and holds the program until it is answered; true
+    // for Yes.
+    virtual bool AskYesNo(const std::wstring& caption, const std::wstring& text, const QuestionOptions& options) = 0;
+    bool AskYesNo(const std::wstring& caption, const std::wstring& text) { return AskYesNo(caption, text, {}); }
     virtual void ShowError(const std::wstring& caption, const std::wstring& text) = 0;
 
     // A folder chosen by the user, as a native path (the profiles' export): a native dialog
@@ -114,6 +139,23 @@ public:
     virtual bool ChooseFolder(const FolderDialogTexts& texts, std::wstring& folder) {
         (void)texts;
         (void)folder;
+        return false;
+    }
+
+    // A file name chosen by the user to save into, as a native path: a native dialog where
+    // the desktop offers one, else the program's own on the canvas. The default extension
+    // is added and replacing an existing file confirmed (SaveDialog.h). False when cancelled.
+    virtual bool ChooseSaveFile(const SaveFileRequest& request, std::wstring& path) {
+        (void)request;
+        (void)path;
+        return false;
+    }
+    // Prints the 800 x 600 premultiplied ARGB32 picture as one 8 x 6 inch page on the
+    // default printer (Printer.h). False, quietly, when there is none or the job failed.
+    virtual bool PrintImage(const uint32_t* pixels, int strideBytes, const std::wstring& documentName) {
+        (void)pixels;
+        (void)strideBytes;
+        (void)documentName;
         return false;
     }
 

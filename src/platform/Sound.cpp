@@ -8,8 +8,12 @@
 #include "platform/Platform.h"
 #include "platform/Utf.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 
 namespace platform {
 
@@ -55,7 +59,24 @@ bool SoundDevice::StartAudio() {
     // Without a sound card (or in silent mode) the dummy driver still decodes and times
     // every sound, so lengths and the exercises' pacing stay right. After a rest the output
     // is taken up again the way it was found the first time.
-    bool ok = !silent_ && open();
+    bool ok = false;
+    if (!silent_) {
+        // The sound libraries describe a missing card in a screen of their own messages;
+        // the user gets one line instead.
+        std::fflush(stderr);
+        const int saved = ::dup(STDERR_FILENO);
+        const int null = ::open("/dev/null", O_WRONLY | O_CLOEXEC);
+        if (saved >= 0 && null >= 0) ::dup2(null, STDERR_FILENO);
+        ok = open();
+        const std::string why = ok ? "" : SDL_GetError();
+        std::fflush(stderr);
+        if (saved >= 0 && null >= 0) ::dup2(saved, STDERR_FILENO);
+        if (null >= 0) ::close(null);
+        if (saved >= 0) ::close(saved);
+        if (!ok)
+            std::fprintf(stderr, "kestrova: no sound device could be opened (%s); running without sound\n",
+                         why.empty() ? "no audio driver" : why.c_str());
+    }
     if (!ok) {
         SDL_setenv("SDL_AUDIODRIVER", "dummy", 1);
         ok = open();

@@ -4,6 +4,7 @@
 #include <pango/pangocairo.h>
 
 #include <algorithm>
+#include <cmath>
 
 #include "platform/Utf.h"
 
@@ -25,7 +26,6 @@ void SetFocus(TextField* f) {
 
 TextField::TextField(int x, int y, int width, int height) : x_(x), y_(y), width_(width), height_(height) {
     Fields().push_back(this);
-    if (!focused) SetFocus(this);
 }
 
 TextField::~TextField() {
@@ -36,8 +36,19 @@ TextField::~TextField() {
 
 void TextField::SetText(const std::wstring& text) {
     text_.clear();
-    caret_ = 0;
+    caret_ = anchor_ = 0;
     Insert(text);
+}
+
+void TextField::SelectAll() {
+    anchor_ = 0;
+    caret_ = text_.size();
+}
+
+void TextField::DeleteSelection() {
+    const size_t from = std::min(anchor_, caret_), to = std::max(anchor_, caret_);
+    text_.erase(from, to - from);
+    caret_ = anchor_ = from;
 }
 
 bool TextField::Focused() const { return focused == this; }
@@ -49,33 +60,53 @@ void TextField::Insert(const std::wstring& text) {
     std::wstring clean;
     for (wchar_t c : text)
         if (c >= 0x20 && c != 0x7F && !(c >= 0x80 && c < 0xA0)) clean += c;  // one line, no control characters
+    if (clean.empty()) return;
+    DeleteSelection();
     if (text_.size() + clean.size() > 1000) clean.resize(text_.size() < 1000 ? 1000 - text_.size() : 0);
     text_.insert(caret_, clean);
     caret_ += clean.size();
+    anchor_ = caret_;
 }
 
 bool TextField::EditKey(int vk, bool control) {
+    const bool selected = HasSelection();
     switch (vk) {
         case VK_BACK:
-            if (caret_ > 0) text_.erase(--caret_, 1);
-            return true;
         case VK_DELETE:
-            if (caret_ < text_.size()) text_.erase(caret_, 1);
-            return true;
+            if (selected)
+                DeleteSelection();
+            else if (vk == VK_BACK && caret_ > 0)
+                text_.erase(--caret_, 1);
+            else if (vk == VK_DELETE && caret_ < text_.size())
+                text_.erase(caret_, 1);
+            break;
+        // Moving the caret ends the selection (at its start or end for Left and Right).
         case VK_LEFT:
-            if (caret_ > 0) --caret_;
-            return true;
+            if (selected)
+                caret_ = std::min(anchor_, caret_);
+            else if (caret_ > 0)
+                --caret_;
+            break;
         case VK_RIGHT:
-            if (caret_ < text_.size()) ++caret_;
+            if (selected)
+                caret_ = std::max(anchor_, caret_);
+            else if (caret_ < text_.size())
+                ++caret_;
+            break;
+        case VK_HOME: caret_ = 0; break;
+        case VK_END: caret_ = text_.size(); break;
+        case 'A':
+            if (!control) return false;
+            SelectAll();
             return true;
-        case VK_HOME: caret_ = 0; return true;
-        case VK_END: caret_ = text_.size(); return true;
         case 'V':
             if (!control) return false;
             if (HasBackend()) Insert(Os().ClipboardText());
             return true;
         default: return false;
     }
+    anchor_ = caret_;
+    return true;
 }
 
 const std::vector<TextField*>& LiveTextFields() { return Fields(); }
@@ -96,21 +127,31 @@ bool RouteToTextFields(const InputEvent& e) {
         case EventType::MouseMove: return false;
         case EventType::Text:
             if (!focused) return false;
+            focused->CountKey();
             focused->Insert(e.text);
             return true;
         case EventType::KeyDown:
         case EventType::KeyUp: {
-            if (!focused) return false;
-            if (e.key == VK_TAB) {
-                if (e.type == EventType::KeyDown) {
+            const bool down = e.type == EventType::KeyDown;
+            if (e.key == VK_TAB && (focused || down)) {
+                if (down) {
                     auto it = std::find(fields.begin(), fields.end(), focused);
                     SetFocus(it == fields.end() || it + 1 == fields.end() ? fields.front() : *(it + 1));
                 }
                 return true;
             }
-            if (e.key == VK_ESCAPE || e.key == VK_RETURN || (e.key >= VK_F1 && e.key < VK_F1 + 12)) return false;
+            if (!focused) return false;
+            if (e.key == VK_ESCAPE) {
+                // The keys go back to the screen (its scan, its Escape).
+                if (down) SetFocus(nullptr);
+                return down;
+            }
+            if (e.key == VK_RETURN || (e.key >= VK_F1 && e.key < VK_F1 + 12)) return false;
             // Letters, digits and Space arrive again as text; the key itself is the field's.
-            if (e.type == EventType::KeyDown) focused->EditKey(e.key, e.control);
+            if (down) {
+                focused->CountKey();
+                focused->EditKey(e.key, e.control);
+            }
             return true;
         }
         case EventType::Quit: return false;
@@ -159,8 +200,18 @@ void DrawTextFields(uint32_t* pixels, int stride, uint32_t nowMs) {
         cairo_save(cr);
         cairo_rectangle(cr, x + 2, y + 2, w - 4, h - 4);
         cairo_clip(cr);
-        cairo_set_source_rgb(cr, 0, 0, 0);
         const double ty = y + (h - th) / 2.0;
+        if (f->HasSelection()) {
+            // The selection lies on a pale blue band behind its letters.
+            const size_t other = f->SelectionStart();
+            PangoRectangle end{};
+            pango_layout_index_to_pos(layout, static_cast<int>(Utf8FromWide(f->Text().substr(0, other)).size()), &end);
+            const double otherX = end.x / static_cast<double>(PANGO_SCALE);
+            cairo_set_source_rgb(cr, 0.70, 0.83, 1.0);
+            cairo_rectangle(cr, x + 4 - scroll + std::min(caretX, otherX), ty, std::abs(caretX - otherX), th);
+            cairo_fill(cr);
+        }
+        cairo_set_source_rgb(cr, 0, 0, 0);
         cairo_move_to(cr, x + 4 - scroll, ty);
         pango_cairo_show_layout(cr, layout);
         if (f->Focused() && (nowMs / 530) % 2 == 0) {

@@ -2,7 +2,12 @@
 // Single-line text fields over the canvas, standing in for the system's edit controls:
 // a screen creates one at a canvas rectangle, the frame routes typing to the field that
 // has the focus, and the fields are drawn over each presented frame. Accented letters
-// arrive as text input; Backspace, Delete, arrows, Home/End and Ctrl+V (paste) edit.
+// arrive as text input; Backspace, Delete, arrows, Home/End, Ctrl+A (select all) and
+// Ctrl+V (paste) edit.
+//
+// No field has the focus until it is clicked or reached with Tab, so on a screen with
+// fields Space and Enter still drive the switch-access scan; Escape or a click elsewhere
+// gives the keys back to the screen.
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -13,7 +18,7 @@ namespace platform {
 
 class TextField final {
 public:
-    // Creates a field at the canvas rectangle; the first field made gets the focus.
+    // Creates a field at the canvas rectangle, without the focus.
     TextField(int x, int y, int width, int height);
     ~TextField();
     TextField(const TextField&) = delete;
@@ -24,6 +29,12 @@ public:
     // The length of the text (the first line's length, as the field holds one line).
     int LineLength() const { return static_cast<int>(text_.size()); }
     size_t Caret() const { return caret_; }
+    // The selected text runs from SelectionStart() up to the caret or from the caret up to it.
+    size_t SelectionStart() const { return anchor_; }
+    bool HasSelection() const { return anchor_ != caret_; }
+    void SelectAll();
+    // How many keys and texts the field has taken from the keyboard so far.
+    int KeysTaken() const { return keysTaken_; }
     bool Focused() const;
     void Focus();
     bool Contains(int x, int y) const;
@@ -32,14 +43,20 @@ public:
     int Width() const { return width_; }
     int Height() const { return height_; }
 
-    // Editing (the frame calls these for the focused field).
+    // Editing (the frame calls these for the focused field). Typing replaces the selection.
     void Insert(const std::wstring& text);
     // Acts on an editing key; true when the key was the field's.
     bool EditKey(int virtualKey, bool control);
+    // Counts a key or text the frame routed to the field.
+    void CountKey() { ++keysTaken_; }
 
 private:
+    void DeleteSelection();
+
     std::wstring text_;
     size_t caret_ = 0;
+    size_t anchor_ = 0;  // the other end of the selection; equal to caret_ when none
+    int keysTaken_ = 0;
     int x_, y_, width_, height_;
 };
 
@@ -47,8 +64,9 @@ private:
 const std::vector<TextField*>& LiveTextFields();
 // Routes an input event to the fields; true when a field consumed it. A press inside a
 // field focuses it; a press elsewhere takes the focus away and goes on to the screen.
-// With a field focused, text and editing keys (and Space) are the field's; Tab moves to
-// the next field; Escape, Enter and function keys go on to the screen.
+// Tab focuses the first field, or moves on to the next one. With a field focused, text
+// and editing keys (and Space) are the field's; Escape takes the focus away; Enter and
+// function keys go on to the screen.
 bool RouteToTextFields(const InputEvent& event);
 // Draws every live field over premultiplied ARGB32 pixels of the 800 x 600 canvas.
 void DrawTextFields(uint32_t* pixels, int strideBytes, uint32_t nowMs);

@@ -57,3 +57,12 @@ void ProfileOptions::WriteValues(profiles::LineSink& out) const {
     out.Int(o21);
     out.Int(o3);
 }
+
+platform::QuestionOptions ProfileOptions::Question() const {
+    constexpr uint32_t kTextYes = 89, kTextNo = 90;
+    platform::QuestionOptions q;
+    q.yes = GetText(kTextYes);
+    q.no = GetText(kTextNo);
+    q.scanSeconds = o7 ? o19 : 0;
+    return q;
+}

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 
+#include "platform/Platform.h"
 #include "text/Language.h"
 
 namespace profiles {
@@ -37,6 +38,10 @@ public:
     void SetExerciseOn(int g, int32_t on) {
         if (g >= 0 && g < 10) exerciseOn[g] = on;
     }
+
+    // How a Yes/No question looks to this trainee: Yes and No in the language, and the
+    // scan time when the trainee uses one contact.
+    platform::QuestionOptions Question() const;
 
     // o0..o21 back to their defaults; the language and its texts stay.
     void ResetValues();

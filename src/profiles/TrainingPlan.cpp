@@ -72,7 +72,8 @@ bool Profile::LeaveDay() {
         if (options.ExerciseOn(g) != 0 && dayProgress[g] < completed) behind = true;
     }
     if (!behind) return true;
-    if (!platform::Os().AskYesNo(options.GetText(kTextTitle), options.GetText(kTextLeaveDay))) return false;
+    if (!platform::Os().AskYesNo(options.GetText(kTextTitle), options.GetText(kTextLeaveDay), options.Question()))
+        return false;
     for (int g = kFirstExercise; g <= kLastExercise; ++g) dayProgress[g] = completed;
     Save(true, false, false);
     return true;
@@ -81,7 +82,8 @@ bool Profile::LeaveDay() {
 bool Profile::ToggleExercise(int g) {
     if (g < kFirstExercise || g > kLastExercise) return false;
     if (options.ExerciseOn(g) != 0) {
-        if (!platform::Os().AskYesNo(options.GetText(kTextTitle), options.GetText(kTextSwitchOff))) return false;
+        if (!platform::Os().AskYesNo(options.GetText(kTextTitle), options.GetText(kTextSwitchOff), options.Question()))
+            return false;
         options.SetExerciseOn(g, 0);
     } else {
         options.SetExerciseOn(g, 1);

@@ -1,5 +1,7 @@
 #include "screens/EnterPassword.h"
 
+#include <algorithm>
+
 #include "graphics/Graphics.h"
 #include "platform/Platform.h"
 #include "profiles/Profile.h"
@@ -9,6 +11,7 @@ namespace {
 
 constexpr uint32_t kTextCancel = 72;
 constexpr uint32_t kTextPassword = 60;
+constexpr uint32_t kTextWrongPassword = 79;
 // The longest line the field hands over, as the system's edit line buffer held it.
 constexpr size_t kLineBuffer = 259;
 
@@ -46,7 +49,11 @@ int CEnterPassword::Init(Graphics* back, Graphics* windowG, Bitmap* buffer, Prof
     if (profile && profile->options.o7) answerScan.SetScanTime(profile->options.o19);
 
     field = std::make_unique<platform::TextField>(static_cast<int>(px) + 70, static_cast<int>(py) + 60, 125, 25);
-    field->Focus();
+    refusal.LoadImage(L"", back, 1, 0);
+    refusal.SetLabel(Text(kTextWrongPassword), 16);
+    // Under the picture that holds the field, centred, clear of the buttons.
+    refusal.SetTextPosition(std::max(0.0f, 400 - refusal.textBox.width / 2),
+                            std::min(picture.y + picture.height + 6, platform::kCanvasHeight - refusal.textBox.height));
     return 1;
 }
 
@@ -65,6 +72,7 @@ int CEnterPassword::Draw() {
         screens::DrawLabel(*b);
     }
     caption.DrawText();
+    if (RefusalShown()) screens::DrawLabel(refusal);
     Present();  // the field is drawn over the presented frame
     return 1;
 }
@@ -83,21 +91,45 @@ int CEnterPassword::OnMouseDown(unsigned, long lParam) {
         nextScreen = kLogin;
         return 1;
     }
-    if (!ok.HitTest(x, y) || !field || !profile) return 1;
-    if (field->LineLength() == 0) return 1;
-    // A wrong password changes nothing: the text stays for the trainee to correct.
-    const std::wstring typed = field->Text().substr(0, kLineBuffer);
-    if (typed == profile->password) nextScreen = destination;
+    if (ok.HitTest(x, y)) TryPassword();
     return 1;
 }
 
+void CEnterPassword::TryPassword() {
+    if (!field || !profile || field->LineLength() == 0) return;
+    const std::wstring typed = field->Text().substr(0, kLineBuffer);
+    if (typed == profile->password) {
+        nextScreen = destination;
+        return;
+    }
+    // Refused: the text stays, selected, so the next typing replaces it. A press from the
+    // scan leaves the keys with the scan, or a switch user could not step on.
+    refused = true;
+    if (!scanPress) {
+        field->Focus();
+        field->SelectAll();
+    }
+    keysAtRefusal = field->KeysTaken();
+}
+
+bool CEnterPassword::RefusalShown() const { return refused && field && field->KeysTaken() == keysAtRefusal; }
+
 int CEnterPassword::OnKeyDown(int virtualKey, int, long) {
+    refused = false;  // any key ends the refusal's showing
     if (keyHeld) return 1;
     keyHeld = 1;
     switch (virtualKey) {
         case platform::VK_ESCAPE: nextScreen = kLogin; break;
         case platform::VK_SPACE: answerScan.Step(); break;
-        case platform::VK_RETURN: answerScan.Press(); break;
+        case platform::VK_RETURN:
+            if (field && field->Focused()) {
+                TryPassword();
+            } else {
+                scanPress = true;
+                answerScan.Press();
+                scanPress = false;
+            }
+            break;
         default: break;
     }
     return 1;

@@ -40,8 +40,10 @@ int CLogin::Init(Graphics* back, Graphics* windowG, Bitmap* buffer, Profile* p) 
         CSprite& b = textButtons[static_cast<size_t>(i)];
         screens::MakeHotBox(b, back, wx + 309, y, 55, 55);
         screens::SetHoverLabel(b, Text(kTextFirstButton + static_cast<uint32_t>(i)));
-        // The label lies left of the button column, so it stays on the canvas.
-        b.SetTextPosition(b.x - 8 - b.textBox.width, b.CentreY() - b.textBox.height / 2);
+        // The label is centred on its button, moved in where it would leave the canvas.
+        b.SetTextPosition(std::clamp(b.CentreX() - b.textBox.width / 2, 0.0f,
+                                     std::max(0.0f, platform::kCanvasWidth - b.textBox.width)),
+                          b.CentreY() - b.textBox.height / 2);
         y += b.height + 14;
     }
     screens::MakeHotBox(previousPage, back, wx + 110, wy + 355, 31, 31);
@@ -62,12 +64,7 @@ int CLogin::Init(Graphics* back, Graphics* windowG, Bitmap* buffer, Profile* p) 
     LayOutPage();
 
     answerScan.SetWindow(this);
-    answerScan.Clear();
-    for (auto& b : textButtons) answerScan.Add(&b);
-    answerScan.Add(&previousPage);
-    answerScan.Add(&nextPage);
-    answerScan.Add(&endButton);
-    answerScan.Add(&exportButton);
+    FillScanList();
     if (profile && profile->options.o7) answerScan.SetScanTime(profile->options.o19);
     return 1;
 }
@@ -109,11 +106,25 @@ void CLogin::LayOutPage() {
         s.SetTextPosition(s.x + s.width + 5, y + s.height / 2 - s.textBox.height / 2);
         y += s.height + 10;
     }
+    FillScanList();
     if (first >= entries.size()) {
         marker.SetPosition(20, 610);
         return;
     }
     Select(*entries[first].sprite, entries[first].name);
+}
+
+void CLogin::FillScanList() {
+    // The trainees shown on the page come first, then the buttons. When the page turns, the
+    // scan stays on the entry it rested on (the page buttons), so it can turn again.
+    const CSprite* current = answerScan.Entry(answerScan.Current());
+    answerScan.Clear();
+    for (auto& e : entries)
+        if (e.sprite->x < kOffScreen) answerScan.Add(e.sprite.get());
+    for (auto& b : textButtons) answerScan.Add(&b);
+    for (CSprite* b : {&previousPage, &nextPage, &endButton, &exportButton}) answerScan.Add(b);
+    for (int i = 0; i < answerScan.Count(); ++i)
+        if (current && answerScan.Entry(i) == current) answerScan.Select(i, false);
 }
 
 void CLogin::Select(const CSprite& entry, const std::wstring& name) {

@@ -45,6 +45,8 @@ private:
 
     void BuildEntries();
     void LayOutPage();
+    // The switch-access list: the shown trainees, then the buttons.
+    void FillScanList();
     void Select(const CSprite& entry, const std::wstring& name);
     // Resets options and statistics and loads the selected trainee's files.
     void LoadSelected();

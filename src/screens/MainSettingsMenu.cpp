@@ -174,7 +174,7 @@ void CMainSettingsMenu::ToggleOption(int k) {
         case kSound: o.o0 = Toggled(o.o0); break;
         case kTwoSwitches: o.o7 = 0; break;
         case kOneSwitch:
-            if (platform::Os().AskYesNo(Text(kTextTitle), Text(kTextOneSwitch) + L"?")) o.o7 = 1;
+            if (platform::Os().AskYesNo(Text(kTextTitle), Text(kTextOneSwitch) + L"?", o.Question())) o.o7 = 1;
             break;
         case kExtraFrame: o.o8 = Toggled(o.o8); break;
         case kReward: o.o5 = Toggled(o.o5); break;

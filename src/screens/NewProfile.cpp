@@ -116,7 +116,6 @@ int CNewProfile::Init(Graphics* back, Graphics* windowG, Bitmap* buffer, Profile
     nameField = std::make_unique<platform::TextField>(static_cast<int>(bx) + 15, static_cast<int>(by) + 40, 125, 25);
     passwordField =
         std::make_unique<platform::TextField>(static_cast<int>(bx) + 150, static_cast<int>(by) + 40, 125, 25);
-    nameField->Focus();
 
     if (profile) {
         profile->Reset(true, true, true);
@@ -240,7 +239,14 @@ int CNewProfile::OnKeyDown(int virtualKey, int, long) {
     switch (virtualKey) {
         case platform::VK_ESCAPE: nextScreen = kLogin; break;
         case platform::VK_SPACE: answerScan.Step(); break;
-        case platform::VK_RETURN: answerScan.Press(); break;
+        case platform::VK_RETURN:
+            // Enter in a field creates the trainee; otherwise it presses the scanned button.
+            if ((nameField && nameField->Focused()) || (passwordField && passwordField->Focused())) {
+                if (profile) Create();
+            } else {
+                answerScan.Press();
+            }
+            break;
         default: break;
     }
     return 1;

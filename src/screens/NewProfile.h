@@ -1,7 +1,8 @@
 #pragma once
 // Setting up a new trainee: name and password in two text fields, boy or girl, level 1
-// to 3, 8 to 10 rounds per exercise and a plan of 3 to 5 weeks. Create checks the name and
-// saves the trainee's three files; cancel or Escape leave without a file.
+// to 3, 8 to 10 rounds per exercise and a plan of 3 to 5 weeks. Create (or Enter in a
+// field) checks the name and saves the trainee's three files; cancel or Escape leave
+// without a file.
 #include <array>
 #include <memory>
 #include <string>

@@ -1,7 +1,14 @@
 #include "screens/ScreenFactory.h"
 
 #include "exercises/Cans.h"
+#include "exercises/GhostHouse.h"
+#include "exercises/NumberTest.h"
+#include "exercises/ParisWheel.h"
+#include "exercises/Space.h"
+#include "exercises/ThePond.h"
+#include "exercises/Treasure.h"
 #include "screens/Diploma.h"
+#include "screens/DiplomaPrinter.h"
 #include "screens/EnterPassword.h"
 #include "screens/Login.h"
 #include "screens/MainSettingsMenu.h"
@@ -9,18 +16,27 @@
 #include "screens/NewProfile.h"
 #include "screens/PlaceholderScreen.h"
 #include "screens/SelectGame.h"
+#include "screens/StatScreen.h"
 
 std::unique_ptr<CGameBase> CreateScreen(int screenId) {
     if (screenId < 0 || screenId > 18) return nullptr;
     switch (screenId) {
         case kMenu: return std::make_unique<CMenu>();
+        case kCans: return std::make_unique<CCans>();
+        case kDiploma: return std::make_unique<CDiploma>();
+        case kDiplomaPrinter: return std::make_unique<CDiplomaPrinter>();
         case kLogin: return std::make_unique<CLogin>();
         case kNewProfile: return std::make_unique<CNewProfile>();
         case kEnterPassword: return std::make_unique<CEnterPassword>();
-        case kCans: return std::make_unique<CCans>();
+        case kParisWheel: return std::make_unique<CParisWheel>();
+        case kThePond: return std::make_unique<CThePond>();
+        case kSpace: return std::make_unique<CSpace>();
+        case kTreasure: return std::make_unique<CTreasure>();
+        case kGhostHouse: return std::make_unique<CGhostHouse>();
+        case kNumberTest: return std::make_unique<CNumberTest>();
         case kSettings: return std::make_unique<CMainSettingsMenu>();
+        case kStats: return std::make_unique<CStatScreen>();
         case kSelectGame: return std::make_unique<CSelectGame>();
-        case kDiploma: return std::make_unique<CDiploma>();
         default: return std::make_unique<CPlaceholderScreen>(screenId);
     }
 }

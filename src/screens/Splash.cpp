@@ -3,8 +3,10 @@
 #include "platform/Platform.h"
 #include "profiles/Profile.h"
 
-const wchar_t* SplashNoticeText() {
-    return L"Kestrova " KESTROVA_WVERSION L" \u2013 working-memory training for children and seniors";
+std::wstring SplashNoticeText(const Profile* profile) {
+    std::wstring notice = L"Kestrova " KESTROVA_WVERSION;
+    if (profile) notice += L" \u2013 " + profile->options.GetText(105);
+    return notice;
 }
 
 int CSplash::Init(Graphics* back, Graphics* window, Bitmap* buffer, Profile* p) {
@@ -24,7 +26,7 @@ void CSplash::SetupNotice() {
     notice.LoadImage(L"", backGraphics, 1, 0);  // binds the label to the back buffer; no picture
     notice.SetFont(10, 0);
     notice.SetTextColor(0xFF000000);
-    notice.SetText(SplashNoticeText());
+    notice.SetText(SplashNoticeText(profile));
     notice.SetTextPosition(notice.textBox.x, 600 - notice.textBox.height);
     notice.CentreTextIn(800);
 }

@@ -3,6 +3,7 @@
 // A background, the logo of the language, a notice line at the bottom edge and the intro
 // sound; after about eight seconds it hands over to the login.
 #include <cstdint>
+#include <string>
 
 #include "app/GameBase.h"
 #include "graphics/Sprite.h"
@@ -30,5 +31,6 @@ private:
     uint32_t deadline = 0;
 };
 
-// The words of the notice line: the program's name, version and what it is.
-const wchar_t* SplashNoticeText();
+// The words of the notice line: the program's name, the build's version and what it is
+// (language text 105, "working-memory training for children and seniors").
+std::wstring SplashNoticeText(const Profile* profile);

@@ -18,22 +18,72 @@ bool UsableName(const std::wstring& name) {
            name != L"." && name != L"..";
 }
 
-}  // namespace
+std::wstring Lowered(std::wstring name) {
+    for (auto& c : name) c = static_cast<wchar_t>(std::towlower(static_cast<wint_t>(c)));
+    return name;
+}
 
-void LanguageTexts::ChooseLanguage() {
-    language = L"english";
+// The first line of a choice file; false when the file does not open or read.
+bool ReadChoiceFile(const std::wstring& path, std::wstring& line) {
     try {
-        CTextFileRead file(L"data\\lang.txt");
-        if (!file.IsOpen()) return;
-        std::wstring line;
+        CTextFileRead file(path);
+        if (!file.IsOpen()) return false;
         file.ReadLine(line);  // an empty file still yields one (empty) line
         file.Close();
-        language = line;
+        return true;
     } catch (const CTextFileException&) {
-        return;  // an unreadable choice file counts as a missing one
+        return false;  // an unreadable choice file counts as a missing one
     }
-    for (auto& c : language) c = static_cast<wchar_t>(std::towlower(static_cast<wint_t>(c)));
-    if (!UsableName(language) || !CFileUtil::Exists(LanguageFile(language))) language = L"english";
+}
+
+LanguageChoices& Choices() {
+    static LanguageChoices choices;
+    return choices;
+}
+
+}  // namespace
+
+void SetLanguageChoices(LanguageChoices choices) { Choices() = std::move(choices); }
+const LanguageChoices& CurrentLanguageChoices() { return Choices(); }
+
+bool LanguageAvailable(const std::wstring& name) {
+    const std::wstring lower = Lowered(name);
+    return UsableName(lower) && CFileUtil::Exists(LanguageFile(lower));
+}
+
+std::vector<std::wstring> AvailableLanguages() {
+    std::vector<std::wstring> names;
+    CFileUtil files;
+    files.AddFiles(L"data\\lang\\*.txt");
+    for (int32_t i = 0; i < files.Count(); ++i) {
+        const std::wstring f = files.GetName(i);
+        if (f.size() <= 4) continue;
+        const std::wstring name = Lowered(f.substr(0, f.size() - 4));
+        if (LanguageAvailable(name)) names.push_back(name);
+    }
+    return names;
+}
+
+void LanguageTexts::ChooseLanguage() {
+    const LanguageChoices& choices = Choices();
+    const std::wstring requested = Lowered(choices.requested);
+    if (!requested.empty() && LanguageAvailable(requested)) {
+        language = requested;
+        return;
+    }
+    std::wstring line;
+    if (!choices.userFile.empty() && ReadChoiceFile(choices.userFile, line) && LanguageAvailable(Lowered(line))) {
+        language = Lowered(line);
+        return;
+    }
+    if (ReadChoiceFile(L"data\\lang.txt", line)) {
+        language = Lowered(line);
+        if (!LanguageAvailable(language)) language = L"english";
+        return;
+    }
+    // Nobody chose: the desktop's language, where the pack speaks it.
+    language = L"english";
+    if (choices.desktopLocale.starts_with("sv") && LanguageAvailable(L"swedish")) language = L"swedish";
 }
 
 void LanguageTexts::ApplyLocale() const {

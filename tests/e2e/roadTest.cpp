@@ -63,9 +63,10 @@ TEST_F(Road, ANewTraineesFirstDay) {
     ASSERT_EQ(H().ScreenId(), kLogin);
     EXPECT_EQ(As<CLogin>().EntryCount(), 0);
 
-    // A new trainee: the name field has the focus; a press moves to the password field.
+    // A new trainee: Tab enters the name field; a press moves to the password field.
     ClickOn(As<CLogin>().TextButton(1));
     ASSERT_EQ(H().ScreenId(), kNewProfile);
+    H().Key(platform::VK_TAB);
     Type(L"Mia");
     const platform::TextField* password = As<CNewProfile>().PasswordField();
     H().Click(password->X() + 10, password->Y() + 10);
@@ -81,6 +82,7 @@ TEST_F(Road, ANewTraineesFirstDay) {
     EXPECT_EQ(P().name, L"Mia");
     ClickOn(As<CLogin>().TextButton(0));
     ASSERT_EQ(H().ScreenId(), kEnterPassword);
+    H().Key(platform::VK_TAB);
     Type(L"ek5");  // wrong case first
     ClickOn(As<CEnterPassword>().OkButton());
     ASSERT_EQ(H().ScreenId(), kEnterPassword);
@@ -142,6 +144,7 @@ TEST_F(Road, ANewTraineesFirstDay) {
 
     // Back at the login on the same day: the day counts as done, so the bag waits.
     ClickOn(As<CLogin>().TextButton(0));
+    H().Key(platform::VK_TAB);
     Type(L"Ek5");
     ClickOn(As<CEnterPassword>().OkButton());
     ASSERT_EQ(H().ScreenId(), kMenu);

@@ -240,26 +240,39 @@ TEST_F(RoundEngine, HelpButtonPlaysTheInstructionOfTheDirection) {
     EXPECT_EQ(c.Phase(), WaitStart);
 }
 
-TEST_F(RoundEngine, TheGuideSpeaksOnlyToTheGuideProfileAndStopsAtTheStart) {
+TEST_F(RoundEngine, TheGuideSpeaksOnlyToTheGuideProfileAndFallsSilentAtTheStartOrHelp) {
     Start();
     Run(1500);
     EXPECT_EQ(Played(L"\\intro\\cans\\"), 0u);
     EXPECT_EQ(P().speechCounters[kCans], 0);
 
-    Leave();
+    // The start button or the help button while the first prompt plays: it stops at once
+    // and no later prompt of the guide follows.
     P().name = P().options.GetText(50);
-    CCans& c = Start();
-    EXPECT_EQ(P().speechCounters[kCans], 1);
-    Run(1100);
-    EXPECT_EQ(Played(L"\\intro\\cans\\a"), 1u);
-    const size_t stopsBefore = Os().Sound().Log().size();
-    PressStart();
-    bool stopped = false;
-    const auto& log = Os().Sound().Log();
-    for (size_t i = stopsBefore; i < log.size(); ++i)
-        if (log[i].rfind(L"stop ", 0) == 0 && log[i].find(L"\\intro\\cans\\a") != std::wstring::npos) stopped = true;
-    EXPECT_TRUE(stopped);
-    EXPECT_EQ(c.Phase(), Starting);
+    for (bool help : {false, true}) {
+        Leave();
+        P().speechCounters[kCans] = 0;
+        Os().Sound().ClearLog();
+        CCans& c = Start();
+        EXPECT_EQ(P().speechCounters[kCans], 1);
+        Run(1100);
+        ASSERT_EQ(Played(L"\\intro\\cans\\a1"), 1u);
+        const size_t before = Os().Sound().Log().size();
+        if (help) {
+            Key(112);
+        } else {
+            PressStart();
+            EXPECT_EQ(c.Phase(), Starting);
+        }
+        bool stopped = false;
+        const auto& log = Os().Sound().Log();
+        for (size_t i = before; i < log.size(); ++i)
+            if (log[i].rfind(L"stop ", 0) == 0 && log[i].find(L"\\intro\\cans\\a1") != std::wstring::npos)
+                stopped = true;
+        EXPECT_TRUE(stopped) << (help ? "help" : "start");
+        Run(20000);
+        EXPECT_EQ(Played(L"\\intro\\cans\\a2"), 0u) << (help ? "help" : "start");
+    }
 }
 
 TEST_F(RoundEngine, IntroPlaysOnlyWithTheSoundOption) {

@@ -294,6 +294,21 @@ TEST_F(CansDebug, DebugLineAndKeys) {
     EXPECT_NE(c.DebugLine().find(L"Spelpoäng: 4"), std::wstring::npos);
 }
 
+TEST_F(CansDebug, DebugLineShowsTheFrameRateOfTheLastSecond) {
+    CCans& c = Start();
+    Key(73);
+    const auto fps = [&] {
+        const std::wstring& line = c.DebugLine();
+        const size_t at = line.find(L"FPS: ");
+        return at == std::wstring::npos ? std::wstring() : line.substr(at + 5, line.find(L' ', at + 5) - at - 5);
+    };
+    // One pass every 10 ms, then every 25 ms: the line follows within about a second.
+    Run(1500, 10);
+    EXPECT_EQ(fps(), L"100.0");
+    Run(2100, 25);
+    EXPECT_EQ(fps(), L"40.0");
+}
+
 TEST_F(CansTest, DebugKeysNeedTheDebugWord) {
     CCans& c = Start();
     Key(73);

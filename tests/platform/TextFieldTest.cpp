@@ -29,6 +29,7 @@ TEST(TextField, EditingKeys) {
     platform::TextField f(100, 100, 125, 25);
     auto* screen = new KeyCounter;
     h.Frame().Adopt(std::unique_ptr<CGameBase>(screen), kLogin);
+    h.Click(110, 110);
     ASSERT_TRUE(f.Focused());
     EXPECT_TRUE(h.Os().TextInputOn());
     h.Os().QueueTyping(L"Åsa Öberg");
@@ -51,9 +52,28 @@ TEST(TextField, EditingKeys) {
     h.Os().QueueEvent(v);
     h.Drain();
     EXPECT_EQ(f.Text(), L"sa Öbex123r");
-    // None of these reached the screen; Escape and Enter do.
+    // Ctrl+A selects all: typing replaces it, Backspace removes it, Left ends it at its start.
+    platform::InputEvent a = v;
+    a.key = 'A';
+    h.Os().QueueEvent(a);
+    h.Drain();
+    EXPECT_TRUE(f.HasSelection());
+    h.Os().QueueTyping(L"Kim");
+    h.Drain();
+    EXPECT_EQ(f.Text(), L"Kim");
+    EXPECT_FALSE(f.HasSelection());
+    f.SelectAll();
+    h.Key(platform::VK_LEFT);
+    EXPECT_EQ(f.Caret(), 0u);
+    EXPECT_FALSE(f.HasSelection());
+    f.SelectAll();
+    h.Key(platform::VK_BACK);
+    EXPECT_EQ(f.Text(), L"");
+    // None of these reached the screen; Enter does, and Escape takes the focus away first.
     EXPECT_TRUE(screen->keys.empty());
     h.Key(platform::VK_RETURN);
+    h.Key(platform::VK_ESCAPE);
+    EXPECT_FALSE(f.Focused());
     h.Key(platform::VK_ESCAPE);
     EXPECT_EQ(screen->keys, (std::vector<int>{platform::VK_RETURN, platform::VK_ESCAPE}));
 }
@@ -63,6 +83,12 @@ TEST(TextField, FocusFollowsClicksAndTab) {
     platform::TextField name(100, 100, 125, 25), password(300, 100, 125, 25);
     auto* screen = new KeyCounter;
     h.Frame().Adopt(std::unique_ptr<CGameBase>(screen), kNewProfile);
+    // No field has the keys at first: Space reaches the screen; Tab enters the first field.
+    EXPECT_FALSE(name.Focused() || password.Focused());
+    EXPECT_FALSE(h.Os().TextInputOn());
+    h.Key(platform::VK_SPACE);
+    EXPECT_EQ(screen->keys, (std::vector<int>{platform::VK_SPACE}));
+    h.Key(platform::VK_TAB);
     EXPECT_TRUE(name.Focused());
     h.Click(310, 110);  // into the second field: the screen never sees it
     EXPECT_TRUE(password.Focused());
@@ -80,7 +106,7 @@ TEST(TextField, FocusFollowsClicksAndTab) {
     EXPECT_FALSE(password.Focused());
     EXPECT_FALSE(h.Os().TextInputOn());
     h.Key(platform::VK_SPACE);
-    EXPECT_EQ(screen->keys, (std::vector<int>{platform::VK_SPACE}));
+    EXPECT_EQ(screen->keys, (std::vector<int>{platform::VK_SPACE, platform::VK_SPACE}));
 }
 
 TEST(TextField, FieldsAreDrawnOverTheCanvas) {

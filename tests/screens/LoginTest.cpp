@@ -157,6 +157,7 @@ TEST_F(LoginTest, StatisticsAndSettingsStartTheDayAndAskThePasswordFirst) {
     ClickOn(Login().TextButton(4));
     ASSERT_EQ(H().ScreenId(), kEnterPassword);
     EXPECT_EQ(As<CEnterPassword>().Destination(), kSettings);
+    H().Key(platform::VK_TAB);
     Type(L"b");
     ClickOn(As<CEnterPassword>().OkButton());
     EXPECT_EQ(H().ScreenId(), kSettings);
@@ -238,13 +239,46 @@ TEST_F(LoginTest, HoverShowsTheLabelAndTheHand) {
     EXPECT_EQ(Os().Cursor(), platform::CursorShape::Arrow);
 }
 
-TEST_F(LoginTest, SwitchesStepOverTheButtonsAndPressTheCurrentOne) {
-    AddTrainee(L"Anna");
+TEST_F(LoginTest, HoverLabelsAreCentredOnTheirButtonsInsideTheCanvas) {
     Go(kLogin);
-    EXPECT_EQ(Login().AnswerScan().Count(), 9);
-    H().Key(platform::VK_SPACE);
-    H().Key(platform::VK_SPACE);
-    EXPECT_EQ(Login().AnswerScan().Current(), 1);
+    for (int i = 0; i < CLogin::kTextButtons; ++i) {
+        const CSprite& b = Login().TextButton(i);
+        const auto& box = b.textBox;
+        EXPECT_GE(box.x, 0) << i;
+        EXPECT_LE(box.x + box.width, 800) << i;
+        EXPECT_NEAR(box.y + box.height / 2, b.CentreY(), 1) << i;
+        // Centred, unless the canvas edge moved it in.
+        if (box.x > 0 && box.x + box.width < 800) {
+            EXPECT_NEAR(box.x + box.width / 2, b.CentreX(), 1) << i;
+        }
+    }
+}
+
+TEST_F(LoginTest, SwitchesStepOverTheShownTraineesThenTheButtons) {
+    AddTrainees(7);
+    Go(kLogin);
+    ASSERT_EQ(Login().AnswerScan().Count(), 5 + 9);  // the page's five trainees, then the buttons
+    for (int i = 0; i < 4; ++i) H().Key(platform::VK_SPACE);
+    EXPECT_EQ(Login().AnswerScan().Current(), 3);
+    H().Key(platform::VK_RETURN);
+    EXPECT_EQ(P().name, L"Trainee 03");
+    EXPECT_EQ(Login().Marker().y, Login().Entry(3).y - 2);
+
+    // To the next-page button: the second page lists its two trainees, and the scan stays
+    // on the button.
+    for (int i = 0; i < 1 + 5 + 2; ++i) H().Key(platform::VK_SPACE);
+    ASSERT_EQ(Login().AnswerScan().Entry(Login().AnswerScan().Current()), &Login().NextPage());
+    H().Key(platform::VK_RETURN);
+    EXPECT_EQ(Login().Page(), 1);
+    EXPECT_EQ(Login().AnswerScan().Count(), 2 + 9);
+    EXPECT_EQ(Login().AnswerScan().Entry(Login().AnswerScan().Current()), &Login().NextPage());
+    EXPECT_EQ(Login().AnswerScan().Entry(1), &Login().Entry(6));
+    // Round to the first trainee of the page and to the new-trainee button.
+    for (int i = 0; i < 3; ++i) H().Key(platform::VK_SPACE);
+    EXPECT_EQ(Login().AnswerScan().Current(), 0);
+    H().Key(platform::VK_RETURN);
+    EXPECT_EQ(P().name, L"Trainee 05");
+    for (int i = 0; i < 3; ++i) H().Key(platform::VK_SPACE);
     int x = 0, y = 0;
     Os().GetCursorPos(x, y);
     EXPECT_EQ(x, static_cast<int>(Login().TextButton(1).CentreX()));
@@ -262,6 +296,7 @@ TEST_F(LoginTest, OneContactStepsByItself) {
     P().options.o19 = 2;
     Go(kLogin);  // the options of the record in memory decide
     EXPECT_EQ(Login().AnswerScan().Interval(), 2000);
+    ASSERT_EQ(Login().AnswerScan().Count(), 1 + 9);
     H().RunFor(2100);
     EXPECT_EQ(Login().AnswerScan().Current(), 0);
     H().RunFor(2000);

@@ -54,7 +54,37 @@ TEST_F(NewProfileTest, OpensWithTheDefaultsChosenAndTheDayStarted) {
     EXPECT_EQ(P().dayProgress[0], 1);
     EXPECT_EQ(P().lastDate, Profile::TodayText());
     EXPECT_EQ(P().folder, root.ProfileFolder());
-    EXPECT_TRUE(Screen().NameField()->Focused());
+}
+
+// A switch user steps with Space to every button, Create included; a typist enters the
+// name field with Tab (or a click), types spaces there, and Enter in a field creates.
+TEST_F(NewProfileTest, SpaceStepsTheScanUntilAFieldIsEnteredAndEnterInAFieldCreates) {
+    EXPECT_FALSE(Screen().NameField()->Focused());
+    EXPECT_FALSE(Screen().PasswordField()->Focused());
+    for (int i = 0; i < 13; ++i) H().Key(platform::VK_SPACE);
+    EXPECT_EQ(Screen().AnswerScan().Entry(Screen().AnswerScan().Current()), &Screen().CreateButton());
+    EXPECT_EQ(Screen().NameField()->Text(), L"");
+    H().Key(platform::VK_TAB);
+    Type(L"Bo Ek");
+    H().Key(platform::VK_TAB);
+    Type(L"a b");
+    EXPECT_EQ(Screen().NameField()->Text(), L"Bo Ek");
+    EXPECT_EQ(Screen().PasswordField()->Text(), L"a b");
+    EXPECT_EQ(Screen().AnswerScan().Entry(Screen().AnswerScan().Current()), &Screen().CreateButton());
+    H().Key(platform::VK_RETURN);
+    ASSERT_EQ(H().ScreenId(), kLogin);
+    EXPECT_TRUE(root.Has("Bo Ek.pro"));
+    // Escape in a field gives the keys back: Space steps again, a second Escape leaves.
+    ClickOn(As<CLogin>().TextButton(1));
+    ASSERT_EQ(H().ScreenId(), kNewProfile);
+    H().Key(platform::VK_TAB);
+    H().Key(platform::VK_ESCAPE);
+    EXPECT_EQ(H().ScreenId(), kNewProfile);
+    H().Key(platform::VK_SPACE);
+    EXPECT_EQ(Screen().AnswerScan().Current(), 0);
+    EXPECT_EQ(Screen().NameField()->Text(), L"");
+    H().Key(platform::VK_ESCAPE);
+    EXPECT_EQ(H().ScreenId(), kLogin);
 }
 
 TEST_F(NewProfileTest, LevelBringsItsRoundsAndRoundsCanBeChangedAfterwards) {
@@ -183,7 +213,8 @@ TEST_F(NewProfileTest, HelpTextsShowWhileHoveredWithoutMissingTexts) {
     }
     EXPECT_EQ(Screen().Choice(CNewProfile::kGirl).GetText(), P().options.GetText(67));
     EXPECT_EQ(Screen().CreateButton().GetText(), P().options.GetText(73));
-    Type(L"Bo");  // the name field has the focus from the start
+    H().Key(platform::VK_TAB);  // into the name field
+    Type(L"Bo");
     Choose(CNewProfile::kLevel2);
     const CSprite& w = Screen().Choice(CNewProfile::kWeeks4);
     MoveTo(static_cast<int>(w.CentreX()), static_cast<int>(w.CentreY()));

@@ -6,17 +6,24 @@
 #include <time.h>
 
 #include <algorithm>
+#include <deque>
 #include <string>
 #include <vector>
 
 #include "platform/Files.h"
 #include "platform/FolderChooser.h"
+#include "platform/Printer.h"
+#include "platform/QuestionBox.h"
+#include "platform/SaveDialog.h"
 #include "platform/Sound.h"
 #include "platform/TextField.h"
+#include "platform/UserConfig.h"
 #include "platform/Utf.h"
 
 namespace platform {
 namespace {
+
+constexpr const char* kDesktopId = "org.kestrova.Kestrova";
 
 int VirtualKeyOf(SDL_Keycode k) {
     if (k >= SDLK_a && k <= SDLK_z) return 'A' + (k - SDLK_a);
@@ -61,11 +68,32 @@ public:
     }
 
     bool Start(std::wstring& error) {
+        // Without a display SDL would fall back to drawing off screen and the program would
+        // run unseen; a video driver asked for by name (SDL_VIDEODRIVER) is taken as meant.
+        const char* asked = SDL_getenv("SDL_VIDEODRIVER");
+        const bool named = asked && *asked;
+        if (!named && !SDL_getenv("DISPLAY") && !SDL_getenv("WAYLAND_DISPLAY")) {
+            error = L"no display to show the program on (neither DISPLAY nor WAYLAND_DISPLAY is set)";
+            return false;
+        }
+        // Only an X display: trying Wayland as well would only add its own complaint.
+        if (!named && !SDL_getenv("WAYLAND_DISPLAY")) SDL_SetHint(SDL_HINT_VIDEODRIVER, "x11");
+        // The window's class names the desktop entry, so docks and task bars show its
+        // name and icon.
+        SDL_setenv("SDL_VIDEO_X11_WMCLASS", kDesktopId, 0);
+        SDL_setenv("SDL_VIDEO_WAYLAND_WMCLASS", kDesktopId, 0);
         SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
         SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "1");
         SDL_SetHint(SDL_HINT_VIDEO_MINIMIZE_ON_FOCUS_LOSS, "0");
         if (SDL_InitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS | SDL_INIT_TIMER) != 0) {
-            error = WideFromUtf8(SDL_GetError());
+            const char* display = SDL_getenv("DISPLAY");
+            error = (!named && display ? L"the display " + WideFromUtf8(display) + L" could not be reached (" : L"(") +
+                    WideFromUtf8(SDL_GetError()) + L")";
+            return false;
+        }
+        const std::string driver = SDL_GetCurrentVideoDriver() ? SDL_GetCurrentVideoDriver() : "";
+        if (!named && (driver == "offscreen" || driver == "dummy")) {
+            error = L"no display could be reached";
             return false;
         }
         cursors_[0] = SDL_CreateSystemCursor(SDL_SYSTEM_CURSOR_ARROW);
@@ -92,17 +120,20 @@ public:
     bool OpenDisplay(const DisplayOptions& options) override {
         if (window_) return true;
         options_ = options;
-        // The window covers the whole screen from the start, so it does so also where no
-        // window manager acts on the full-screen request.
-        SDL_DisplayMode desktop{};
-        int w = kCanvasWidth, h = kCanvasHeight;
-        if (SDL_GetDesktopDisplayMode(0, &desktop) == 0 && desktop.w > 0 && desktop.h > 0) {
-            w = desktop.w;
-            h = desktop.h;
+        desktopWindow_ = StartsInDesktopWindow(options.windowed, ReadUserSetting(kWindowSetting));
+        if (desktopWindow_) {
+            window_ = SDL_CreateWindow(Utf8FromWide(options.title).c_str(), SDL_WINDOWPOS_CENTERED,
+                                       SDL_WINDOWPOS_CENTERED, kCanvasWidth, kCanvasHeight, SDL_WINDOW_RESIZABLE);
+        } else {
+            // The window covers the whole screen from the start, so it does so also where no
+            // window manager acts on the full-screen request.
+            int w = kCanvasWidth, h = kCanvasHeight;
+            ScreenSize(w, h);
+            window_ = SDL_CreateWindow(Utf8FromWide(options.title).c_str(), 0, 0, w, h,
+                                       SDL_WINDOW_FULLSCREEN_DESKTOP | SDL_WINDOW_BORDERLESS);
         }
-        window_ = SDL_CreateWindow(Utf8FromWide(options.title).c_str(), 0, 0, w, h,
-                                   SDL_WINDOW_FULLSCREEN_DESKTOP | SDL_WINDOW_BORDERLESS);
         if (!window_) return false;
+        SDL_SetWindowMinimumSize(window_, kCanvasWidth / 2, kCanvasHeight / 2);
         fullScreen_ = (SDL_GetWindowFlags(window_) & SDL_WINDOW_FULLSCREEN_DESKTOP) != 0;
         SetIcon(options.iconPath);
         renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_SOFTWARE);
@@ -122,7 +153,7 @@ public:
         return true;
     }
 
-    bool IsFullScreen() const override { return window_ && fullScreen_ && !options_.windowed; }
+    bool IsFullScreen() const override { return window_ && fullScreen_ && !options_.windowed && !desktopWindow_; }
 
     void Present(const uint32_t* pixels, int strideBytes) override {
         // A frame presented before the window opens (the splash's first drawing) is kept
@@ -177,17 +208,23 @@ public:
         if (renderer_ && !last_.empty() && (!LiveTextFields().empty() || !fieldState_.empty()) &&
             FieldState() != fieldState_)
             Show();
+        if (!owed_.empty()) {
+            event = owed_.front();
+            owed_.pop_front();
+            return true;
+        }
         SDL_Event e;
         while (SDL_PollEvent(&e)) {
             switch (e.type) {
                 case SDL_QUIT: event.type = EventType::Quit; return true;
                 case SDL_KEYDOWN:
                 case SDL_KEYUP: {
-                    int vk = VirtualKeyOf(e.key.keysym.sym);
-                    if (vk == 0) continue;
-                    event.type = e.type == SDL_KEYDOWN ? EventType::KeyDown : EventType::KeyUp;
-                    event.key = vk;
-                    event.control = (e.key.keysym.mod & KMOD_CTRL) != 0;
+                    // F11 belongs to the desktop, not to the screens.
+                    if (e.key.keysym.sym == SDLK_F11) {
+                        if (e.type == SDL_KEYDOWN && !e.key.repeat) ToggleDesktopWindow();
+                        continue;
+                    }
+                    if (!KeyEvent(e, event) || keys_.Filter(event)) continue;
                     return true;
                 }
                 case SDL_TEXTINPUT:
@@ -240,22 +277,21 @@ public:
         SDL_WarpMouseInWindow(window_, static_cast<int>(wx / sx), static_cast<int>(wy / sy));
     }
 
-    bool AskYesNo(const std::wstring& caption, const std::wstring& text) override {
-        const std::string c = Utf8FromWide(caption), t = Utf8FromWide(text);
-        SDL_MessageBoxButtonData buttons[2] = {
-            {SDL_MESSAGEBOX_BUTTON_ESCAPEKEY_DEFAULT | SDL_MESSAGEBOX_BUTTON_RETURNKEY_DEFAULT, 0, "No"},
-            {0, 1, "Yes"},
-        };
-        SDL_MessageBoxData data{};
-        data.flags = SDL_MESSAGEBOX_INFORMATION;
-        data.window = window_;
-        data.title = c.c_str();
-        data.message = t.c_str();
-        data.numbuttons = 2;
-        data.buttons = buttons;
-        int pressed = 0;
-        if (SDL_ShowMessageBox(&data, &pressed) != 0) return false;
-        return pressed == 1;
+    using Backend::AskYesNo;
+    // The question is drawn in the program's own window, over its last frame, so it cannot
+    // open behind a full-screen window or without the keyboard, and switches reach it.
+    bool AskYesNo(const std::wstring& caption, const std::wstring& text, const QuestionOptions& options) override {
+        if (!window_) return false;
+        const std::vector<uint32_t> base = last_;
+        std::vector<InputEvent> releases;
+        bool quit = false;
+        const bool yes = AskOnCanvas(
+            *this, keys_, base, caption, text, options, [] { return false; }, [this] { DropPendingInput(); }, releases,
+            quit);
+        if (!base.empty()) Present(base.data(), kCanvasWidth * 4);
+        owed_.insert(owed_.begin(), releases.begin(), releases.end());
+        if (quit) owed_.push_front(InputEvent{});  // a default event is a quit request
+        return yes;
     }
 
     void ShowError(const std::wstring& caption, const std::wstring& text) override {
@@ -278,6 +314,30 @@ public:
             if (result >= 0) return result == 1;
         }
         return RunFolderChooser(*this, texts, start, folder);
+    }
+
+    bool ChooseSaveFile(const SaveFileRequest& request, std::wstring& path) override {
+        return RunSaveChoice(
+            *this, request,
+            [this](const SaveFileRequest& shown, std::wstring& chosen) {
+                if (HasNativeFolderDialog()) {
+                    if (window_) SDL_MinimizeWindow(window_);
+                    std::string native;
+                    const int result = RunNativeSaveDialog(shown, native);
+                    if (window_) {
+                        SDL_RestoreWindow(window_);
+                        SDL_RaiseWindow(window_);
+                    }
+                    if (result == 1) chosen = WideFromUtf8(native);
+                    if (result >= 0) return result == 1;
+                }
+                return RunCanvasSaveDialog(*this, shown, chosen);
+            },
+            path);
+    }
+
+    bool PrintImage(const uint32_t* pixels, int strideBytes, const std::wstring& documentName) override {
+        return CupsPrinter().Print(pixels, strideBytes, documentName);
     }
 
     SoundDevice& Sound() override { return *sound_; }
@@ -303,6 +363,62 @@ protected:
     }
 
 private:
+    // The program's key event for an SDL key event; false for keys the program has no code for.
+    static bool KeyEvent(const SDL_Event& e, InputEvent& event) {
+        const int vk = VirtualKeyOf(e.key.keysym.sym);
+        if (vk == 0) return false;
+        event.type = e.type == SDL_KEYDOWN ? EventType::KeyDown : EventType::KeyUp;
+        event.key = vk;
+        event.control = (e.key.keysym.mod & KMOD_CTRL) != 0;
+        return true;
+    }
+
+    // Input that arrived while a question was up is not handed to the screen afterwards;
+    // the keys it pressed or released are still noted, so held keys stay known.
+    void DropPendingInput() {
+        SDL_PumpEvents();
+        SDL_Event e;
+        while (SDL_PeepEvents(&e, 1, SDL_GETEVENT, SDL_KEYDOWN, SDL_MULTIGESTURE) > 0) {
+            InputEvent key;
+            if ((e.type == SDL_KEYDOWN || e.type == SDL_KEYUP) && KeyEvent(e, key)) keys_.Filter(key);
+        }
+    }
+
+    static constexpr const char* kWindowSetting = "display.txt";
+
+    void ScreenSize(int& w, int& h) {
+        SDL_DisplayMode desktop{};
+        const int index = window_ ? std::max(0, SDL_GetWindowDisplayIndex(window_)) : 0;
+        if (SDL_GetDesktopDisplayMode(index, &desktop) == 0 && desktop.w > 0 && desktop.h > 0) {
+            w = desktop.w;
+            h = desktop.h;
+        }
+    }
+
+    // Full screen (or the backdrop of "window") and a normal, resizable desktop window in
+    // which the canvas is scaled to fit; the user's choice is kept for the next start.
+    void ToggleDesktopWindow() {
+        if (!window_) return;
+        desktopWindow_ = !desktopWindow_;
+        if (desktopWindow_) {
+            SDL_SetWindowFullscreen(window_, 0);
+            SDL_SetWindowBordered(window_, SDL_TRUE);
+            SDL_SetWindowResizable(window_, SDL_TRUE);
+            SDL_SetWindowSize(window_, kCanvasWidth, kCanvasHeight);
+            SDL_SetWindowPosition(window_, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
+        } else {
+            int w = kCanvasWidth, h = kCanvasHeight;
+            ScreenSize(w, h);
+            SDL_SetWindowBordered(window_, SDL_FALSE);
+            SDL_SetWindowPosition(window_, 0, 0);
+            SDL_SetWindowSize(window_, w, h);
+            SDL_SetWindowFullscreen(window_, SDL_WINDOW_FULLSCREEN_DESKTOP);
+        }
+        fullScreen_ = (SDL_GetWindowFlags(window_) & SDL_WINDOW_FULLSCREEN_DESKTOP) != 0;
+        WriteUserSetting(kWindowSetting, desktopWindow_ ? kDesktopWindowWord : kFullScreenWord);
+        if (!last_.empty()) Show();
+    }
+
     void ApplyCursor() {
         SDL_Cursor* c = cursors_[static_cast<int>(shape_)];
         if (c) SDL_SetCursor(c);
@@ -337,7 +453,7 @@ private:
         if (!renderer_) return;
         int ow = kCanvasWidth, oh = kCanvasHeight;
         SDL_GetRendererOutputSize(renderer_, &ow, &oh);
-        if (options_.windowed && ow >= kCanvasWidth && oh >= kCanvasHeight) {
+        if (options_.windowed && !desktopWindow_ && ow >= kCanvasWidth && oh >= kCanvasHeight) {
             dest_ = {(ow - kCanvasWidth) / 2, (oh - kCanvasHeight) / 2, kCanvasWidth, kCanvasHeight};
             return;
         }
@@ -373,12 +489,15 @@ private:
     SDL_Texture* texture_ = nullptr;
     SDL_Rect dest_{0, 0, kCanvasWidth, kCanvasHeight};
     bool fullScreen_ = false;
+    bool desktopWindow_ = false;  // a normal desktop window (F11) rather than the whole screen
     SDL_Cursor* cursors_[3] = {nullptr, nullptr, nullptr};
     CursorShape shape_ = CursorShape::Arrow;
     int count_ = 0;
     std::vector<uint32_t> last_;
     std::vector<uint32_t> composite_;
     std::wstring fieldState_;
+    HeldKeys keys_;
+    std::deque<InputEvent> owed_;  // key releases a question took from the screen, or its quit
     std::unique_ptr<SoundDevice> sound_ = std::make_unique<SoundDevice>(false);
 };
 

@@ -217,6 +217,17 @@ void Canvas::DrawImage(const ImageRef& image, float x, float y, float width, flo
     cairo_save(cr);
     const bool unscaled = width == static_cast<float>(image.width) && height == static_cast<float>(image.height) &&
                           x == std::floor(x) && y == std::floor(y);
+    if (unscaled && !impl_->transform.IsIdentity()) {
+        // A turned image (a wheel that spins) is painted without an edge mask: the mask of a
+        // turned rectangle costs twice the painting, and such images end in transparent edges.
+        cairo_set_source_surface(cr, src, x, y);
+        cairo_pattern_set_filter(cairo_get_source(cr), CAIRO_FILTER_NEAREST);
+        cairo_paint(cr);
+        cairo_restore(cr);
+        cairo_surface_destroy(src);
+        impl_->Heal();
+        return;
+    }
     if (unscaled) {
         cairo_set_source_surface(cr, src, x, y);
         cairo_pattern_set_filter(cairo_get_source(cr), CAIRO_FILTER_NEAREST);

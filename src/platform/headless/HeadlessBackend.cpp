@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "platform/SaveDialog.h"
+
 namespace platform {
 
 void HeadlessBackend::Sleep(uint32_t ms) { SleepMicros(static_cast<int64_t>(ms) * 1000); }
@@ -18,18 +20,35 @@ bool HeadlessBackend::OpenDisplay(const DisplayOptions& options) {
     return true;
 }
 
-void HeadlessBackend::Present(const uint32_t*, int) { ++presents_; }
+void HeadlessBackend::Present(const uint32_t* pixels, int strideBytes) {
+    ++presents_;
+    if (!pixels) return;
+    std::vector<uint32_t>& copy = asking_ ? questionFrame_ : last_;
+    copy.resize(static_cast<size_t>(kCanvasWidth) * kCanvasHeight);
+    for (int row = 0; row < kCanvasHeight; ++row)
+        std::copy_n(reinterpret_cast<const uint8_t*>(pixels) + static_cast<size_t>(row) * strideBytes, kCanvasWidth * 4,
+                    reinterpret_cast<uint8_t*>(copy.data() + static_cast<size_t>(row) * kCanvasWidth));
+}
 
 bool HeadlessBackend::PollEvent(InputEvent& event) {
     sound_.RestIfSilent();
-    if (events_.empty()) return false;
-    event = events_.front();
-    events_.pop_front();
-    if (event.type == EventType::MouseDown || event.type == EventType::MouseUp || event.type == EventType::MouseMove) {
-        pointerX_ = event.x;
-        pointerY_ = event.y;
+    while (!events_.empty()) {
+        const Scripted next = events_.front();
+        const uint32_t now = TimeGetTime();
+        if (next.wait && now - lastTaken_ < next.waitMs) return false;
+        events_.pop_front();
+        lastTaken_ = now;
+        if (next.wait) continue;
+        event = next.event;
+        if (keys_.Filter(event)) continue;  // a repeat of a key held across a question
+        if (event.type == EventType::MouseDown || event.type == EventType::MouseUp ||
+            event.type == EventType::MouseMove) {
+            pointerX_ = event.x;
+            pointerY_ = event.y;
+        }
+        return true;
     }
-    return true;
+    return false;
 }
 
 void HeadlessBackend::QueueClick(int x, int y, MouseButton button) {
@@ -38,20 +57,20 @@ void HeadlessBackend::QueueClick(int x, int y, MouseButton button) {
     e.y = y;
     e.button = button;
     e.type = EventType::MouseMove;
-    events_.push_back(e);
+    QueueEvent(e);
     e.type = EventType::MouseDown;
-    events_.push_back(e);
+    QueueEvent(e);
     e.type = EventType::MouseUp;
-    events_.push_back(e);
+    QueueEvent(e);
 }
 
 void HeadlessBackend::QueueKey(int virtualKey) {
     InputEvent e;
     e.key = virtualKey;
     e.type = EventType::KeyDown;
-    events_.push_back(e);
+    QueueEvent(e);
     e.type = EventType::KeyUp;
-    events_.push_back(e);
+    QueueEvent(e);
 }
 
 void HeadlessBackend::QueueTyping(const std::wstring& text) {
@@ -61,15 +80,15 @@ void HeadlessBackend::QueueTyping(const std::wstring& text) {
         e.key = (upper >= L'A' && upper <= L'Z') || (c >= L'0' && c <= L'9') || c == L' ' ? upper : 0;
         if (e.key) {
             e.type = EventType::KeyDown;
-            events_.push_back(e);
+            QueueEvent(e);
         }
         InputEvent t;
         t.type = EventType::Text;
         t.text = std::wstring(1, c);
-        events_.push_back(t);
+        QueueEvent(t);
         if (e.key) {
             e.type = EventType::KeyUp;
-            events_.push_back(e);
+            QueueEvent(e);
         }
     }
 }
@@ -93,11 +112,27 @@ void HeadlessBackend::SetCursorPos(int x, int y) {
     pointerY_ = y;
 }
 
-bool HeadlessBackend::AskYesNo(const std::wstring& caption, const std::wstring& text) {
+bool HeadlessBackend::AskYesNo(const std::wstring& caption, const std::wstring& text, const QuestionOptions& options) {
     questions_.push_back(caption + L": " + text);
-    if (answers_.empty()) return false;
-    bool yes = answers_.front();
-    answers_.pop_front();
+    if (!answers_.empty()) {
+        const bool yes = answers_.front();
+        answers_.pop_front();
+        return yes;
+    }
+    // The question's polls move the clock, as the real one moves while a person reads.
+    const std::vector<uint32_t> base = last_;
+    const bool sleeps = sleepAdvances_;
+    sleepAdvances_ = true;
+    asking_ = true;
+    std::vector<InputEvent> releases;
+    bool quit = false;
+    const bool yes = AskOnCanvas(
+        *this, keys_, base, caption, text, options, [this] { return events_.empty(); }, [] {}, releases, quit);
+    asking_ = false;
+    sleepAdvances_ = sleeps;
+    if (!base.empty()) Present(base.data(), kCanvasWidth * 4);
+    for (auto it = releases.rbegin(); it != releases.rend(); ++it) events_.push_front({*it, 0, false});
+    if (quit) events_.push_front({InputEvent{}, 0, false});  // a default event is a quit request
     return yes;
 }
 
@@ -111,6 +146,33 @@ bool HeadlessBackend::ChooseFolder(const FolderDialogTexts& texts, std::wstring&
     folder = folders_.front();
     folders_.pop_front();
     return !folder.empty();
+}
+
+bool HeadlessBackend::ChooseSaveFile(const SaveFileRequest& request, std::wstring& path) {
+    return RunSaveChoice(
+        *this, request,
+        [this](const SaveFileRequest& shown, std::wstring& chosen) {
+            saveRequests_.push_back(shown);
+            if (saveFiles_.empty()) return false;
+            chosen = saveFiles_.front();
+            saveFiles_.pop_front();
+            return !chosen.empty();
+        },
+        path);
+}
+
+bool HeadlessBackend::PrintImage(const uint32_t* pixels, int strideBytes, const std::wstring& documentName) {
+    if (!printerPresent_ || !pixels || strideBytes < kCanvasWidth * 4) return false;
+    PrintedPage page;
+    page.documentName = documentName;
+    page.pixels.resize(static_cast<size_t>(kCanvasWidth) * kCanvasHeight);
+    for (int y = 0; y < kCanvasHeight; ++y) {
+        const auto* row = reinterpret_cast<const uint32_t*>(reinterpret_cast<const unsigned char*>(pixels) +
+                                                            static_cast<size_t>(y) * static_cast<size_t>(strideBytes));
+        std::copy(row, row + kCanvasWidth, page.pixels.begin() + static_cast<std::ptrdiff_t>(y) * kCanvasWidth);
+    }
+    printed_.push_back(std::move(page));
+    return true;
 }
 
 }  // namespace platform

@@ -95,7 +95,6 @@ def testnumbers():
 
 
 def config():
-    write_lines(r"data\lang.txt", ["english"])
     write_lines(r"data\paths.txt", ["USER"])
 
 

@@ -88,8 +88,8 @@ TEXTS = {
     78: ("The new trainee could not be saved.", "Den nya tränande kunde inte sparas."),
     79: ("That password is not right. Please try again.", "Lösenordet stämmer inte. Försök igen."),
     80: ("logo_en.png", "logo_sv.png"),
-    81: ("Kestrova 1.0  -  working-memory training for children and seniors",
-         "Kestrova 1.0  -  träning av arbetsminnet för barn och seniorer"),
+    81: ("Kestrova  -  working-memory training for children and seniors",
+         "Kestrova  -  träning av arbetsminnet för barn och seniorer"),
     82: ("Today's training is done. Well done!", "Dagens träning är klar. Bra jobbat!"),
     83: ("Well done!", "Bra jobbat!"),
     84: ("Please wait...", "Vänta lite..."),
@@ -108,7 +108,7 @@ TEXTS = {
     96: ("The trainees could not be saved.", "De tränande kunde inte sparas."),
     97: ("Save the diploma", "Spara diplomet"),
     98: ("Bitmap (*.bmp)", "Bitmapp (*.bmp)"),
-    99: ("Version 1.0", "Version 1.0"),
+    99: ("Version", "Version"),
 }
 
 LANGUAGES = {"english": 0, "swedish": 1}

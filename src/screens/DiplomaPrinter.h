@@ -1,0 +1,48 @@
+#pragma once
+// The diploma printer: the five diploma designs as thumbnails, those the trainee has reached
+// filled in with the stickers placed on them; one can be shown large, and the screen (without
+// its buttons) printed on the default printer or saved as a bitmap file. Reached from the
+// settings and returns there.
+#include <array>
+
+#include "app/GameBase.h"
+#include "graphics/Sprite.h"
+#include "screens/Diploma.h"
+
+class CDiplomaPrinter final : public CPlainScreen {
+public:
+    static constexpr uint32_t kOutline = 0xFF428AFFu;
+
+    int Init(Graphics* backGraphics, Graphics* windowGraphics, Bitmap* backBuffer, Profile* profile) override;
+    int Update() override;
+    int Draw() override;
+    int OnMouseDown(unsigned wParam, long lParam) override;
+    int OnMouseMove(unsigned wParam, long lParam) override;
+    int OnKeyDown(int virtualKey, int unused, long lParam) override;
+
+    void ShowOverview();
+    void ShowLarge(int i);
+
+    // Read by tests and tools.
+    bool Zoomed() const { return zoomed; }
+    bool Filled(int i) const { return filled[static_cast<size_t>(i)]; }
+    const CSprite& Thumbnail(int i) const { return thumbnails[static_cast<size_t>(i)]; }
+    const CSprite& Stop() const { return stop; }
+    const CSprite& PrintButton() const { return print; }
+    const CSprite& SaveButton() const { return save; }
+    const ScanList& Scan() const { return answerScan; }
+
+private:
+    // Draws the screen without its buttons and prints or saves what it shows.
+    void PrintImage();
+    void SaveImage();
+
+    CDiploma diploma{true};
+    std::array<CSprite, CDiploma::kDesigns> thumbnails;
+    std::array<bool, CDiploma::kDesigns> filled{};
+    CSprite stop;
+    CSprite print;
+    CSprite save;
+    bool zoomed = false;
+    bool buttonsHidden = false;
+};

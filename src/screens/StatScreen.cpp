@@ -1,0 +1,539 @@
+#include "screens/StatScreen.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <cwctype>
+#include <memory>
+
+#include "graphics/Graphics.h"
+#include "platform/Files.h"
+#include "platform/Platform.h"
+#include "platform/Utf.h"
+#include "profiles/Profile.h"
+#include "screens/ScreenParts.h"
+
+namespace {
+
+constexpr uint32_t kBlack = 0xFF000000u;
+constexpr uint32_t kGrid = 0xFFC0C0C0u;
+constexpr float kHeaderSize = 14;
+constexpr float kSmallSize = 10;
+constexpr float kLegendSize = 12;
+
+// Texts of this screen.
+constexpr uint32_t kTextLevel = 20;
+constexpr uint32_t kTextDate = 21;
+constexpr uint32_t kTextTrainee = 22;
+constexpr uint32_t kTextShow = 23;
+constexpr uint32_t kTextTrainingDay = 24;
+constexpr uint32_t kTextWeek = 25;
+constexpr uint32_t kTextDays = 27;
+constexpr uint32_t kTextWeeks = 28;
+constexpr uint32_t kTextAllWeeks = 29;
+constexpr uint32_t kTextAverageScore = 30;
+constexpr uint32_t kTextLongest = 33;
+constexpr uint32_t kTextForward = 38;
+constexpr uint32_t kTextBackward = 39;
+constexpr uint32_t kTextFirstExercise = 40;  // exercise g's name is text 40 + g
+constexpr uint32_t kTextCancel = 72;
+constexpr uint32_t kTextSaveTitle = 120;
+constexpr uint32_t kTextPictureType = 121;
+constexpr uint32_t kTextReplace = 122;
+constexpr uint32_t kTextSave = 123;
+constexpr uint32_t kTextFileName = 124;
+
+// The view selectors are drawn smaller than their pictures, so that the row of week buttons
+// and the two stat type buttons end left of the print button.
+constexpr float kWeekButtonWidth = 32, kWeekButtonHeight = 22;
+constexpr float kStatButtonWidth = 112, kStatButtonHeight = 23;
+constexpr float kIconWidth = 60, kIconHeight = 54;
+constexpr float kParked = 800;
+
+// Detail view.
+constexpr float kDetailLeft = 50, kDetailRight = 750;
+constexpr float kUpperTop = 145, kUpperAxis = 295;
+constexpr float kLowerTop = 370, kLowerAxis = 520;
+constexpr float kDetailHeight = 150;
+constexpr float kDetailFirstX = 64, kDetailStep = 28;
+
+std::wstring Fixed2(double value) {
+    char buffer[64];
+    const auto r = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, 2);
+    return r.ec == std::errc() ? std::wstring(buffer, r.ptr) : std::wstring();
+}
+
+// The whole part of the largest value, plus 1 (values below 0 are not shown and count as 0).
+float ScaleAbove(const float* values, int count) {
+    float largest = 0;
+    for (int k = 0; k < count; ++k)
+        if (std::isfinite(values[k])) largest = std::max(largest, values[k]);
+    return std::floor(std::min(largest, 1e9f)) + 1;
+}
+
+// The exercises as the English texts name them (the table's exercise column).
+const char* const kEnglishNames[10] = {"",         "Cans",        "Treasure", "Big wheel", "The circle",
+                                       "The pond", "Ghost house", "Space",    "Paint",     "Zoo"};
+
+// A text cell: quoted when it holds a separator, a quote or a line end; a leading character
+// that a spreadsheet would take as the start of a formula is kept as text.
+std::string CsvText(const std::string& text) {
+    std::string cell = text;
+    if (!cell.empty() &&
+        (cell[0] == '=' || cell[0] == '+' || cell[0] == '-' || cell[0] == '@' || cell[0] == '\t' || cell[0] == '\r'))
+        cell.insert(cell.begin(), '\'');
+    if (cell.find_first_of(",\"\r\n") == std::string::npos) return cell;
+    std::string quoted = "\"";
+    for (char c : cell) {
+        if (c == '"') quoted += '"';
+        quoted += c;
+    }
+    return quoted + "\"";
+}
+
+}  // namespace
+
+std::string StatisticsCsv(const Profile& profile) {
+    auto stats = std::make_unique<ProfileStats>(profile.stats);
+    stats->ComputeViews();
+    std::string out = "\xEF\xBB\xBF";
+    out +=
+        "day,date,exercise,items_forward,items_backward,errors_forward,errors_backward,points,score,best_forward,"
+        "best_backward\r\n";
+    for (int d = 0; d < ProfileStats::kDays; ++d) {
+        for (int g = 1; g < ProfileStats::kExercises; ++g) {
+            int64_t sums[5] = {};
+            for (int s = 0; s < ProfileStats::kSpans; ++s) {
+                sums[0] += stats->itemsForward[d][g][s];
+                sums[1] += stats->itemsBackward[d][g][s];
+                sums[2] += stats->errorsForward[d][g][s];
+                sums[3] += stats->errorsBackward[d][g][s];
+                sums[4] += stats->points[d][g][s];
+            }
+            if (sums[0] == 0 && sums[1] == 0 && sums[2] == 0 && sums[3] == 0 && sums[4] == 0) continue;
+            const std::wstring& date = profile.dayDates[static_cast<size_t>(d + 1)];
+            out += std::to_string(d + 1) + ",";
+            out += (date == L"-" ? std::string() : CsvText(platform::Utf8FromWide(date))) + ",";
+            out += std::string(kEnglishNames[g]);
+            for (int64_t v : sums) out += "," + std::to_string(v);
+            const float score = stats->dayScore[d][g];
+            out += "," + (score < 0 ? std::string() : platform::Utf8FromWide(Fixed2(score)));
+            for (float best : {stats->dayBestForward[d][g], stats->dayBestBackward[d][g]})
+                out += "," + (best < 0 ? std::string() : std::to_string(static_cast<int>(best)));
+            out += "\r\n";
+        }
+    }
+    return out;
+}
+
+int CStatScreen::Init(Graphics* back, Graphics* windowG, Bitmap* buffer, Profile* p) {
+    CGameBase::Init(back, windowG, buffer, p);
+    stopButton.LoadImage(L"gfx\\buttons\\stop.png", back, 1, 0);
+    stopButton.SetPosition(10, 10);
+    save.LoadImage(L"gfx\\buttons\\save.png", back, 1, 0);
+    save.SetPosition(800 - save.width - 10, 10);
+    print.LoadImage(L"gfx\\buttons\\print.png", back, 1, 0);
+    print.SetPosition(800 - 2 * print.width - 20, 10);
+    for (int g = 0; g < 10; ++g) {
+        CSprite& icon = icons[static_cast<size_t>(g)];
+        icon.LoadImage(L"gfx\\menu\\game0" + std::to_wstring(g) + L"a.png", back, 0, 0);
+        icon.SetSize(kIconWidth, kIconHeight);
+        icon.SetPosition(kParked, 600);
+    }
+    for (int i = 0; i < kWeekButtons; ++i) {
+        CSprite& b = weekButtons[static_cast<size_t>(i)];
+        b.LoadImage(L"gfx\\buttons\\weekbtn0.png", back, 0, 0);
+        b.LoadImage(L"gfx\\buttons\\weekbtn1.png", back, 0, 0);
+        b.SetSize(kWeekButtonWidth, kWeekButtonHeight);
+        b.SetPosition(430 + static_cast<float>(i) * (b.width + 5), 30);
+        b.SetFont(12, FontStyleBold);
+        b.SetTextColor(kBlack);
+        b.SetText(i < 5 ? std::to_wstring(i + 1) : Text(kTextAllWeeks));
+        b.CentreTextOnSprite();
+    }
+    for (int i = 0; i < 2; ++i) {
+        CSprite& b = statButtons[static_cast<size_t>(i)];
+        b.LoadImage(L"gfx\\buttons\\stattype0.png", back, 0, 0);
+        b.LoadImage(L"gfx\\buttons\\stattype1.png", back, 0, 0);
+        b.SetSize(kStatButtonWidth, kStatButtonHeight);
+        b.SetPosition(430 + static_cast<float>(i) * b.width, 5);
+        b.SetFont(12, FontStyleBold);
+        b.SetTextColor(kBlack);
+        b.SetText(Text(i == 0 ? kTextAverageScore : kTextLongest));
+        b.CentreTextOnSprite();
+    }
+    correctBar.LoadImage(L"gfx\\stat\\correctbar.png", back, 1, 0);
+    wrongBar.LoadImage(L"gfx\\stat\\wrongbar.png", back, 1, 0);
+    yesterday.LoadImage(L"gfx\\stat\\yesterday.png", back, 1, 0);
+    today.LoadImage(L"gfx\\stat\\today.png", back, 1, 0);
+    click.Open(L"sfx\\click.wav");
+
+    if (profile) {
+        profile->stats.ComputeViews();
+        weeksInPlan = std::clamp(profile->trainingDays / 5, 1, 5);
+        const int completed = profile->CompletedDays();
+        selectedWeek = completed >= 1 ? std::min((completed - 1) / 5, 4) : 0;
+        // Weeks beyond the plan have no button.
+        for (int i = weeksInPlan; i < 5; ++i) {
+            CSprite& b = weekButtons[static_cast<size_t>(i)];
+            b.SetPosition(-100, -100);
+            b.visible = 0;
+        }
+        if (profile->options.o7) answerScan.SetScanTime(profile->options.o19);
+    }
+    answerScan.SetWindow(this);
+    Place();
+    StartGuide(kStats);
+    return 1;
+}
+
+std::array<float, 5> CStatScreen::OverviewSeries(int g, bool backward) const {
+    std::array<float, 5> values;
+    values.fill(-1);
+    if (!profile || g < 1 || g > 9) return values;
+    const ProfileStats& s = profile->stats;
+    for (int k = 0; k < 5; ++k) {
+        if (weekView) {
+            values[static_cast<size_t>(k)] = statType == 1
+                                                 ? (backward ? -1 : s.weekScore[k][g])
+                                                 : (backward ? s.weekBestBackward[k][g] : s.weekBestForward[k][g]);
+        } else {
+            const int d = std::min(5 * selectedWeek + k, ProfileStats::kDays - 1);
+            values[static_cast<size_t>(k)] = statType == 1
+                                                 ? (backward ? -1 : s.dayScore[d][g])
+                                                 : (backward ? s.dayBestBackward[d][g] : s.dayBestForward[d][g]);
+        }
+    }
+    return values;
+}
+
+float CStatScreen::OverviewScale(int g) const {
+    if (statType == 0) return 10;
+    const std::array<float, 5> scores = OverviewSeries(g, false);
+    return ScaleAbove(scores.data(), 5);
+}
+
+float CStatScreen::DetailScoreScale(int g) const {
+    if (!profile || g < 1 || g > 9) return 1;
+    float scores[ProfileStats::kDays];
+    for (int d = 0; d < ProfileStats::kDays; ++d) scores[d] = profile->stats.dayScore[d][g];
+    return ScaleAbove(scores, ProfileStats::kDays);
+}
+
+void CStatScreen::Place() {
+    for (int g = 0; g < 10; ++g) {
+        CSprite& icon = icons[static_cast<size_t>(g)];
+        if (detailExercise == 0 && g >= 1)
+            icon.SetPosition(ChartLeft(g) + 120 + 5, ChartBottom(g) - 100 - 15);
+        else
+            icon.SetPosition(kParked, 600);
+    }
+    for (int i = 0; i < kWeekButtons; ++i) weekButtons[static_cast<size_t>(i)].SetFrame(i == selectedWeek ? 1 : 0);
+    statButtons[0].SetFrame(statType == 1 ? 1 : 0);
+    statButtons[1].SetFrame(statType == 0 ? 1 : 0);
+    RebuildScan();
+}
+
+void CStatScreen::RebuildScan() {
+    answerScan.Clear();
+    answerScan.Add(&stopButton);
+    answerScan.Add(&save);
+    answerScan.Add(&print);
+    if (detailExercise != 0) return;
+    for (auto& b : statButtons) answerScan.Add(&b);
+    for (auto& b : weekButtons)
+        if (b.visible) answerScan.Add(&b);
+    for (int g = 1; g < 10; ++g) answerScan.Add(&icons[static_cast<size_t>(g)]);
+}
+
+void CStatScreen::ChooseWeek(int i) {
+    selectedWeek = i;
+    weekView = i == 5;
+    Place();
+}
+
+void CStatScreen::ChooseStatType(int type) {
+    statType = type;
+    Place();
+}
+
+int CStatScreen::Update() {
+    CGameBase::Update();
+    return nextScreen;
+}
+
+void CStatScreen::DrawText(const std::wstring& text, float x, float y, float size, uint32_t argb) {
+    if (!backGraphics || text.empty()) return;
+    backGraphics->DrawString(text, Font(L"Arial", size), RectF{x, y, 0, 0}, StringFormat{}, SolidBrush(argb));
+}
+
+float CStatScreen::TextWidth(const std::wstring& text, float size) const {
+    if (!backGraphics || text.empty()) return 0;
+    return backGraphics->MeasureString(text, Font(L"Arial", size), RectF{}, StringFormat{}).width;
+}
+
+void CStatScreen::DrawGrid(float left, float right, float axis, float step, float scale, bool decimals) {
+    for (int j = 1; j <= 5; ++j) {
+        const float y = axis - step * static_cast<float>(j) + 0.5f;
+        backGraphics->DrawLine(Pen(kGrid, 1), left, y, right, y);
+        const std::wstring label =
+            decimals ? Fixed2(static_cast<double>(scale) * j / 5) : std::to_wstring(static_cast<int>(scale) * j / 5);
+        DrawText(label, left - TextWidth(label, kSmallSize) - 2, y - 7, kSmallSize);
+    }
+}
+
+void CStatScreen::DrawSeries(const float* values, int count, float firstX, float stepX, float axis, float scale,
+                             float height, uint32_t argb) {
+    if (scale <= 0) return;
+    bool havePrevious = false;
+    float px = 0, py = 0;
+    // Lines first, then the points over them.
+    for (int pass = 0; pass < 2; ++pass) {
+        havePrevious = false;
+        for (int k = 0; k < count; ++k) {
+            const float v = values[k];
+            if (!(v >= 0)) continue;  // not set (-1), or not a number
+            const float x = firstX + stepX * static_cast<float>(k);
+            const float y = axis - std::min(v, scale * 2) / scale * height;
+            if (pass == 0 && havePrevious) backGraphics->DrawLine(Pen(argb, 1), px, py, x, y);
+            if (pass == 1) backGraphics->FillRectangle(SolidBrush(argb), RectF{x - 3, y - 3, 6, 6});
+            px = x;
+            py = y;
+            havePrevious = true;
+        }
+    }
+}
+
+void CStatScreen::DrawOverview() {
+    const bool scores = statType == 1;
+    for (int g = 1; g <= 9; ++g) {
+        const float left = ChartLeft(g), bottom = ChartBottom(g), top = bottom - 100, right = left + 120;
+        const float scale = OverviewScale(g);
+        DrawGrid(left, right, bottom, 20, scale, scores);
+        backGraphics->DrawLine(Pen(kBlack, 1), left + 0.5f, top, left + 0.5f, bottom + 0.5f);
+        backGraphics->DrawLine(Pen(kBlack, 1), left, bottom + 0.5f, right, bottom + 0.5f);
+        for (int k = 0; k < 5; ++k) {
+            const std::wstring label = std::to_wstring(weekView ? k + 1 : 5 * selectedWeek + k + 1);
+            DrawText(label, left + 12 + 24 * static_cast<float>(k) - TextWidth(label, kSmallSize) / 2, bottom + 2,
+                     kSmallSize);
+        }
+        DrawText(Text(weekView ? kTextWeeks : kTextDays), right + 4, bottom - 7, kSmallSize);
+        DrawText(Text(scores ? kTextAverageScore : kTextLongest), left - 12, top - 16, kSmallSize);
+        const std::array<float, 5> forward = OverviewSeries(g, false);
+        DrawSeries(forward.data(), 5, left + 12, 24, bottom, scale, 100, kForward);
+        if (!scores) {
+            const std::array<float, 5> backward = OverviewSeries(g, true);
+            DrawSeries(backward.data(), 5, left + 12, 24, bottom, scale, 100, kBackward);
+        }
+        icons[static_cast<size_t>(g)].Draw();
+    }
+}
+
+void CStatScreen::DrawDetail() {
+    const int g = detailExercise;
+    const int days = std::clamp(profile ? profile->trainingDays : 25, 1, ProfileStats::kDays);
+    const ProfileStats& s = profile->stats;
+    float score[ProfileStats::kDays], forward[ProfileStats::kDays], backward[ProfileStats::kDays];
+    for (int d = 0; d < days; ++d) {
+        score[d] = s.dayScore[d][g];
+        forward[d] = s.dayBestForward[d][g];
+        backward[d] = s.dayBestBackward[d][g];
+    }
+    // Which exercise this is.
+    const std::wstring name = Text(kTextFirstExercise + static_cast<uint32_t>(g));
+    backGraphics->DrawString(name, Font(L"Arial", 16, FontStyleBold), RectF{400 - TextWidth(name, 16) / 2, 110, 0, 0},
+                             StringFormat{}, SolidBrush(kBlack));
+
+    const auto chart = [&](float top, float axis, float scale, bool decimals, uint32_t title) {
+        DrawGrid(kDetailLeft, kDetailRight, axis, 30, scale, decimals);
+        backGraphics->DrawLine(Pen(kBlack, 1), kDetailLeft + 0.5f, top, kDetailLeft + 0.5f, axis + 0.5f);
+        backGraphics->DrawLine(Pen(kBlack, 1), kDetailLeft, axis + 0.5f, kDetailRight, axis + 0.5f);
+        DrawText(Text(title), kDetailLeft, top - 10 - kLegendSize - 2, kLegendSize);
+        DrawText(Text(kTextDays), 760, axis - 10, kLegendSize);
+        for (int i = 1; i <= days; ++i) {
+            const std::wstring label = std::to_wstring(i);
+            DrawText(label, kDetailFirstX + kDetailStep * static_cast<float>(i - 1) - TextWidth(label, kSmallSize) / 2,
+                     axis + 2, kSmallSize);
+        }
+    };
+    const float scoreScale = DetailScoreScale(g);
+    chart(kUpperTop, kUpperAxis, scoreScale, true, kTextAverageScore);
+    DrawSeries(score, days, kDetailFirstX, kDetailStep, kUpperAxis, scoreScale, kDetailHeight, kForward);
+    chart(kLowerTop, kLowerAxis, 10, false, kTextLongest);
+    DrawSeries(forward, days, kDetailFirstX, kDetailStep, kLowerAxis, 10, kDetailHeight, kForward);
+    DrawSeries(backward, days, kDetailFirstX, kDetailStep, kLowerAxis, 10, kDetailHeight, kBackward);
+
+    // The current training day and the one before it, under the lower chart's days.
+    const int current = profile->dayProgress[0];
+    const auto mark = [&](CSprite& marker, int day) {
+        if (day < 1 || day > days) return;
+        marker.SetPosition(kDetailFirstX + kDetailStep * static_cast<float>(day - 1) - marker.width / 2, 540);
+        marker.Draw();
+    };
+    mark(today, current);
+    mark(yesterday, current - 1);
+}
+
+int CStatScreen::Draw() {
+    if (!backGraphics) return 1;
+    backGraphics->Clear(0xFFFFFFFFu);
+    if (profile) {
+        DrawText(Text(kTextDate) + Profile::TodayText(), 75, 8, kHeaderSize);
+        DrawText(Text(kTextTrainee) + profile->name + L" (" + Text(kTextLevel) + L" " + profile->level + L")", 75, 33,
+                 kHeaderSize);
+        if (detailExercise == 0) {
+            DrawText(Text(kTextShow), 315, 33, kHeaderSize);
+            for (auto& b : statButtons) {
+                b.Draw();
+                b.DrawText();
+            }
+            for (auto& b : weekButtons) {
+                if (!b.visible) continue;
+                b.Draw();
+                b.DrawText();
+            }
+            DrawText(Text(kTextWeek), 220, 58, kHeaderSize);
+        }
+        DrawText(Text(kTextTrainingDay) + std::to_wstring(profile->dayProgress[0]), 75, 58, kHeaderSize);
+    }
+    backGraphics->FillRectangle(SolidBrush(kForward), RectF{83, 88, 6, 6});
+    DrawText(Text(kTextForward), 93, 83, kLegendSize);
+    backGraphics->FillRectangle(SolidBrush(kBackward), RectF{222, 88, 6, 6});
+    DrawText(Text(kTextBackward), 232, 83, kLegendSize);
+    const float line = stopButton.y + stopButton.height + 34 + 0.5f;
+    backGraphics->DrawLine(Pen(kBlack, 1), 0, line, 800, line);
+    if (!buttonsHidden) {
+        stopButton.Draw();
+        save.Draw();
+        print.Draw();
+    }
+    if (profile) {
+        if (detailExercise == 0)
+            DrawOverview();
+        else
+            DrawDetail();
+    }
+    Present();
+    return 1;
+}
+
+void CStatScreen::DrawWithoutButtons() {
+    buttonsHidden = true;
+    Draw();
+    buttonsHidden = false;
+}
+
+void CStatScreen::SaveStatistics() {
+    if (!profile || !backBuffer) return;
+    platform::SaveFileRequest request;
+    request.title = Text(kTextSaveTitle);
+    request.filterName = Text(kTextPictureType);
+    request.pattern = L"*.png";
+    request.defaultExtension = L"png";
+    request.fileName = profile->name;
+    request.folder = platform::DocumentsFolder();
+    request.fileNameLabel = Text(kTextFileName);
+    request.save = Text(kTextSave);
+    request.cancel = Text(kTextCancel);
+    request.replaceQuestion = Text(kTextReplace);
+    std::wstring path;
+    const bool chosen = platform::Os().ChooseSaveFile(request, path);
+    // The dialog covered the window: the next frame is presented in full.
+    backBuffer->Pixels();
+    if (!chosen) return;
+    DrawWithoutButtons();
+    backBuffer->SavePng(path);
+    // The results beside the picture, under the same name.
+    std::wstring table = path;
+    const size_t dot = table.find_last_of(L'.');
+    const size_t slash = table.find_last_of(L'/');
+    if (dot != std::wstring::npos && (slash == std::wstring::npos || dot > slash) && table.size() - dot == 4) {
+        std::wstring extension = table.substr(dot);
+        std::transform(extension.begin(), extension.end(), extension.begin(),
+                       [](wchar_t c) { return static_cast<wchar_t>(std::towlower(static_cast<wint_t>(c))); });
+        if (extension == L".png") table.erase(dot);
+    }
+    table += L".csv";
+    // The table's name was not asked about: replacing one is confirmed as well.
+    if (platform::FileExists(table) &&
+        !platform::Os().AskYesNo(
+            request.title, table.substr(slash == std::wstring::npos ? 0 : slash + 1) + L" " + request.replaceQuestion,
+            profile->options.Question()))
+        return;
+    platform::WriteFileAtomic(table, StatisticsCsv(*profile));
+}
+
+void CStatScreen::PrintStatistics() {
+    if (!profile || !backBuffer) return;
+    DrawWithoutButtons();
+    const Bitmap& picture = *backBuffer;
+    platform::Os().PrintImage(picture.Pixels(), picture.StrideBytes(), profile->name);
+}
+
+int CStatScreen::OnMouseDown(unsigned, long lParam) {
+    const int x = MouseParamX(lParam), y = MouseParamY(lParam);
+    if (stopButton.HitTest(x, y)) {
+        click.Play(0);
+        if (detailExercise != 0) {
+            detailExercise = 0;
+            Place();
+        } else {
+            nextScreen = kSettings;
+        }
+        return 1;
+    }
+    if (save.HitTest(x, y)) {
+        click.Play(0);
+        SaveStatistics();
+        return 1;
+    }
+    if (print.HitTest(x, y)) {
+        click.Play(0);
+        PrintStatistics();
+        return 1;
+    }
+    if (detailExercise != 0) return 1;
+    for (int i = 0; i < 2; ++i) {
+        if (!statButtons[static_cast<size_t>(i)].HitTest(x, y)) continue;
+        ChooseStatType(i == 0 ? 1 : 0);
+        click.Play(0);
+        return 1;
+    }
+    for (int i = 0; i < kWeekButtons; ++i) {
+        const CSprite& b = weekButtons[static_cast<size_t>(i)];
+        if (!b.visible || !b.HitTest(x, y)) continue;
+        ChooseWeek(i);
+        return 1;
+    }
+    for (int g = 1; g < 10; ++g) {
+        if (!icons[static_cast<size_t>(g)].HitTest(x, y)) continue;
+        detailExercise = g;
+        Place();
+        return 1;
+    }
+    return 1;
+}
+
+int CStatScreen::OnMouseMove(unsigned, long lParam) {
+    const int x = MouseParamX(lParam), y = MouseParamY(lParam);
+    bool hand = stopButton.HitTest(x, y) || save.HitTest(x, y) || print.HitTest(x, y);
+    if (detailExercise == 0) {
+        for (const auto& b : statButtons) hand = hand || b.HitTest(x, y);
+        for (const auto& b : weekButtons) hand = hand || (b.visible && b.HitTest(x, y));
+        for (int g = 1; g < 10; ++g) hand = hand || icons[static_cast<size_t>(g)].HitTest(x, y);
+    }
+    screens::PointerShape(hand);
+    return 1;
+}
+
+int CStatScreen::OnKeyDown(int virtualKey, int, long) {
+    if (keyHeld) return 1;
+    keyHeld = 1;
+    switch (virtualKey) {
+        case platform::VK_ESCAPE: nextScreen = kSettings; break;
+        case platform::VK_SPACE: answerScan.Step(); break;
+        case platform::VK_RETURN: answerScan.Press(); break;
+        default: break;
+    }
+    return 1;
+}

@@ -1,0 +1,323 @@
+// The statistics screen on the headless frame: the week it opens on, the week buttons of the
+// plan, where the chart points land, the detail view, leaving, switch scanning, saving the
+// picture with its table, and printing. With KESTROVA_SHOT_DIR set the overview (days and
+// weeks, both stat types) and a detail view are kept there as PNG files.
+#include "TestPaths.h"
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <iterator>
+#include <memory>
+
+#include "app/Harness.h"
+#include "graphics/Graphics.h"
+#include "profiles/Profile.h"
+#include "profiles/ProfileTestUtil.h"
+#include "screens/StatScreen.h"
+
+namespace {
+
+constexpr uint32_t kWhite = 0xFFFFFFFFu;
+
+// Two weeks of results for all nine exercises: spans that vary with day and exercise,
+// forward and backward items, a wrong answer every second day.
+void TwoWeeks(Profile& p) {
+    for (int d = 0; d < 10; ++d) {
+        for (int g = 1; g <= 9; ++g) {
+            const int forward = std::min(2 + (d + g) % 4 + d / 3, 9), backward = 2 + (d * g) % 3;
+            for (int i = 0; i < 3; ++i) p.stats.CountItem(d, g, forward, false);
+            for (int i = 0; i < 2; ++i) p.stats.CountItem(d, g, backward, true);
+            if (d % 2) p.stats.CountError(d, g, forward, false);
+        }
+        p.dayDates[static_cast<size_t>(d + 1)] = L"2026-11-" + std::to_wstring(10 + d);
+    }
+    for (int g = 1; g <= 9; ++g) p.dayProgress[static_cast<size_t>(g)] = 10;
+    p.dayProgress[0] = 11;
+}
+
+class StatScreenTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        harness = std::make_unique<HeadlessHarness>(L"kestrova window", platform::WideFromUtf8(testpaths::AssetDir()));
+        Profile& p = P();
+        p.folder = folder.Folder();
+        p.name = L"Maja";
+        p.level = L"2";
+        p.trainingDays = 25;
+    }
+    Profile& P() { return harness->Frame().ActiveProfile(); }
+    CStatScreen& S() { return *static_cast<CStatScreen*>(harness->Screen()); }
+    void Open() {
+        ASSERT_TRUE(harness->Frame().SwitchTo(kStats));
+        harness->RunFor(200);
+    }
+    void ClickOn(const CSprite& s) {
+        harness->Click(static_cast<int>(s.CentreX()), static_cast<int>(s.CentreY()));
+        harness->RunFor(50);
+    }
+    uint32_t Pixel(int x, int y) { return harness->Frame().BackBuffer().PixelAt(x, y); }
+    // Whether any pixel of the colour lies in the rectangle.
+    bool Has(uint32_t argb, int x0, int y0, int x1, int y1) {
+        for (int y = y0; y <= y1; ++y)
+            for (int x = x0; x <= x1; ++x)
+                if (Pixel(x, y) == argb) return true;
+        return false;
+    }
+    void Shot(const char* name) {
+        const char* dir = std::getenv("KESTROVA_SHOT_DIR");
+        if (dir && *dir) {
+            EXPECT_TRUE(harness->SaveCanvas(platform::WideFromUtf8(std::string(dir) + "/" + name)));
+        }
+    }
+
+    ProfileFolder folder;
+    std::unique_ptr<HeadlessHarness> harness;
+};
+
+}  // namespace
+
+TEST_F(StatScreenTest, OpensOnTheWeekOfTheLastCompletedDay) {
+    const std::pair<int, int> cases[] = {{0, 0}, {1, 0}, {5, 0}, {6, 1}, {11, 2}, {20, 3}, {25, 4}};
+    for (const auto& [completed, week] : cases) {
+        P().dayProgress[3] = completed;
+        Open();
+        EXPECT_EQ(S().SelectedWeek(), week) << completed << " days completed";
+        EXPECT_FALSE(S().WeekView());
+        EXPECT_EQ(S().WeekButton(week).GetFrame(), 1);
+    }
+}
+
+TEST_F(StatScreenTest, WeekButtonsFollowThePlan) {
+    for (int weeks = 3; weeks <= 5; ++weeks) {
+        P().trainingDays = 5 * weeks;
+        Open();
+        for (int i = 0; i < CStatScreen::kWeekButtons; ++i) {
+            const bool shown = i < weeks || i == 5;
+            EXPECT_EQ(S().WeekButton(i).visible, shown ? 1 : 0) << weeks << " weeks, button " << i;
+            if (!shown) {
+                EXPECT_EQ(S().WeekButton(i).x, -100);
+            }
+        }
+        // Where a hidden button would stand, a press chooses nothing.
+        if (weeks < 5) {
+            const float hiddenX = 430 + static_cast<float>(weeks) * (S().WeekButton(0).width + 5) + 10;
+            harness->Click(static_cast<int>(hiddenX), 40);
+            harness->RunFor(50);
+            EXPECT_EQ(S().SelectedWeek(), 0);
+            EXPECT_FALSE(S().WeekView());
+        }
+        ClickOn(S().WeekButton(5));
+        EXPECT_TRUE(S().WeekView());
+        EXPECT_EQ(S().WeekButton(5).GetFrame(), 1);
+        EXPECT_EQ(S().WeekButton(0).GetFrame(), 0);
+        ClickOn(S().WeekButton(1));
+        EXPECT_FALSE(S().WeekView());
+        EXPECT_EQ(S().SelectedWeek(), 1);
+    }
+    // The view selectors end left of the print button.
+    EXPECT_LT(S().WeekButton(5).x + S().WeekButton(5).width, S().PrintButton().x);
+    EXPECT_LT(S().StatTypeButton(1).x + S().StatTypeButton(1).width, S().PrintButton().x);
+}
+
+TEST_F(StatScreenTest, NoResultsGiveEmptyChartsAndScoreScaleOne) {
+    Open();
+    ClickOn(S().StatTypeButton(0));  // average score
+    ASSERT_EQ(S().StatType(), 1);
+    for (int view = 0; view < 2; ++view) {
+        for (int g = 1; g <= 9; ++g) {
+            EXPECT_EQ(S().OverviewScale(g), 1.0f);
+            for (float v : S().OverviewSeries(g, false)) EXPECT_EQ(v, -1.0f);
+            EXPECT_EQ(S().DetailScoreScale(g), 1.0f);
+            const int left = static_cast<int>(CStatScreen::ChartLeft(g)),
+                      bottom = static_cast<int>(CStatScreen::ChartBottom(g));
+            EXPECT_FALSE(Has(CStatScreen::kForward, left + 2, bottom - 103, left + 122, bottom - 2)) << "chart " << g;
+        }
+        ClickOn(S().WeekButton(5));
+    }
+    ClickOn(S().StatTypeButton(1));
+    ASSERT_EQ(S().StatType(), 0);
+    for (int g = 1; g <= 9; ++g) {
+        const int left = static_cast<int>(CStatScreen::ChartLeft(g)),
+                  bottom = static_cast<int>(CStatScreen::ChartBottom(g));
+        EXPECT_FALSE(Has(CStatScreen::kBackward, left + 2, bottom - 103, left + 122, bottom - 2)) << "chart " << g;
+    }
+}
+
+TEST_F(StatScreenTest, PointsLandWhereTheFormulasPutThem) {
+    // Exercise 1 on day 1: three items at span 4 forward and one wrong answer (12 points in 4
+    // attempts: score 3), and one item at span 6 backward (14 points: score 26 / 5 = 5.2).
+    for (int i = 0; i < 3; ++i) P().stats.CountItem(0, 1, 4, false);
+    P().stats.CountError(0, 1, 4, false);
+    P().stats.CountItem(0, 1, 6, true);
+    P().dayProgress[1] = 1;
+    P().dayProgress[0] = 2;
+    Open();
+    // Spans: scale 10, entry 0 at x = 100 + 12, y = bottom - value / 10 * 100.
+    EXPECT_EQ(Pixel(112, 235 - 40), CStatScreen::kForward);
+    EXPECT_EQ(Pixel(114, 235 - 42), CStatScreen::kForward);
+    EXPECT_EQ(Pixel(112, 235 - 60), CStatScreen::kBackward);
+    EXPECT_FALSE(Has(CStatScreen::kForward, 130, 140, 220, 230)) << "only day 1 has a value";
+    Shot("stats_one_day.png");
+
+    ClickOn(S().StatTypeButton(0));
+    EXPECT_EQ(S().OverviewScale(1), 6.0f);  // score 5.2
+    const int scoreY = static_cast<int>(235 - 5.2f / 6 * 100);
+    EXPECT_EQ(Pixel(112, scoreY), CStatScreen::kForward);
+    EXPECT_FALSE(Has(CStatScreen::kBackward, 102, 135, 220, 233)) << "the score has one series";
+
+    ClickOn(S().WeekButton(5));  // the weeks: week 1 holds the same day
+    EXPECT_EQ(Pixel(112, scoreY), CStatScreen::kForward);
+
+    ClickOn(S().ExerciseIcon(1));
+    ASSERT_EQ(S().DetailExercise(), 1);
+    // Detail: day 1 at x = 64; the score 5.2 of scale 6 on the upper chart, spans on the lower.
+    EXPECT_EQ(Pixel(64, static_cast<int>(295 - 5.2f / 6 * 150)), CStatScreen::kForward);
+    EXPECT_EQ(Pixel(64, 520 - 60), CStatScreen::kForward);
+    EXPECT_EQ(Pixel(64, 520 - 90), CStatScreen::kBackward);
+    EXPECT_FALSE(Has(CStatScreen::kForward, 80, 150, 740, 515));
+}
+
+TEST_F(StatScreenTest, StopReturnsToTheOverviewAndEscapeLeaves) {
+    TwoWeeks(P());
+    Open();
+    ClickOn(S().ExerciseIcon(5));
+    ASSERT_EQ(S().DetailExercise(), 5);
+    EXPECT_EQ(S().ExerciseIcon(5).x, 800);  // parked
+    ClickOn(S().StatTypeButton(0));         // no selectors in the detail view
+    EXPECT_EQ(S().StatType(), 0);
+    ClickOn(S().StopButton());
+    EXPECT_EQ(S().DetailExercise(), 0);
+    EXPECT_EQ(harness->ScreenId(), kStats);
+
+    ClickOn(S().ExerciseIcon(2));
+    ASSERT_EQ(S().DetailExercise(), 2);
+    harness->Key(platform::VK_ESCAPE);
+    harness->RunFor(50);
+    EXPECT_EQ(harness->ScreenId(), kSettings);
+
+    Open();
+    ClickOn(S().StopButton());
+    EXPECT_EQ(harness->ScreenId(), kSettings);
+}
+
+TEST_F(StatScreenTest, SwitchScanningReachesTheIcons) {
+    TwoWeeks(P());
+    Open();
+    // stop, save, print, two stat types, six week buttons, then the first icon.
+    for (int i = 0; i < 12; ++i) harness->Key(platform::VK_SPACE);
+    harness->RunFor(50);
+    harness->Key(platform::VK_RETURN);
+    harness->RunFor(50);
+    EXPECT_EQ(S().DetailExercise(), 1);
+}
+
+TEST_F(StatScreenTest, SaveAndPrintTakeTheScreenWithoutButtons) {
+    TwoWeeks(P());
+    Open();
+    ClickOn(S().PrintButton());
+    const auto& pages = harness->Os().PrintedPages();
+    ASSERT_EQ(pages.size(), 1u);
+    EXPECT_EQ(pages[0].documentName, L"Maja");
+    EXPECT_EQ(pages[0].pixels[40 * 800 + 18], kWhite);   // the stop sign's red
+    EXPECT_EQ(pages[0].pixels[25 * 800 + 700], kWhite);  // the print button
+    EXPECT_EQ(pages[0].pixels[200 * 800 + 112], Pixel(112, 200));
+    EXPECT_NE(Pixel(18, 40), kWhite);
+    harness->Os().SetPrinterPresent(false);
+    ClickOn(S().PrintButton());
+    EXPECT_EQ(pages.size(), 1u);
+    EXPECT_TRUE(harness->Os().Errors().empty());
+    EXPECT_TRUE(harness->Os().Questions().empty());
+
+    const std::string base = folder.File("maja-results");
+    harness->Os().QueueSaveFile(platform::WideFromUtf8(base));
+    ClickOn(S().SaveButton());
+    ASSERT_EQ(harness->Os().SaveRequests().size(), 1u);
+    EXPECT_EQ(harness->Os().SaveRequests()[0].defaultExtension, L"png");
+    EXPECT_EQ(harness->Os().SaveRequests()[0].title, L"Save the statistics");
+    const auto picture = Bitmap::FromFile(platform::WideFromUtf8(base + ".png"));
+    ASSERT_TRUE(picture);
+    ASSERT_EQ(picture->Width(), 800);
+    EXPECT_EQ(picture->PixelAt(18, 40), kWhite);
+    EXPECT_EQ(picture->PixelAt(112, 200), Pixel(112, 200));
+    EXPECT_EQ(folder.Get("maja-results.csv"), StatisticsCsv(P()));
+
+    // A table of that name already there is replaced only with a Yes.
+    folder.Put("maja-results.csv", "kept");
+    harness->Os().QueueSaveFile(platform::WideFromUtf8(base + ".png"));
+    harness->Os().QueueAnswer(true);   // replace the picture
+    harness->Os().QueueAnswer(false);  // keep the table
+    ClickOn(S().SaveButton());
+    EXPECT_EQ(folder.Get("maja-results.csv"), "kept");
+
+    // Cancelled: nothing more is written.
+    const auto count = [&] { return std::distance(std::filesystem::directory_iterator(folder.Native()), {}); };
+    const auto files = count();
+    harness->Os().QueueSaveFile(L"");
+    ClickOn(S().SaveButton());
+    EXPECT_EQ(count(), files);
+    EXPECT_EQ(harness->Os().SaveRequests().size(), 3u);
+}
+
+TEST_F(StatScreenTest, Pictures) {
+    TwoWeeks(P());
+    Open();
+    Shot("stats_days_spans.png");
+    ClickOn(S().StatTypeButton(0));
+    Shot("stats_days_score.png");
+    ClickOn(S().WeekButton(5));
+    Shot("stats_weeks_score.png");
+    ClickOn(S().StatTypeButton(1));
+    Shot("stats_weeks_spans.png");
+    ClickOn(S().ExerciseIcon(4));
+    Shot("stats_detail.png");
+    // Every chart of the two weeks shows points of both colours.
+    EXPECT_TRUE(Has(CStatScreen::kForward, 60, 140, 740, 515));
+    EXPECT_TRUE(Has(CStatScreen::kBackward, 60, 370, 740, 515));
+}
+
+TEST(StatisticsTable, RowsOfKnownResultsParseBack) {
+    auto profile = std::make_unique<Profile>();
+    Profile& p = *profile;
+    // Day 1: Cans, three forward items at span 4 and a wrong answer.
+    for (int i = 0; i < 3; ++i) p.stats.CountItem(0, 1, 4, false);
+    p.stats.CountError(0, 1, 4, false);
+    // Day 1: Big wheel, one backward item at span 3 only.
+    p.stats.CountItem(0, 3, 3, true);
+    // Day 2: Zoo, only a wrong backward answer: no score is set? There was an attempt, so 0.
+    p.stats.CountError(1, 9, 2, true);
+    // Day 25, the last one, with no date known.
+    p.stats.CountItem(24, 2, 9, false);
+    p.dayDates[1] = L"2026-12-01";
+    p.dayDates[2] = L"=1+1, \"x\"";  // a date text from a damaged file stays text
+    const std::string expected =
+        "\xEF\xBB\xBF"
+        "day,date,exercise,items_forward,items_backward,errors_forward,errors_backward,points,score,best_forward,"
+        "best_backward\r\n"
+        "1,2026-12-01,Cans,3,0,1,0,12,3.00,4,\r\n"
+        "1,2026-12-01,Big wheel,0,1,0,0,11,11.00,,3\r\n"
+        "2,\"'=1+1, \"\"x\"\"\",Zoo,0,0,0,1,0,0.00,,\r\n"
+        "25,,Treasure,1,0,0,0,9,9.00,9,\r\n";
+    EXPECT_EQ(StatisticsCsv(p), expected);
+
+    ProfileFolder folder;
+    folder.Put("table.csv", StatisticsCsv(p));
+    const std::string command =
+        "python3 -c \"import csv,sys\n"
+        "for row in csv.DictReader(open(sys.argv[1], encoding='utf-8-sig', newline='')):\n"
+        "    print(row['day'], row['exercise'], row['points'], row['score'], "
+        "repr(row['date']), sep='|')\" '" +
+        folder.File("table.csv") + "'";
+    std::string out;
+    if (FILE* pipe = ::popen(command.c_str(), "r")) {
+        char buffer[256];
+        while (size_t n = std::fread(buffer, 1, sizeof buffer, pipe)) out.append(buffer, n);
+        EXPECT_EQ(::pclose(pipe), 0);
+    }
+    EXPECT_EQ(out,
+              "1|Cans|12|3.00|'2026-12-01'\n"
+              "1|Big wheel|11|11.00|'2026-12-01'\n"
+              "2|Zoo|0|0.00|'\\'=1+1, \"x\"'\n"
+              "25|Treasure|9|9.00|''\n");
+}
