@@ -4,6 +4,7 @@
 #include <ctime>
 
 #include "graphics/Graphics.h"
+#include "platform/FolderListing.h"
 #include "platform/Platform.h"
 #include "platform/TextField.h"
 #include "profiles/Profile.h"
@@ -37,6 +38,7 @@ void App::Start() {
     CSplash* s = splash.get();
     screen_ = std::move(splash);
     screenId_ = -1;
+    platform::FolderListingScope listing;  // a screen's set-up reads each folder once
     s->Init(backGraphics_.get(), windowGraphics_.get(), backBuffer_.get(), profile_.get());
     s->SetupNotice();
     s->Draw();
@@ -139,7 +141,10 @@ bool App::SwitchScreen(int id) {
     return true;
 }
 
-void App::InitScreen() { screen_->Init(backGraphics_.get(), windowGraphics_.get(), backBuffer_.get(), profile_.get()); }
+void App::InitScreen() {
+    platform::FolderListingScope listing;  // a screen's set-up reads each folder once
+    screen_->Init(backGraphics_.get(), windowGraphics_.get(), backBuffer_.get(), profile_.get());
+}
 
 bool App::SwitchTo(int screenId) {
     if (!SwitchScreen(screenId)) return false;

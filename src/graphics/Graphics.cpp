@@ -7,6 +7,7 @@
 #include "platform/Files.h"
 #include "platform/Platform.h"
 #include "platform/gfx/Canvas.h"
+#include "platform/gfx/ImageCache.h"
 #include "platform/gfx/ImageCodec.h"
 
 namespace {
@@ -53,12 +54,15 @@ Bitmap::~Bitmap() {
 
 std::unique_ptr<Bitmap> Bitmap::FromFile(const std::wstring& path) {
     platform::gfx::DecodedImage decoded;
-    if (!platform::gfx::DecodeImageFile(path, decoded)) {
+    bool opaque = false;
+    if (!platform::gfx::LoadImageCached(path, decoded, opaque)) {
         platform::NoteMissingFile(path);
         return nullptr;
     }
     auto bitmap = std::make_unique<Bitmap>(decoded.width, decoded.height);
     bitmap->pixels_ = std::move(decoded.pixels);
+    bitmap->opaque_ = opaque;
+    bitmap->opaqueVersion_ = bitmap->version_;
     return bitmap;
 }
 
@@ -74,6 +78,10 @@ std::unique_ptr<Bitmap> Bitmap::Clone() const {
     auto copy = std::make_unique<Bitmap>(width_, height_);
     const uint32_t* src = Pixels();
     std::copy(src, src + pixels_.size(), copy->pixels_.begin());
+    if (opaqueVersion_ == version_) {  // the copy's opacity is known as well
+        copy->opaque_ = opaque_;
+        copy->opaqueVersion_ = copy->version_;
+    }
     return copy;
 }
 
@@ -188,6 +196,9 @@ Graphics::Graphics(Graphics&& o) noexcept
       window_(o.window_),
       recording_(o.recording_),
       frameBroken_(o.frameBroken_),
+      matching_(o.matching_),
+      matched_(o.matched_),
+      previousCovers_(o.previousCovers_),
       canvas_(std::move(o.canvas_)),
       pending_(std::move(o.pending_)),
       previousFrame_(std::move(o.previousFrame_)),
@@ -220,6 +231,7 @@ Graphics Graphics::ForWindow() { return Graphics(nullptr); }
 void Graphics::Detach() {
     pending_.clear();
     previousFrame_.clear();
+    matched_ = 0;
     canvas_.reset();
     target_ = nullptr;
     recording_ = false;
@@ -236,7 +248,18 @@ platform::gfx::Canvas& Graphics::CanvasFor() {
 bool Graphics::References(const Bitmap* image) const {
     for (const DrawCommand& c : pending_)
         if (c.image == image) return true;
+    if (matching_)
+        for (size_t i = 0; i < matched_; ++i)
+            if (previousFrame_[i].image == image) return true;
     return false;
+}
+
+void Graphics::Materialize() {
+    if (!matching_) return;
+    matching_ = false;
+    if (matched_ == 0) return;
+    pending_.insert(pending_.begin(), previousFrame_.begin(), previousFrame_.begin() + static_cast<long>(matched_));
+    matched_ = 0;
 }
 
 void Graphics::Submit(DrawCommand&& command) {
@@ -255,6 +278,15 @@ void Graphics::Submit(DrawCommand&& command) {
         canvas_->Flush();
         ++target_->version_;
         return;
+    }
+    // While the frame repeats the previous one command for command, nothing is stored: the
+    // comparison ends at the first difference, and only then is the frame kept as a list.
+    if (matching_) {
+        if (matched_ < previousFrame_.size() && previousFrame_[matched_] == command) {
+            ++matched_;
+            return;
+        }
+        Materialize();
     }
     pending_.push_back(std::move(command));
     if (pending_.size() >= kMaxPendingCommands) Flush();
@@ -287,7 +319,9 @@ void Graphics::Execute(const DrawCommand& c) {
 }
 
 void Graphics::Flush() {
-    if (!recording_ || flushing_ || !target_ || pending_.empty()) return;
+    if (!recording_ || flushing_ || !target_) return;
+    if (matched_ > 0) Materialize();  // a frame not begun yet can still repeat the last one
+    if (pending_.empty()) return;
     flushing_ = true;
     for (const DrawCommand& c : pending_) Execute(c);
     canvas_->Flush();
@@ -325,21 +359,22 @@ bool Graphics::CoversCanvas(const std::vector<DrawCommand>& frame) const {
 
 bool Graphics::EndFrame() {
     if (!recording_ || !target_) return true;
+    if (matching_ && matched_ < previousFrame_.size()) Materialize();  // the frame ended early
     // The same list drawn over a picture it fully covers gives the same picture again.
-    const bool unchanged = !frameBroken_ && target_->version_ == versionAfterPrevious_ &&
-                           frameStartTransform_.m11 == previousStartTransform_.m11 &&
-                           frameStartTransform_.m12 == previousStartTransform_.m12 &&
-                           frameStartTransform_.m21 == previousStartTransform_.m21 &&
-                           frameStartTransform_.m22 == previousStartTransform_.m22 &&
-                           frameStartTransform_.dx == previousStartTransform_.dx &&
-                           frameStartTransform_.dy == previousStartTransform_.dy && pending_ == previousFrame_ &&
-                           CoversCanvas(pending_);
+    const bool unchanged =
+        matching_ && !frameBroken_ && previousCovers_ && target_->version_ == versionAfterPrevious_ &&
+        frameStartTransform_.m11 == previousStartTransform_.m11 &&
+        frameStartTransform_.m12 == previousStartTransform_.m12 &&
+        frameStartTransform_.m21 == previousStartTransform_.m21 &&
+        frameStartTransform_.m22 == previousStartTransform_.m22 &&
+        frameStartTransform_.dx == previousStartTransform_.dx && frameStartTransform_.dy == previousStartTransform_.dy;
     if (unchanged) {
-        pending_.clear();
+        matched_ = 0;
         frameStartTransform_ = transform_;
         ++skippedFrames_;
         return false;
     }
+    Materialize();
     if (!pending_.empty()) {
         flushing_ = true;
         for (const DrawCommand& c : pending_) Execute(c);
@@ -351,7 +386,10 @@ bool Graphics::EndFrame() {
     pending_.clear();
     // A frame rasterized in parts is not kept for comparison: only its tail is known.
     if (frameBroken_) previousFrame_.clear();
+    previousCovers_ = CoversCanvas(previousFrame_);
     frameBroken_ = false;
+    matching_ = true;
+    matched_ = 0;
     previousStartTransform_ = frameStartTransform_;
     frameStartTransform_ = transform_;
     versionAfterPrevious_ = target_->version_;

@@ -211,6 +211,7 @@ private:
     void Submit(DrawCommand&& command);
     void Execute(const DrawCommand& command);
     bool References(const Bitmap* image) const;
+    void Materialize();  // the matched start of the frame becomes part of its list
     bool CoversCanvas(const std::vector<DrawCommand>& frame) const;
     platform::gfx::Canvas& CanvasFor();
     void Detach();  // the target is going away
@@ -222,6 +223,11 @@ private:
     bool recording_ = false;
     bool flushing_ = false;
     bool frameBroken_ = false;  // part of this frame was rasterized before its end
+    // The frame so far equals the first matched_ commands of the previous one, which stand
+    // for it; pending_ is empty meanwhile.
+    bool matching_ = true;
+    size_t matched_ = 0;
+    bool previousCovers_ = false;  // the previous frame covers the whole canvas
     std::unique_ptr<platform::gfx::Canvas> canvas_;
     std::vector<DrawCommand> pending_;
     std::vector<DrawCommand> previousFrame_;

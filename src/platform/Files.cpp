@@ -16,6 +16,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "platform/FolderListing.h"
 #include "platform/Utf.h"
 
 namespace platform {
@@ -363,6 +364,7 @@ bool FileWriter::Commit() {
         ::close(dfd);
     }
     temp_.clear();
+    ForgetFolderListings();
     return true;
 }
 
@@ -383,6 +385,7 @@ bool WriteFileAtomic(const std::wstring& path, const std::string& bytes) {
 bool CreateFolder(const std::wstring& path) {
     const std::string p = NativePath(path);
     if (p.empty()) return false;
+    ForgetFolderListings();
     if (::mkdir(p.c_str(), 0777) == 0) return true;  // the umask decides, as for any folder
     return StatIs(p, true, false);
 }
@@ -391,6 +394,7 @@ FolderState CreatePrivateFolder(const std::wstring& path) {
     std::string p = NativePath(path);
     while (p.size() > 1 && p.back() == '/') p.pop_back();
     if (p.empty()) return FolderState::kFailed;
+    ForgetFolderListings();
     if (::mkdir(p.c_str(), 0700) == 0) return FolderState::kMade;
     if (errno != EEXIST) return FolderState::kFailed;
     struct stat st {};
@@ -406,7 +410,10 @@ bool CopyFileTo(const std::wstring& from, const std::wstring& to, bool failIfExi
     return WriteFileAtomic(to, bytes);
 }
 
-bool DeleteFileAt(const std::wstring& path) { return ::unlink(NativePath(path).c_str()) == 0; }
+bool DeleteFileAt(const std::wstring& path) {
+    ForgetFolderListings();
+    return ::unlink(NativePath(path).c_str()) == 0;
+}
 
 bool WildcardMatch(const std::wstring& pattern, const std::wstring& name) {
     const std::wstring p = Lower(pattern), n = Lower(name);
@@ -440,23 +447,8 @@ std::vector<FoundFile> FindFiles(const std::wstring& pattern) {
     }
     if (mask.empty()) return out;
     const std::string nf = folder.empty() ? std::string(".") : NativePath(folder);
-    DIR* d = ::opendir(nf.c_str());
-    if (!d) return out;
-    while (dirent* e = ::readdir(d)) {
-        const std::string name = e->d_name;
-        if (name == "." || name == "..") continue;
-        const std::wstring wname = WideFromUtf8(name);
-        if (!WildcardMatch(mask, wname)) continue;
-        FoundFile f;
-        f.name = wname;
-        f.isFolder = StatIs(nf + "/" + name, true, false);
-        out.push_back(std::move(f));
-    }
-    ::closedir(d);
-    std::sort(out.begin(), out.end(), [](const FoundFile& a, const FoundFile& b) {
-        const std::wstring la = Lower(a.name), lb = Lower(b.name);
-        return la != lb ? la < lb : a.name < b.name;
-    });
+    for (const ListedEntry& e : ListFolder(nf))
+        if (WildcardMatch(mask, e.name)) out.push_back(FoundFile{e.name, e.isFolder});
     return out;
 }
 

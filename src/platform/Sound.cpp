@@ -57,7 +57,8 @@ bool SoundDevice::StartAudio() {
         return true;
     };
     // Without a sound card (or in silent mode) the dummy driver still decodes and times
-    // every sound, so lengths and the exercises' pacing stay right.
+    // every sound, so lengths and the exercises' pacing stay right. After a rest the output
+    // is taken up again the way it was found the first time.
     bool ok = false;
     if (!silent_) {
         // The sound libraries describe a missing card in a screen of their own messages;
@@ -87,8 +88,52 @@ bool SoundDevice::StartAudio() {
     Mix_AllocateChannels(32);
     // Several loud sounds mixed together would clip at full volume.
     Mix_Volume(-1, MIX_MAX_VOLUME * 3 / 4);
+    int freq = 0, channels = 0;
+    Uint16 format = 0;
+    Mix_QuerySpec(&freq, &format, &channels);
+    if (freq_ == 0) {
+        freq_ = freq;
+        channels_ = channels;
+        format_ = format;
+    }
     audioStarted_ = true;
+    silenceNoted_ = false;
     return true;
+}
+
+bool SoundDevice::AnyPlaying() const {
+    if (silent_) {
+        for (const auto& entry : devices_)
+            if (IsPlaying(entry.first)) return true;
+        return false;
+    }
+    return Mix_Playing(-1) > 0;
+}
+
+void SoundDevice::RestIfSilent() {
+    if (!audioStarted_) return;
+    const uint32_t now = Os().TimeGetTime();
+    if (AnyPlaying()) {
+        silenceNoted_ = false;
+        return;
+    }
+    if (!silenceNoted_) {
+        silenceNoted_ = true;
+        silentSince_ = now;
+        return;
+    }
+    if (now - silentSince_ < kRestMs) return;
+    // Nothing plays: every device is stopped already. The decoded sounds stay, in the
+    // output's format, for the next start.
+    for (auto& entry : devices_) {
+        entry.second->channel = -1;
+        entry.second->playing = nullptr;
+        entry.second->silentPlaying = false;
+    }
+    Mix_HaltChannel(-1);
+    Mix_CloseAudio();
+    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    audioStarted_ = false;
 }
 
 void SoundDevice::Record(const std::wstring& entry) {
@@ -113,10 +158,8 @@ unsigned SoundDevice::Open(const std::wstring& path, const std::wstring& type) {
         NoteMissingFile(path);
         return kSoundCannotDecode;
     }
-    int freq = 0, channels = 0;
-    Uint16 format = 0;
-    Mix_QuerySpec(&freq, &format, &channels);
-    const int bytesPerFrame = channels * (SDL_AUDIO_BITSIZE(format) / 8);
+    const int freq = freq_;
+    const int bytesPerFrame = channels_ * (SDL_AUDIO_BITSIZE(format_) / 8);
     auto d = std::make_unique<Device>();
     d->chunk = chunk;
     d->length = bytesPerFrame > 0 && freq > 0
@@ -133,6 +176,8 @@ unsigned SoundDevice::Play(const std::wstring& alias) {
     if (it == devices_.end()) return kSoundNotOpen;
     Device& d = *it->second;
     Mix_Chunk* what = d.position > 0 && d.tail ? d.tail : d.chunk;
+    if (!StartAudio()) return kSoundNoAudio;
+    silenceNoted_ = false;
     if (silent_) {
         d.silentPlaying = true;
         d.startedAt = Os().TimeGetTime();
@@ -181,11 +226,8 @@ unsigned SoundDevice::Seek(const std::wstring& alias, uint32_t ms) {
     }
     d.position = ms < d.length ? ms : d.length;
     if (d.position > 0) {
-        int freq = 0, channels = 0;
-        Uint16 format = 0;
-        Mix_QuerySpec(&freq, &format, &channels);
-        const uint64_t frame = static_cast<uint64_t>(channels) * (SDL_AUDIO_BITSIZE(format) / 8);
-        uint64_t offset = static_cast<uint64_t>(d.position) * static_cast<uint64_t>(freq) / 1000u * frame;
+        const uint64_t frame = static_cast<uint64_t>(channels_) * (SDL_AUDIO_BITSIZE(format_) / 8);
+        uint64_t offset = static_cast<uint64_t>(d.position) * static_cast<uint64_t>(freq_) / 1000u * frame;
         if (offset < d.chunk->alen)
             d.tail = Mix_QuickLoad_RAW(d.chunk->abuf + offset, static_cast<Uint32>(d.chunk->alen - offset));
     }

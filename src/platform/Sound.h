@@ -42,6 +42,13 @@ public:
     bool IsPlaying(const std::wstring& alias) const;
     size_t OpenCount() const { return devices_.size(); }
 
+    // Called once per pass: after kRestMs of silence the audio output is released (no mixing
+    // thread, no stream to a sound server), and the next play or open takes it up again.
+    void RestIfSilent();
+    // Whether the audio output is taken up now (false while it rests).
+    bool OutputOpen() const { return audioStarted_; }
+    static constexpr uint32_t kRestMs = 1000;
+
     // Every command, as "open <path>", "play <path>", "stop <path>", "seek <path> <ms>",
     // "close <path>", for tests and diagnostics. Length queries are not logged.
     const std::vector<std::wstring>& Log() const { return log_; }
@@ -50,11 +57,18 @@ public:
 private:
     struct Device;
     bool StartAudio();
+    bool AnyPlaying() const;
     void Record(const std::wstring& entry);
 
     bool silent_;
     bool audioStarted_ = false;
     bool audioFailed_ = false;
+    uint32_t silentSince_ = 0;  // platform time the last sound was seen playing
+    bool silenceNoted_ = false;
+    // The output format of the first start; kept while the output rests.
+    int freq_ = 0;
+    int channels_ = 0;
+    uint16_t format_ = 0;
     std::map<std::wstring, std::unique_ptr<Device>> devices_;
     std::vector<std::wstring> log_;
 };

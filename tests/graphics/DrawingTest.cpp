@@ -358,3 +358,40 @@ TEST_F(DrawingTest, SpinningSpriteDrawsOnItsFirstDraw) {
 }
 
 }  // namespace
+
+TEST_F(DrawingTest, FramesThatRepeatOnlyPartOfTheLastOneAreDrawnWhole) {
+    Bitmap back(800, 600);
+    Graphics g(&back);
+    Graphics window = Graphics::ForWindow();
+    auto red = gfxtest::SolidBitmap(10, 10, 0xFFFF0000);
+    auto blue = gfxtest::SolidBitmap(10, 10, 0xFF0000FF);
+    auto frame = [&](bool withRed, bool withBlue) {
+        g.Clear(0xFFFFFFFF);
+        if (withRed) g.DrawImage(*red, 10, 10, 10, 10);
+        if (withBlue) g.DrawImage(*blue, 30, 10, 10, 10);
+        window.DrawImage(back, 0, 0, 800, 600);
+    };
+    frame(true, false);
+    frame(true, true);  // the same start, one more command
+    EXPECT_EQ(2, os->PresentCount());
+    EXPECT_EQ(back.PixelAt(35, 15), 0xFF0000FFu);
+    frame(true, false);  // the start of the last frame only
+    EXPECT_EQ(3, os->PresentCount());
+    EXPECT_EQ(back.PixelAt(35, 15), 0xFFFFFFFFu);
+    frame(false, false);  // differs after the first command
+    EXPECT_EQ(4, os->PresentCount());
+    EXPECT_EQ(back.PixelAt(15, 15), 0xFFFFFFFFu);
+    frame(false, false);
+    EXPECT_EQ(4, os->PresentCount());
+
+    // Pixels read in the middle of a repeating frame show what it has drawn so far.
+    frame(true, false);
+    g.Clear(0xFF00FF00);
+    g.DrawImage(*red, 10, 10, 10, 10);
+    g.Clear(0xFFFFFFFF);
+    EXPECT_EQ(back.PixelAt(15, 15), 0xFFFFFFFFu);
+    g.DrawImage(*red, 10, 10, 10, 10);
+    window.DrawImage(back, 0, 0, 800, 600);
+    EXPECT_EQ(back.PixelAt(15, 15), 0xFFFF0000u);
+    EXPECT_EQ(6, os->PresentCount());
+}

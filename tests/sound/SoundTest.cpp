@@ -219,3 +219,50 @@ TEST_F(SoundFixture, GuideVariantsRunFromAToM) {
     g13.Tick();
     EXPECT_TRUE(Plays().empty());
 }
+
+TEST_F(SoundFixture, OutputRestsWhileSilentAndSoundsStillStartOnTime) {
+    WriteWav(root / "sfx" / "a.wav", 300);
+    WriteWav(root / "sfx" / "b.wav", 200);
+    auto& device = os->Sound();
+    CSoundGroup g;
+    g.Open(L"sfx\\a.wav");
+    ASSERT_TRUE(device.OutputOpen());
+    auto passFor = [&](uint32_t ms) {
+        platform::InputEvent e;
+        for (uint32_t t = 0; t < ms; t += 10) {
+            os->AdvanceTime(10);
+            os->PollEvent(e);
+        }
+    };
+    g.Play(0);
+    passFor(300 + platform::SoundDevice::kRestMs - 50);
+    EXPECT_TRUE(device.OutputOpen());  // playing, then not yet silent for the whole rest time
+    passFor(100);
+    ASSERT_FALSE(device.OutputOpen());
+
+    // Asked for while the output rests, the sound starts in the same call and lasts its length.
+    device.ClearLog();
+    g.Play(0);
+    EXPECT_TRUE(device.OutputOpen());
+    EXPECT_EQ(device.Log(), (std::vector<std::wstring>{L"seek sfx\\a.wav 0", L"play sfx\\a.wav"}));
+    EXPECT_TRUE(device.IsPlaying(L"sfx\\a.wav"));
+    passFor(290);
+    EXPECT_TRUE(device.IsPlaying(L"sfx\\a.wav"));
+    passFor(20);
+    EXPECT_FALSE(device.IsPlaying(L"sfx\\a.wav"));
+
+    // Opening and seeking while it rests keep lengths and positions in the output's format.
+    passFor(platform::SoundDevice::kRestMs + 20);
+    ASSERT_FALSE(device.OutputOpen());
+    CSoundGroup h;
+    h.Open(L"sfx\\b.wav");
+    EXPECT_EQ(h.Length(0), 200u);
+    passFor(platform::SoundDevice::kRestMs + 20);
+    ASSERT_FALSE(device.OutputOpen());
+    g.Seek(100, 0);
+    EXPECT_EQ(device.Play(L"sfx\\a.wav"), 0u);
+    passFor(190);
+    EXPECT_TRUE(device.IsPlaying(L"sfx\\a.wav"));
+    passFor(20);
+    EXPECT_FALSE(device.IsPlaying(L"sfx\\a.wav"));
+}

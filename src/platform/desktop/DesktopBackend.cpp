@@ -203,6 +203,7 @@ public:
     }
 
     bool PollEvent(InputEvent& event) override {
+        sound_->RestIfSilent();
         // Typing changes no drawing of the screen's, so the fields are shown again here.
         if (renderer_ && !last_.empty() && (!LiveTextFields().empty() || !fieldState_.empty()) &&
             FieldState() != fieldState_)

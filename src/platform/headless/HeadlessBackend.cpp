@@ -31,6 +31,7 @@ void HeadlessBackend::Present(const uint32_t* pixels, int strideBytes) {
 }
 
 bool HeadlessBackend::PollEvent(InputEvent& event) {
+    sound_.RestIfSilent();
     while (!events_.empty()) {
         const Scripted next = events_.front();
         const uint32_t now = TimeGetTime();
