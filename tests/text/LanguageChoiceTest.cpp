@@ -99,5 +99,10 @@ TEST(LanguageChoice, SplashSpeaksTheDesktopsLanguage) {
         ASSERT_NE(splash, nullptr);
         EXPECT_EQ(splash->Notice().GetText(), std::wstring(L"Kestrova " KESTROVA_WVERSION) + run.notice);
         EXPECT_EQ(h.Frame().ActiveProfile().options.GetText(80), run.logo);
+        // The questions' button words come from the same language.
+        const bool swedish = std::wstring(run.logo) == L"logo_sv.png";
+        const platform::QuestionOptions q = h.Frame().ActiveProfile().options.Question();
+        EXPECT_EQ(q.yes, swedish ? L"Ja" : L"Yes");
+        EXPECT_EQ(q.no, swedish ? L"Nej" : L"No");
     }
 }
