@@ -1,6 +1,7 @@
 #pragma once
 // What the file-reading fuzz targets share: a check that stops the run, a plain file write
-// and a work folder of the run's own.
+// and a work folder of the run's own, in memory (/dev/shm) where the system has one, so that
+// writing an input costs no disk time.
 #include <unistd.h>
 
 #include <cstddef>
@@ -27,10 +28,12 @@ inline bool PutFile(const std::wstring& path, const uint8_t* data, size_t size) 
     return std::fclose(f) == 0 && ok;
 }
 
-// The work folder of this run, "/tmp/kestrova-fuzz-<tag>-<pid>/" (ending in a separator),
-// removed again when the fuzzer exits; empty when it cannot be made. One tag per process.
+// The work folder of this run, "<ram or /tmp>/kestrova-fuzz-<tag>-<pid>/" (ending in a
+// separator), removed again when the fuzzer exits; empty when it cannot be made. One tag per
+// process.
 inline std::wstring WorkFolder(const char* tag) {
-    static const std::string native = std::string("/tmp/kestrova-fuzz-") + tag + "-" + std::to_string(::getpid());
+    static const std::string base = platform::FolderExists(L"/dev/shm") ? "/dev/shm" : "/tmp";
+    static const std::string native = base + "/kestrova-fuzz-" + tag + "-" + std::to_string(::getpid());
     static const bool made = [] {
         std::atexit([] {
             std::error_code ec;

@@ -12,5 +12,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         if (image.pixels.size() != static_cast<size_t>(image.width) * static_cast<size_t>(image.height))
             __builtin_trap();
     }
+    // Shrunk while decoding (trainee pictures): exactly the output size, or refused.
+    platform::gfx::DecodedImage small;
+    if (platform::gfx::DecodeImageScaled(std::string(reinterpret_cast<const char*>(data), size), 50, 50, small)) {
+        if (small.pixels.size() != static_cast<size_t>(small.width) * static_cast<size_t>(small.height) ||
+            small.width > 50 || small.height > 50)
+            __builtin_trap();
+    }
     return 0;
 }

@@ -17,12 +17,14 @@
 
 namespace {
 
-// The fuzzer's own working folder under /tmp, so the program's relative paths land there.
+// The fuzzer's own working folder, so the program's relative paths land there.
 void EnterWorkFolder() {
     static bool done = false;
     if (done) return;
     done = true;
-    static const std::string folder = "/tmp/kestrova-fuzz-language-" + std::to_string(::getpid());
+    // In memory where the system has a RAM folder: each input is written as two files.
+    static const std::string folder = std::string(platform::FolderExists(L"/dev/shm") ? "/dev/shm" : "/tmp") +
+                                      "/kestrova-fuzz-language-" + std::to_string(::getpid());
     const std::wstring root = platform::WideFromUtf8(folder);
     std::atexit([] {
         std::error_code ec;

@@ -19,21 +19,18 @@
 namespace {
 
 using fuzzsupport::Check;
-using fuzzsupport::PutFile;
-using fuzzsupport::WorkFolder;
 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    static const std::wstring folder = WorkFolder("opt");
     static auto profile = std::make_unique<Profile>();
-    if (folder.empty() || !PutFile(folder + L"F.opt", data, size)) return 0;
-
+    // The file's bytes are read from memory exactly as the trainee's file is read from disk.
     Profile& p = *profile;
-    p.folder = folder;
-    p.name = L"F";
-    p.Load(false, true, false);
-    for (int g = -1; g <= 10; ++g) (void)p.options.ExerciseOn(g);
+    profiles::LineSource in =
+        profiles::ParseLines(std::string(reinterpret_cast<const char*>(data), size), ProfileOptions::kLines);
+    p.options.ReadValues(in);
+    for (int g = -1; g <= 10; ++g) Check(p.options.ExerciseOn(g) == 0 || p.options.ExerciseOn(g) == 1);
+    Check(p.options.o19 >= ProfileOptions::kMinScanTime && p.options.o19 <= ProfileOptions::kMaxScanTime);
 
     profiles::LineSink first;
     p.options.WriteValues(first);

@@ -20,23 +20,23 @@
 namespace {
 
 using fuzzsupport::Check;
-using fuzzsupport::PutFile;
-using fuzzsupport::WorkFolder;
 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    static const std::wstring folder = WorkFolder("pro");
     static auto profile = std::make_unique<Profile>();
-    if (folder.empty() || !PutFile(folder + L"F.pro", data, size)) return 0;
-
+    // The file's bytes are read from memory exactly as the trainee's file is read from disk.
     Profile& p = *profile;
-    p.folder = folder;
-    p.name = L"F";
-    p.Load(true, false, false);
+    profiles::LineSource in =
+        profiles::ParseLines(std::string(reinterpret_cast<const char*>(data), size), Profile::kProLines);
+    p.ReadPro(in);
     Check(p.roundsPerDay >= 8 && p.roundsPerDay <= 10);
     Check(p.trainingDays >= 15 && p.trainingDays <= 25);
-    Check(profiles::IsSafeName(p.name));
+    Check(p.coins >= 0 && p.coins <= Profile::kMaxCoins);
+    Check(p.password.size() <= Profile::kMaxPasswordLength);
+    for (int g = 0; g < Profile::kExercises; ++g)
+        Check(p.span[g] >= 0 && p.span[g] <= Profile::kMaxSpan && p.dayProgress[g] >= 0 && p.dayProgress[g] <= 25 &&
+              (p.direction[g] == 0 || p.direction[g] == 1));
 
     const int completed = p.CompletedDays();
     Check(completed >= 0 && completed <= 25);

@@ -14,24 +14,21 @@
 #include "platform/Files.h"
 #include "platform/Utf.h"
 #include "profiles/Profile.h"
+#include "profiles/ProfileFile.h"
 
 namespace {
 
 using fuzzsupport::Check;
-using fuzzsupport::PutFile;
-using fuzzsupport::WorkFolder;
 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    static const std::wstring folder = WorkFolder("sta");
     static auto profile = std::make_unique<Profile>();
-    if (folder.empty() || !PutFile(folder + L"F.sta", data, size)) return 0;
-
+    // The file's bytes are read from memory exactly as the trainee's file is read from disk.
     Profile& p = *profile;
-    p.folder = folder;
-    p.name = L"F";
-    p.Load(false, false, true);
+    profiles::LineSource in =
+        profiles::ParseLines(std::string(reinterpret_cast<const char*>(data), size), ProfileStats::kLines);
+    p.stats.ReadTables(in);
     ProfileStats& s = p.stats;
     for (int d = 0; d < ProfileStats::kDays; ++d)
         for (int g = 0; g < ProfileStats::kExercises; ++g)

@@ -97,6 +97,9 @@ bool App::Pass() {
     const bool hadScreen = screen_ != nullptr;
     if (screen_) {
         int result = screen_->Update();
+        // The number test is open without the trainee's password: it leads back to the
+        // login only, never on to a screen of the trainee's own.
+        if (screenId_ == kNumberTest && result >= 0 && result < kStayOnScreen) result = kLogin;
         if (result == kStayOnScreen) {
             screen_->Draw();
         } else {

@@ -4,6 +4,7 @@
 // beside it by the engine.
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <span>
 #include <string>
@@ -123,6 +124,10 @@ protected:
     // button in WaitStart): true when the press was used up. The help button comes last.
     bool HandleCommonPress(int x, int y);
     void HandleHelpPress(int x, int y);
+    // The whole OnMouseDown of an exercise whose items are a row of sprites, in the shared
+    // order: gate, stop, start, then the answer check of each item on show under the pointer
+    // while Answering (picked is called for each one found right), then help.
+    int PressOnItems(long lParam, std::span<CSprite> items, const std::function<void(int)>& picked);
 
     // Presses are accepted at most every 400 ms.
     bool AcceptClick();
@@ -137,7 +142,8 @@ protected:
     virtual void StepPresenting();
     // How an item is shown during the presentation.
     virtual void ShowItem(int item);
-    // After the last item: the order reversed when backward, the your-turn prompt, 40 s to answer.
+    // After the last item: the order reversed when backward, the your-turn prompt (and the
+    // visual cue's your-turn picture), 40 s to answer.
     void FinishPresentation();
     void StepAnswering();
     void StepWrong();

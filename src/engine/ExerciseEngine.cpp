@@ -107,6 +107,8 @@ void CGameBase::StepPresenting() {
 void CGameBase::FinishPresentation() {
     const uint32_t now = Now();
     if (direction == 1) std::reverse(sequence.begin(), sequence.end());
+    // The visual cue, where there is one, turns from the last item to the your-turn picture.
+    if (visualCue.FrameCount() >= 3) visualCue.SetFrame(visualCue.FrameCount() - 3);
     cueEnd = now + yourTurnSound.Length(0);
     answerDeadline = now + kAnswerTimeMs;
     help.Play(1, 0, 0, 0, 1);

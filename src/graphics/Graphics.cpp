@@ -66,6 +66,14 @@ std::unique_ptr<Bitmap> Bitmap::FromFile(const std::wstring& path) {
     return bitmap;
 }
 
+std::unique_ptr<Bitmap> Bitmap::FromBytesScaled(const std::string& bytes, int width, int height) {
+    platform::gfx::DecodedImage decoded;
+    if (!platform::gfx::DecodeImageScaled(bytes, width, height, decoded)) return nullptr;
+    auto bitmap = std::make_unique<Bitmap>(decoded.width, decoded.height);
+    bitmap->pixels_ = std::move(decoded.pixels);
+    return bitmap;
+}
+
 std::unique_ptr<Bitmap> Bitmap::Clone() const {
     auto copy = std::make_unique<Bitmap>(width_, height_);
     const uint32_t* src = Pixels();

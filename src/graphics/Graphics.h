@@ -36,6 +36,8 @@ public:
 
     // Decodes a PNG or the first frame of a GIF; null when the file is missing or unreadable.
     static std::unique_ptr<Bitmap> FromFile(const std::wstring& path);
+    // Decodes image file bytes shrunk to at most width x height; null when they do not decode.
+    static std::unique_ptr<Bitmap> FromBytesScaled(const std::string& bytes, int width, int height);
     // A copy of the current pixels.
     std::unique_ptr<Bitmap> Clone() const;
 

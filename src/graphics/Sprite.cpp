@@ -68,8 +68,13 @@ CSprite::~CSprite() { FreeImages(); }
 int CSprite::LoadImage(const wchar_t* path, Graphics* target, int cached, int durationMs) {
     if (!target || !path) return 0;
     if (std::wcslen(path) > kMaxPathLength) return 0;
+    return LoadImage(Bitmap::FromFile(path), path, target, cached, durationMs);
+}
+
+int CSprite::LoadImage(std::unique_ptr<Bitmap> image, const std::wstring& path, Graphics* target, int cached,
+                       int durationMs) {
+    if (!target) return 0;
     graphics = target;
-    std::unique_ptr<Bitmap> image = Bitmap::FromFile(path);
     naturalWidth = image ? static_cast<float>(image->Width()) : 0;
     naturalHeight = image ? static_cast<float>(image->Height()) : 0;
     width = naturalWidth;

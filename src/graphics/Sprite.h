@@ -23,6 +23,9 @@ public:
     // natural size to the image's size (0 when the file cannot be read). 1 on success.
     int LoadImage(const wchar_t* path, Graphics* graphics, int cached, int durationMs);
     int LoadImage(const std::wstring& path, Graphics* graphics, int cached, int durationMs);
+    // A picture decoded elsewhere (a trainee's own, read with its own checks); path names it.
+    int LoadImage(std::unique_ptr<Bitmap> image, const std::wstring& path, Graphics* graphics, int cached,
+                  int durationMs);
     // Loads every file matching the wildcard pattern, in name order; returns 1.
     int LoadSequence(const std::wstring& pattern, Graphics* graphics, int cached, int durationMs);
     void FreeImages();

@@ -1,10 +1,12 @@
 #include "platform/Files.h"
 
 #include <dirent.h>
-#include <signal.h>
 #include <fcntl.h>
+#include <locale.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <wctype.h>
 
 #include <algorithm>
 #include <atomic>
@@ -12,8 +14,7 @@
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
-#include <cwctype>
-#include <fstream>
+#include <cstring>
 
 #include "platform/FolderListing.h"
 #include "platform/Utf.h"
@@ -28,9 +29,40 @@ bool StatIs(const std::string& p, bool wantFolder, bool any) {
     return wantFolder ? S_ISDIR(st.st_mode) : S_ISREG(st.st_mode);
 }
 
-std::wstring Lower(std::wstring s) {
-    for (auto& c : s) c = static_cast<wchar_t>(std::towlower(static_cast<wint_t>(c)));
-    return s;
+std::wstring Lower(const std::wstring& s) { return FoldCase(s); }
+
+// Case folding without the program's locale: the UTF-8 C locale knows every letter; where it
+// is missing, the Latin, Greek and Cyrillic letters are folded by their code ranges.
+wchar_t FoldChar(wchar_t c) {
+    static const locale_t utf8 = ::newlocale(LC_CTYPE_MASK, "C.UTF-8", static_cast<locale_t>(nullptr));
+    if (c < 0x80) return c >= L'A' && c <= L'Z' ? static_cast<wchar_t>(c + 32) : c;
+    if (utf8) return static_cast<wchar_t>(::towlower_l(static_cast<wint_t>(c), utf8));
+    if ((c >= 0xC0 && c <= 0xDE && c != 0xD7) || (c >= 0x391 && c <= 0x3AB && c != 0x3A2) || (c >= 0x410 && c <= 0x42F))
+        return static_cast<wchar_t>(c + 32);
+    if (c >= 0x400 && c <= 0x40F) return static_cast<wchar_t>(c + 80);
+    if (c >= 0x100 && c <= 0x17F && c != 0x130 && c != 0x138 && c != 0x149 && c != 0x178) {
+        const bool oddLower = (c >= 0x139 && c <= 0x148) || (c >= 0x179 && c <= 0x17E);
+        return oddLower ? ((c & 1) ? static_cast<wchar_t>(c + 1) : c) : static_cast<wchar_t>(c | 1);
+    }
+    if (c == 0x178) return 0xFF;
+    return c;
+}
+
+bool IsNative(const std::string& p) { return !p.empty() && p[0] == '/'; }
+
+// Only group and others' write bits: a folder anyone may write into is no place for a
+// trainee's files.
+bool WorldWritable(const struct stat& st) { return (st.st_mode & S_IWOTH) != 0; }
+
+bool UsableFolder(const std::string& p) {
+    struct stat st {};
+    return IsNative(p) && ::stat(p.c_str(), &st) == 0 && S_ISDIR(st.st_mode) && !WorldWritable(st);
+}
+
+mode_t CurrentUmask() {
+    const mode_t m = ::umask(0);
+    ::umask(m);
+    return m;
 }
 
 // Finds an entry of folder whose name equals name case-insensitively.
@@ -52,7 +84,7 @@ bool FindCaseless(const std::string& folder, const std::string& name, std::strin
 
 std::string Slashes(const std::wstring& path) {
     std::string p = Utf8FromWide(path);
-    std::replace(p.begin(), p.end(), '\\', '/');
+    if (!IsNative(p)) std::replace(p.begin(), p.end(), '\\', '/');
     return p;
 }
 
@@ -82,11 +114,27 @@ void RemoveStaleTemporaries(const std::string& target) {
     for (const auto& f : stale) ::unlink(f.c_str());
 }
 
+std::string Resolve(const std::string& p);
+
 }  // namespace
 
-std::string NativePath(const std::wstring& path) {
-    std::string p = Slashes(path);
-    if (p.empty() || StatIs(p, false, true)) return p;
+bool IsNativePath(const std::wstring& path) { return !path.empty() && path[0] == L'/'; }
+
+std::wstring FoldCase(const std::wstring& text) {
+    std::wstring out = text;
+    for (auto& c : out) c = FoldChar(c);
+    return out;
+}
+
+std::string NativePath(const std::wstring& path) { return Resolve(Slashes(path)); }
+
+namespace {
+
+// A program path with a component in the wrong letter case finds the entry that exists:
+// the asset pack is named as on a case-insensitive file system. Real paths are taken as
+// they are.
+std::string Resolve(const std::string& p) {
+    if (p.empty() || IsNative(p) || StatIs(p, false, true)) return p;
     // Resolve component by component, case-insensitively where the exact name is absent.
     std::string out;
     size_t pos = 0;
@@ -114,33 +162,122 @@ std::string NativePath(const std::wstring& path) {
     return out;
 }
 
+}  // namespace
+
 bool FileExists(const std::wstring& path) { return StatIs(NativePath(path), false, true); }
 bool FolderExists(const std::wstring& path) { return StatIs(NativePath(path), true, false); }
 
-bool ReadWholeFile(const std::wstring& path, std::string& bytes) {
+bool ReadWholeFile(const std::wstring& path, std::string& bytes, long long maxBytes) {
     bytes.clear();
     FileReader r;
-    if (!r.Open(path)) return false;
+    if (!r.Open(path, maxBytes)) return false;
     char buf[65536];
     for (;;) {
         long n = r.Read(buf, sizeof buf);
-        if (n < 0) return false;
+        if (n < 0 || static_cast<long long>(bytes.size()) + n > maxBytes) {
+            bytes.clear();
+            return false;
+        }
         if (n == 0) return true;
         bytes.append(buf, static_cast<size_t>(n));
     }
 }
 
+namespace {
+
+// Reads an open file whole, refusing it when it is not a regular file or holds more than
+// maxBytes (also when it grows while being read).
+bool ReadOpenFile(int fd, long long maxBytes, std::string& bytes) {
+    bytes.clear();
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || st.st_size > maxBytes) return false;
+    bytes.reserve(static_cast<size_t>(st.st_size));
+    char buf[65536];
+    for (;;) {
+        const ssize_t n = ::read(fd, buf, sizeof buf);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0 || static_cast<long long>(bytes.size()) + n > maxBytes) {
+            bytes.clear();
+            return false;
+        }
+        if (n == 0) return true;
+        bytes.append(buf, static_cast<size_t>(n));
+    }
+}
+
+std::string RealPath(const std::string& p) {
+    char* r = ::realpath(p.empty() ? "." : p.c_str(), nullptr);
+    if (!r) return std::string();
+    std::string out = r;
+    std::free(r);
+    return out;
+}
+
+}  // namespace
+
+bool FileStamp(const std::wstring& folder, const std::wstring& name, long long& size, long long& changed) {
+    std::string dir = NativePath(folder);
+    if (!dir.empty() && dir.back() != '/') dir += '/';
+    struct stat st {};
+    if (::lstat((dir + Utf8FromWide(name)).c_str(), &st) != 0) return false;
+    size = static_cast<long long>(st.st_size);
+    changed = static_cast<long long>(st.st_mtim.tv_sec) * 1000000000ll + st.st_mtim.tv_nsec;
+    return true;
+}
+
+ReadResult ReadFileInFolder(const std::wstring& folder, const std::wstring& name, long long maxBytes,
+                            std::string& bytes) {
+    bytes.clear();
+    if (name.empty() || name.find_first_of(L"/") != std::wstring::npos || name == L"." || name == L"..")
+        return ReadResult::kRefused;
+    std::string dir = NativePath(folder);
+    if (!dir.empty() && dir.back() != '/') dir += '/';
+    std::string file = dir + Utf8FromWide(name);
+    struct stat st {};
+    if (::lstat(file.c_str(), &st) != 0) return errno == ENOENT ? ReadResult::kMissing : ReadResult::kRefused;
+    if (S_ISLNK(st.st_mode)) {
+        // A link is followed only when it stays inside the folder.
+        const std::string realDir = RealPath(dir), realFile = RealPath(file);
+        if (realDir.empty() || realFile.empty()) return ReadResult::kRefused;
+        if (realFile.compare(0, realDir.size() + 1, realDir == "/" ? realDir : realDir + "/") != 0)
+            return ReadResult::kRefused;
+        file = realFile;
+    }
+    const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK);
+    if (fd < 0) return ReadResult::kRefused;
+    const bool ok = ReadOpenFile(fd, maxBytes, bytes);
+    ::close(fd);
+    return ok ? ReadResult::kRead : ReadResult::kRefused;
+}
+
 FileReader::~FileReader() { Close(); }
 
-bool FileReader::Open(const std::wstring& path) {
+bool FileReader::Open(const std::wstring& path, long long maxBytes) {
     Close();
     const std::string p = NativePath(path);
     if (!StatIs(p, false, false)) return false;  // folders and missing files fail
-    fd_ = ::open(p.c_str(), O_RDONLY | O_CLOEXEC);
+    fd_ = ::open(p.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd_ < 0) return false;
+    struct stat st {};
+    if (::fstat(fd_, &st) != 0 || !S_ISREG(st.st_mode) || st.st_size > maxBytes) Close();
     return fd_ >= 0;
 }
 
+bool FileReader::OpenBytes(std::string bytes) {
+    Close();
+    bytes_ = std::move(bytes);
+    offset_ = 0;
+    memory_ = true;
+    return true;
+}
+
 long FileReader::Read(void* buffer, size_t size) {
+    if (memory_) {
+        const size_t n = std::min(size, bytes_.size() - offset_);
+        std::memcpy(buffer, bytes_.data() + offset_, n);
+        offset_ += n;
+        return static_cast<long>(n);
+    }
     if (fd_ < 0) return -1;
     for (;;) {
         ssize_t n = ::read(fd_, buffer, size);
@@ -152,20 +289,43 @@ long FileReader::Read(void* buffer, size_t size) {
 void FileReader::Close() {
     if (fd_ >= 0) ::close(fd_);
     fd_ = -1;
+    memory_ = false;
+    bytes_.clear();
+    offset_ = 0;
 }
 
 FileWriter::~FileWriter() { Discard(); }
 
 bool FileWriter::Open(const std::wstring& path) {
     Discard();
-    target_ = NativePath(path);
-    if (target_.empty() || StatIs(target_, true, false)) return false;
+    // The folder may be found by letter case like any program path; the file itself is
+    // written under exactly the name it was given.
+    const std::string p = Slashes(path);
+    const size_t cut = p.find_last_of('/');
+    if (p.empty() || cut + 1 == p.size()) return false;
+    const std::string folder = cut == std::string::npos ? std::string() : Resolve(p.substr(0, cut + 1));
+    target_ = folder + (cut == std::string::npos ? p : p.substr(cut + 1));
+    struct stat st {};
+    const bool exists = ::lstat(target_.c_str(), &st) == 0;
+    if (exists && S_ISDIR(st.st_mode)) return false;
     RemoveStaleTemporaries(target_);
-    static std::atomic<unsigned> counter{0};
-    temp_ = target_ + ".tmp" + std::to_string(::getpid()) + "_" + std::to_string(counter++);
-    fd_ = ::open(temp_.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    temp_ = target_ + ".tmp" + std::to_string(::getpid()) + "_XXXXXX";
+    fd_ = ::mkostemp(temp_.data(), O_CLOEXEC);  // O_CREAT | O_EXCL, mode 0600, an unguessable name
     failed_ = fd_ < 0;
-    return fd_ >= 0;
+    if (fd_ < 0) {
+        temp_.clear();
+        return false;
+    }
+    mode_t mode;
+    if (exists && S_ISREG(st.st_mode)) {
+        mode = st.st_mode & 07777;
+    } else {
+        struct stat dir {};
+        const bool closed = ::stat(folder.empty() ? "." : folder.c_str(), &dir) == 0 && (dir.st_mode & 077) == 0;
+        mode = closed ? 0600 : (0666 & ~CurrentUmask());
+    }
+    if (mode != 0600) ::fchmod(fd_, mode);
+    return true;
 }
 
 bool FileWriter::Write(const void* data, size_t size) {
@@ -192,6 +352,7 @@ bool FileWriter::Commit() {
     if (ok) ok = ::rename(temp_.c_str(), target_.c_str()) == 0;
     if (!ok) {
         ::unlink(temp_.c_str());
+        temp_.clear();
         return false;
     }
     // Make the rename itself durable.
@@ -225,8 +386,21 @@ bool CreateFolder(const std::wstring& path) {
     const std::string p = NativePath(path);
     if (p.empty()) return false;
     ForgetFolderListings();
-    if (::mkdir(p.c_str(), 0755) == 0) return true;
+    if (::mkdir(p.c_str(), 0777) == 0) return true;  // the umask decides, as for any folder
     return StatIs(p, true, false);
+}
+
+FolderState CreatePrivateFolder(const std::wstring& path) {
+    std::string p = NativePath(path);
+    while (p.size() > 1 && p.back() == '/') p.pop_back();
+    if (p.empty()) return FolderState::kFailed;
+    ForgetFolderListings();
+    if (::mkdir(p.c_str(), 0700) == 0) return FolderState::kMade;
+    if (errno != EEXIST) return FolderState::kFailed;
+    struct stat st {};
+    if (::stat(p.c_str(), &st) != 0 || !S_ISDIR(st.st_mode) || st.st_uid != ::geteuid() || (st.st_mode & 022) != 0)
+        return FolderState::kFailed;
+    return FolderState::kExisted;
 }
 
 bool CopyFileTo(const std::wstring& from, const std::wstring& to, bool failIfExists) {
@@ -265,7 +439,8 @@ bool WildcardMatch(const std::wstring& pattern, const std::wstring& name) {
 std::vector<FoundFile> FindFiles(const std::wstring& pattern) {
     std::vector<FoundFile> out;
     std::wstring folder, mask = pattern;
-    size_t cut = pattern.find_last_of(L"\\/");
+    // A real path keeps its backslashes: only '/' separates its folders.
+    size_t cut = pattern.find_last_of(IsNativePath(pattern) ? L"/" : L"\\/");
     if (cut != std::wstring::npos) {
         folder = pattern.substr(0, cut);
         mask = pattern.substr(cut + 1);
@@ -277,22 +452,86 @@ std::vector<FoundFile> FindFiles(const std::wstring& pattern) {
     return out;
 }
 
-std::wstring DocumentsFolder() {
+namespace {
+
+// The home folder from HOME: an existing real folder that not everyone may write into.
+std::string HomeFolder() {
     const char* home = std::getenv("HOME");
-    std::string h = home && *home ? home : "/tmp";
-    // The XDG user-dirs file names the documents folder in the user's language.
-    std::ifstream in(h + "/.config/user-dirs.dirs");
-    std::string line;
-    while (std::getline(in, line)) {
-        const std::string key = "XDG_DOCUMENTS_DIR=";
-        if (line.rfind(key, 0) != 0) continue;
-        std::string v = line.substr(key.size());
-        if (v.size() >= 2 && v.front() == '"' && v.back() == '"') v = v.substr(1, v.size() - 2);
-        if (v.rfind("$HOME", 0) == 0) v = h + v.substr(5);
-        if (!v.empty() && StatIs(v, true, false)) return WideFromUtf8(v);
+    std::string h = home ? home : "";
+    while (h.size() > 1 && h.back() == '/') h.pop_back();
+    return UsableFolder(h) ? h : std::string();
+}
+
+// The value of XDG_DOCUMENTS_DIR in a user-dirs.dirs file: "$HOME/name" or an absolute path,
+// in double quotes, with backslash escapes. Empty when the file does not name one.
+std::string UserDirsDocuments(const std::string& file, const std::string& home) {
+    std::string bytes;
+    if (!ReadWholeFile(WideFromUtf8(file), bytes, 64 * 1024)) return std::string();
+    size_t pos = 0;
+    std::string found;
+    while (pos < bytes.size()) {
+        size_t end = bytes.find('\n', pos);
+        if (end == std::string::npos) end = bytes.size();
+        std::string line = bytes.substr(pos, end - pos);
+        pos = end + 1;
+        size_t i = line.find_first_not_of(" \t");
+        const std::string key = "XDG_DOCUMENTS_DIR";
+        if (i == std::string::npos || line.compare(i, key.size(), key) != 0) continue;
+        i = line.find_first_not_of(" \t", i + key.size());
+        if (i == std::string::npos || line[i] != '=') continue;
+        i = line.find_first_not_of(" \t", i + 1);
+        if (i == std::string::npos || line[i] != '"') continue;
+        ++i;
+        std::string value;
+        bool relative = false;
+        if (line.compare(i, 5, "$HOME") == 0) {
+            if (home.empty()) continue;
+            relative = true;
+            i += 5;
+        } else if (i >= line.size() || line[i] != '/') {
+            continue;
+        }
+        bool closed = false;
+        for (; i < line.size(); ++i) {
+            if (line[i] == '"') {
+                closed = true;
+                break;
+            }
+            if (line[i] == '\\' && i + 1 < line.size()) ++i;
+            value += line[i];
+        }
+        if (!closed) continue;
+        if (relative) value = home + value;
+        while (value.size() > 1 && value.back() == '/') value.pop_back();
+        found = value;  // the last definition counts, as for the shell that reads this file
     }
-    if (StatIs(h + "/Documents", true, false)) return WideFromUtf8(h + "/Documents");
-    return WideFromUtf8(h);
+    return found;
+}
+
+}  // namespace
+
+std::wstring DocumentsFolder() {
+    const std::string home = HomeFolder();
+    const char* config = std::getenv("XDG_CONFIG_HOME");
+    const std::string configFolder = config && config[0] == '/' ? std::string(config)
+                                     : home.empty()             ? std::string()
+                                                                : home + "/.config";
+    if (!configFolder.empty()) {
+        const std::string documents = UserDirsDocuments(configFolder + "/user-dirs.dirs", home);
+        if (UsableFolder(documents)) return WideFromUtf8(documents);
+    }
+    if (home.empty()) return std::wstring();
+    if (UsableFolder(home + "/Documents")) return WideFromUtf8(home + "/Documents");
+    return WideFromUtf8(home);
+}
+
+std::wstring DataHomeFolder() {
+    const char* data = std::getenv("XDG_DATA_HOME");
+    std::string d = data ? data : "";
+    while (d.size() > 1 && d.back() == '/') d.pop_back();
+    if (!IsNative(d)) return std::wstring();
+    if (!StatIs(d, true, false)) ::mkdir(d.c_str(), 0700);
+    return UsableFolder(d) ? WideFromUtf8(d) : std::wstring();
 }
 
 std::wstring WorkingFolder() {

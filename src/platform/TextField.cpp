@@ -40,6 +40,14 @@ void TextField::SetText(const std::wstring& text) {
     Insert(text);
 }
 
+void TextField::SetLimit(size_t maxLength, const std::wstring& note) {
+    limit_ = maxLength;
+    limitNote_ = note;
+    if (text_.size() > limit_) text_.resize(limit_);
+    caret_ = std::min(caret_, text_.size());
+    anchor_ = std::min(anchor_, text_.size());
+}
+
 void TextField::SelectAll() {
     anchor_ = 0;
     caret_ = text_.size();
@@ -62,7 +70,7 @@ void TextField::Insert(const std::wstring& text) {
         if (c >= 0x20 && c != 0x7F && !(c >= 0x80 && c < 0xA0)) clean += c;  // one line, no control characters
     if (clean.empty()) return;
     DeleteSelection();
-    if (text_.size() + clean.size() > 1000) clean.resize(text_.size() < 1000 ? 1000 - text_.size() : 0);
+    if (text_.size() + clean.size() > limit_) clean.resize(text_.size() < limit_ ? limit_ - text_.size() : 0);
     text_.insert(caret_, clean);
     caret_ += clean.size();
     anchor_ = caret_;
@@ -219,6 +227,23 @@ void DrawTextFields(uint32_t* pixels, int stride, uint32_t nowMs) {
             cairo_fill(cr);
         }
         cairo_restore(cr);
+
+        if (f->Full() && !f->LimitNote().empty()) {
+            // The note on a dark strip just under the field.
+            pango_font_description_set_absolute_size(font, 12 * PANGO_SCALE);
+            pango_layout_set_font_description(layout, font);
+            const std::string note = Utf8FromWide(f->LimitNote());
+            pango_layout_set_text(layout, note.c_str(), -1);
+            int nw = 0, nh = 0;
+            pango_layout_get_pixel_size(layout, &nw, &nh);
+            const double nx = std::min(x, static_cast<double>(kCanvasWidth - nw - 6));
+            cairo_set_source_rgba(cr, 0, 0, 0, 0.75);
+            cairo_rectangle(cr, nx, y + h + 2, nw + 6, nh + 4);
+            cairo_fill(cr);
+            cairo_set_source_rgb(cr, 1, 1, 0.8);
+            cairo_move_to(cr, nx + 3, y + h + 4);
+            pango_cairo_show_layout(cr, layout);
+        }
     }
     pango_font_description_free(font);
     g_object_unref(layout);

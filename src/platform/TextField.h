@@ -43,6 +43,13 @@ public:
     int Width() const { return width_; }
     int Height() const { return height_; }
 
+    // The most characters the field takes (1000 unless set); while it is full, note is shown
+    // under it, so the user sees why typing stops.
+    void SetLimit(size_t maxLength, const std::wstring& note);
+    size_t Limit() const { return limit_; }
+    bool Full() const { return text_.size() >= limit_; }
+    const std::wstring& LimitNote() const { return limitNote_; }
+
     // Editing (the frame calls these for the focused field). Typing replaces the selection.
     void Insert(const std::wstring& text);
     // Acts on an editing key; true when the key was the field's.
@@ -55,6 +62,8 @@ private:
 
     std::wstring text_;
     size_t caret_ = 0;
+    size_t limit_ = 1000;
+    std::wstring limitNote_;
     size_t anchor_ = 0;  // the other end of the selection; equal to caret_ when none
     int keysTaken_ = 0;
     int x_, y_, width_, height_;

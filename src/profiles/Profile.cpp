@@ -1,5 +1,7 @@
 #include "profiles/Profile.h"
 
+#include <algorithm>
+#include <cstdio>
 #include <ctime>
 #include <cwchar>
 
@@ -17,29 +19,63 @@ bool IsSafeName(const std::wstring& name) {
     return true;
 }
 
+namespace {
+
+// A folder of the paths file written as a real path keeps its characters; only the final
+// backslash that the file's form asks for is the folder separator.
+std::wstring EndWithSeparator(std::wstring folder) {
+    if (platform::IsNativePath(folder) && !folder.empty() && folder.back() == L'\\') folder.back() = L'/';
+    return folder;
+}
+
+void SayNoFolder() {
+    static bool said = false;
+    if (said) return;
+    said = true;
+    std::fputs("kestrova: no usable home folder (HOME) and no XDG_DATA_HOME: the trainees' files cannot be saved\n",
+               stderr);
+}
+
+}  // namespace
+
 std::wstring SettleProfileFolder(const std::wstring& pathsFile, const std::wstring& title,
-                                 bool (*createFolder)(const std::wstring&)) {
+                                 bool (*createFolder)(const std::wstring&),
+                                 platform::FolderState (*createUserFolder)(const std::wstring&), bool* made) {
+    if (made) *made = false;
     const std::wstring fallback = L"data\\profiles\\";
     std::wstring folder = fallback;
     auto in = ReadLines(pathsFile, 2);
     if (!in) return folder;
     std::wstring line;
     in->Next(line);
-    if (!line.empty()) folder = line;  // used as a prefix: it ends with its own separator
-    if (in->Next(line) && !line.empty() && createFolder(folder + line)) folder += line;
+    if (!line.empty()) folder = EndWithSeparator(line);  // used as a prefix: it ends with its own separator
+    if (in->Next(line) && !line.empty()) {
+        // The sub-folder is written in the file's own form, with backslashes.
+        if (platform::IsNativePath(folder)) std::replace(line.begin(), line.end(), L'\\', L'/');
+        if (createFolder(folder + line)) folder += line;
+    }
     if (folder != L"USER") return folder;
 
     // The user's own documents folder, in a folder named after the program. A title that
     // would not make a plain folder name gives way to a fixed one.
     const std::wstring name = IsSafeName(title) ? title : std::wstring(L"Kestrova");
-    const std::wstring documents = platform::DocumentsFolder();
-    if (documents.empty()) return fallback;
-    const std::wstring user = documents + L"\\" + name + L"\\";
-    return createFolder(user) ? user : fallback;
+    std::wstring base = platform::DocumentsFolder();
+    if (base.empty()) base = platform::DataHomeFolder();
+    if (base.empty()) {
+        SayNoFolder();
+        return std::wstring();
+    }
+    const std::wstring user = base + L"/" + name + L"/";
+    const platform::FolderState state = createUserFolder(user);
+    if (state == platform::FolderState::kFailed) return fallback;
+    if (made) *made = state == platform::FolderState::kMade;
+    return user;
 }
 
-std::wstring SettleProfileFolder(const std::wstring& pathsFile, const std::wstring& title) {
-    return SettleProfileFolder(pathsFile, title, [](const std::wstring& path) { return platform::CreateFolder(path); });
+std::wstring SettleProfileFolder(const std::wstring& pathsFile, const std::wstring& title, bool* made) {
+    return SettleProfileFolder(
+        pathsFile, title, [](const std::wstring& path) { return platform::CreateFolder(path); },
+        platform::CreatePrivateFolder, made);
 }
 
 std::wstring FolderOfPath(const std::wstring& path) {
@@ -79,7 +115,7 @@ void Profile::Reset(bool profile, bool opts, bool statistics) {
         roundsPerDay = 8;
         trainingDays = 25;
         speechCounters.fill(0);
-        folder = profiles::SettleProfileFolder(L"data\\paths.txt", options.GetText(0));
+        folder = profiles::SettleProfileFolder(L"data\\paths.txt", options.GetText(0), &folderMade);
     }
     if (opts) options.ResetValues();
     if (statistics) stats.ClearStats();
@@ -88,10 +124,11 @@ void Profile::Reset(bool profile, bool opts, bool statistics) {
 std::wstring Profile::FilePath(const std::wstring& extension) const { return folder + name + extension; }
 
 void Profile::ReadPro(profiles::LineSource& in) {
-    const std::wstring storedName = in.Text();
-    // A name that could lead outside the profile folder is not taken over.
-    if (profiles::IsSafeName(storedName)) name = storedName;
+    // The trainee is the file's name: the name stored in the file (a copied file may hold
+    // another trainee's) never decides where the record is saved.
+    in.Text();
     password = in.Text();
+    if (password.size() > kMaxPasswordLength) password.resize(kMaxPasswordLength);
     level = in.Text();
     gender = in.Text();
     reservedText = in.Text();
@@ -105,6 +142,13 @@ void Profile::ReadPro(profiles::LineSource& in) {
         direction[g] = in.Int();
     }
     coins = in.Int();
+    // Numbers from the file are held to their ranges before anything counts with them.
+    for (int g = 0; g < kExercises; ++g) {
+        dayProgress[g] = std::clamp(dayProgress[g], 0, 25);
+        span[g] = std::clamp(span[g], 0, kMaxSpan);
+        direction[g] = direction[g] != 0 ? 1 : 0;
+    }
+    coins = std::clamp(coins, 0, kMaxCoins);
     // Files of older versions end here; rounds then follow from the level.
     std::wstring line;
     if (in.Next(line)) roundsPerDay = profiles::ReadInt(line);
@@ -134,15 +178,17 @@ void Profile::WritePro(profiles::LineSink& out) const {
 }
 
 void Profile::Load(bool pro, bool opt, bool sta) {
-    if (!profiles::IsSafeName(name)) return;
+    if (!profiles::IsSafeName(name) || folder.empty()) return;
     if (pro) {
-        if (auto in = profiles::ReadLines(FilePath(L".pro"), kProLines)) ReadPro(*in);
+        if (auto in = profiles::ReadLines(folder, name + L".pro", kMaxProBytes, kProLines)) ReadPro(*in);
     }
     if (opt) {
-        if (auto in = profiles::ReadLines(FilePath(L".opt"), ProfileOptions::kLines)) options.ReadValues(*in);
+        if (auto in = profiles::ReadLines(folder, name + L".opt", kMaxOptBytes, ProfileOptions::kLines))
+            options.ReadValues(*in);
     }
     if (sta) {
-        if (auto in = profiles::ReadLines(FilePath(L".sta"), ProfileStats::kLines)) stats.ReadTables(*in);
+        if (auto in = profiles::ReadLines(folder, name + L".sta", kMaxStaBytes, ProfileStats::kLines))
+            stats.ReadTables(*in);
     }
 }
 
@@ -158,7 +204,7 @@ bool Profile::SaveFile(const std::wstring& extension, int which) const {
 }
 
 bool Profile::Save(bool pro, bool opt, bool sta) const {
-    if (!profiles::IsSafeName(name)) return false;
+    if (!profiles::IsSafeName(name) || folder.empty()) return false;
     bool ok = true;
     if (pro) ok = SaveFile(L".pro", kPro) && ok;
     if (opt) ok = SaveFile(L".opt", kOpt) && ok;
@@ -168,6 +214,7 @@ bool Profile::Save(bool pro, bool opt, bool sta) const {
 
 std::vector<std::wstring> Profile::ProfileNames() const {
     std::vector<std::wstring> names;
+    if (folder.empty()) return names;
     for (const auto& f : platform::FindFiles(folder + L"*.pro")) {
         if (f.isFolder || f.name.size() <= 4) continue;
         names.push_back(f.name.substr(0, f.name.size() - 4));
@@ -175,17 +222,25 @@ std::vector<std::wstring> Profile::ProfileNames() const {
     return names;
 }
 
-int Profile::Export(const std::wstring& targetFolder) const {
+Profile::ExportResult Profile::Export(const std::wstring& targetFolder) const {
+    ExportResult result;
     std::wstring target = targetFolder;
-    if (!target.empty() && target.back() != L'\\' && target.back() != L'/') target += L'\\';
-    int copied = 0;
+    if (target.empty()) return result;
+    if (target.back() != L'/') target += L'/';
     for (const auto& trainee : ProfileNames()) {
         if (!profiles::IsSafeName(trainee)) continue;
         for (const wchar_t* ext : kExportExtensions) {
-            if (platform::CopyFileTo(folder + trainee + ext, target + trainee + ext, false)) ++copied;
+            std::string bytes;
+            const platform::ReadResult read =
+                platform::ReadFileInFolder(folder, trainee + ext, platform::kMaxReadBytes, bytes);
+            if (read == platform::ReadResult::kMissing) continue;  // the trainee has no such file
+            if (read == platform::ReadResult::kRead && platform::WriteFileAtomic(target + trainee + ext, bytes))
+                ++result.copied;
+            else
+                ++result.failed;
         }
     }
-    return copied;
+    return result;
 }
 
 std::wstring Profile::TodayText() {

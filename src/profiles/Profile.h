@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/Files.h"
 #include "profiles/ProfileOptions.h"
 #include "profiles/ProfileStats.h"
 
@@ -32,7 +33,8 @@ public:
     std::wstring lastDate = L"-";           // date of the login that began the current day
     std::wstring rewardDate = L"-";         // date of the last visit to the diploma screen
     std::array<std::wstring, 26> dayDates;  // dayDates[k]: date on which day k began; 0..24 stored
-    std::wstring folder;                    // the profile folder, ending in a backslash
+    std::wstring folder;      // the profile folder, ending in a separator; empty: nowhere to keep trainees
+    bool folderMade = false;  // the last settling made the trainees' folder
     int32_t reservedNumber = 0;
     std::array<int32_t, kExercises> dayProgress{};  // [0] current day; [g] days exercise g was completed
     std::array<int32_t, kExercises> span{};         // span exercise g reached last time
@@ -60,14 +62,30 @@ public:
     // The names of the profiles in the profile folder (its "*.pro" files, in name order).
     std::vector<std::wstring> ProfileNames() const;
     // Copies every profile's files (".pro", ".opt", ".sta", ".png", ".0dp" .. ".4dp") from the
-    // profile folder into targetFolder, overwriting; files a trainee does not have are
-    // skipped. Returns the number of files copied.
-    int Export(const std::wstring& targetFolder) const;
+    // profile folder into targetFolder (a real folder of this system), overwriting; files a
+    // trainee does not have are skipped. Counts the files copied whole and those that could
+    // not be.
+    struct ExportResult {
+        int copied = 0;
+        int failed = 0;
+    };
+    ExportResult Export(const std::wstring& targetFolder) const;
 
     // The record in the file layouts (66 and 22 lines); Load and Save go through these.
     void ReadPro(profiles::LineSource& in);
     void WritePro(profiles::LineSink& out) const;
     static constexpr int kProLines = 66;
+    // Largest files taken in; a larger one is damaged. The largest the program writes is a
+    // small part of each.
+    static constexpr long long kMaxProBytes = 64 * 1024;
+    static constexpr long long kMaxOptBytes = 16 * 1024;
+    static constexpr long long kMaxStaBytes = 256 * 1024;
+    static constexpr long long kMaxPictureBytes = 8 * 1024 * 1024;
+    // What the file may hold: a password field takes at most this many characters, and a
+    // longer stored password reads as its beginning. Coins and days in their ranges.
+    static constexpr size_t kMaxPasswordLength = 259;
+    static constexpr int32_t kMaxCoins = 1000000;
+    static constexpr int32_t kMaxSpan = 10;  // the longest sequence of any exercise
 
     // Training plan.
 
@@ -117,10 +135,14 @@ bool IsSafeName(const std::wstring& name);
 
 // Where the profiles live: "data\profiles\", or what the paths file (line 1 the folder,
 // line 2 a sub-folder that is created) says; "USER" means the user's documents folder +
-// title. createFolder makes a folder and tells whether it exists afterwards.
+// title, made for the user alone (or, without a home, the XDG data home + title). Empty when
+// there is no such folder at all: then nothing is saved. createFolder makes the sub-folder of
+// line 2 and tells whether it exists afterwards; createUserFolder makes the per-user folder.
+// made tells whether the per-user folder was made just now.
 std::wstring SettleProfileFolder(const std::wstring& pathsFile, const std::wstring& title,
-                                 bool (*createFolder)(const std::wstring&));
-std::wstring SettleProfileFolder(const std::wstring& pathsFile, const std::wstring& title);
+                                 bool (*createFolder)(const std::wstring&),
+                                 platform::FolderState (*createUserFolder)(const std::wstring&), bool* made = nullptr);
+std::wstring SettleProfileFolder(const std::wstring& pathsFile, const std::wstring& title, bool* made = nullptr);
 
 // The folder part of a chosen file path, up to and including its last separator.
 std::wstring FolderOfPath(const std::wstring& path);

@@ -1,5 +1,6 @@
 #include "profiles/ProfileFile.h"
 
+#include "platform/Files.h"
 #include "profiles/NumberText.h"
 #include "text/TextFile.h"
 
@@ -20,7 +21,10 @@ std::wstring LineSource::Text() {
     return line;
 }
 
-int32_t LineSource::Int() { return ReadInt(Text()); }
+int32_t LineSource::Int() {
+    if (next_ >= lines_.size()) return 0;
+    return ReadInt(lines_[next_++]);  // read in place: a ".sta" has 12,500 of them
+}
 
 std::optional<LineSource> ReadLines(const std::wstring& path, int maxLines) {
     std::vector<std::wstring> lines;
@@ -33,6 +37,21 @@ std::optional<LineSource> ReadLines(const std::wstring& path, int maxLines) {
     } catch (const CTextFileException&) {
         return std::nullopt;
     }
+    return LineSource(std::move(lines));
+}
+
+std::optional<LineSource> ReadLines(const std::wstring& folder, const std::wstring& name, long long maxBytes,
+                                    int maxLines) {
+    std::string bytes;
+    if (platform::ReadFileInFolder(folder, name, maxBytes, bytes) != platform::ReadResult::kRead) return std::nullopt;
+    return ParseLines(std::move(bytes), maxLines);
+}
+
+LineSource ParseLines(std::string bytes, int maxLines) {
+    std::vector<std::wstring> lines;
+    CTextFileRead file(CTextFileRead::FromBytes{}, std::move(bytes));
+    std::wstring line;
+    while (static_cast<int>(lines.size()) < maxLines && file.ReadLine(line)) lines.push_back(line);
     return LineSource(std::move(lines));
 }
 

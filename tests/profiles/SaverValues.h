@@ -10,16 +10,16 @@ inline void FillVersion(Profile& p, int v) {
     p.lastDate = L"last" + std::to_wstring(v);
     for (int k = 0; k < 25; ++k) p.dayDates[k] = L"v" + std::to_wstring(v);
     for (int g = 0; g < 10; ++g) {
-        p.dayProgress[g] = v;
+        p.dayProgress[g] = v % 26;  // values stay in the ranges a load keeps
         p.span[g] = v % 10;
         p.direction[g] = v % 2;
     }
     p.coins = v;
     p.roundsPerDay = 8 + v % 3;
     p.trainingDays = 15 + v % 11;
-    p.options.o19 = v;
-    p.options.o20 = static_cast<float>(v % 1000) / 4.0f;
-    for (int g = 0; g < 10; ++g) p.options.SetExerciseOn(g, v);
+    p.options.o19 = 1 + v % 5;
+    p.options.o20 = static_cast<float>(v);  // the version of the ".opt"
+    for (int g = 0; g < 10; ++g) p.options.SetExerciseOn(g, v % 2);
     for (int d = 0; d < 25; ++d)
         for (int g = 0; g < 10; ++g)
             for (int s = 0; s < 10; ++s) {

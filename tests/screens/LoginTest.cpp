@@ -204,12 +204,13 @@ TEST_F(LoginTest, ExportCopiesEveryTraineeIntoTheChosenFolder) {
     EXPECT_EQ(target.FileCount(), 7u);
     EXPECT_TRUE(target.Has("Anna.png"));
     EXPECT_EQ(target.Read("Bert.pro"), root.Read("Bert.pro"));
-    EXPECT_EQ(Login().StatusText(), P().options.GetText(95));
+    const std::wstring targetFolder = platform::WideFromUtf8(target.Profiles().string());
+    EXPECT_EQ(Login().StatusText(), L"The trainees were saved in " + targetFolder);
     EXPECT_EQ(H().ScreenId(), kLogin);
     // A folder that cannot take the files is reported.
     Os().QueueFolder(platform::WideFromUtf8((target.Profiles() / "missing").string()));
     ClickOn(Login().ExportButton());
-    EXPECT_EQ(Login().StatusText(), P().options.GetText(96));
+    EXPECT_EQ(Login().StatusText(), L"Not every trainee could be saved in " + targetFolder + L"/missing");
     // The next press clears the line.
     ClickOn(Login().PreviousPage());
     EXPECT_EQ(Login().StatusText(), L"");

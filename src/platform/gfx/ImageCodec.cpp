@@ -2,6 +2,9 @@
 
 #include <cairo.h>
 #include <gif_lib.h>
+#include <png.h>
+
+#include <csetjmp>
 
 #include <algorithm>
 #include <cstring>
@@ -200,6 +203,163 @@ bool DecodeImageFile(const std::wstring& path, DecodedImage& out) {
     std::string bytes;
     if (!ReadWholeFile(path, bytes)) return false;
     return DecodeImage(bytes, out);
+}
+
+namespace {
+
+// Shrinking a PNG as it is decoded, row by row, so the full picture is never held: each
+// output pixel is the average of the source pixels its box covers (the boxes split the rows
+// and columns evenly, as in DecodeImageScaled).
+struct ShrinkState {
+    const std::string* bytes;
+    size_t offset;
+    int srcW, srcH, outW, outH;
+    const int* columnOf;     // output column of each source column
+    const int* columnCount;  // source columns per output column
+    uint64_t* sums;          // outW * 4 running sums of premultiplied channels
+    unsigned char* row;      // one decoded source row, RGBA
+    uint32_t* out;
+};
+
+void ReadPngBytes(png_structp png, png_bytep data, png_size_t length) {
+    auto* st = static_cast<ShrinkState*>(png_get_io_ptr(png));
+    if (st->offset + length > st->bytes->size()) png_error(png, "truncated");
+    std::memcpy(data, st->bytes->data() + st->offset, length);
+    st->offset += length;
+}
+
+int BoxStart(int i, int src, int out) { return static_cast<int>(int64_t{i} * src / out); }
+int BoxEnd(int i, int src, int out) {
+    return std::max(BoxStart(i, src, out) + 1, static_cast<int>(int64_t{i + 1} * src / out));
+}
+
+void PngQuiet(png_structp, png_const_charp) {}
+void PngFail(png_structp png, png_const_charp) { png_longjmp(png, 1); }
+
+// 0 on success, 1 when the data is bad, 2 when the picture needs the full decoder (not
+// larger than the output, or interlaced). Holds no object with a destructor, since a libpng
+// error jumps out of it.
+int ShrinkPng(ShrinkState& st) {
+    png_structp png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, PngFail, PngQuiet);
+    if (!png) return 1;
+    png_infop info = png_create_info_struct(png);
+    if (!info || setjmp(png_jmpbuf(png))) {
+        png_destroy_read_struct(&png, info ? &info : nullptr, nullptr);
+        return 1;
+    }
+    png_set_read_fn(png, &st, ReadPngBytes);
+    png_read_info(png, info);
+    const int w = static_cast<int>(png_get_image_width(png, info));
+    const int h = static_cast<int>(png_get_image_height(png, info));
+    if (w != st.srcW || h != st.srcH || png_get_interlace_type(png, info) != PNG_INTERLACE_NONE) {
+        png_destroy_read_struct(&png, &info, nullptr);
+        return 2;
+    }
+    png_set_expand(png);
+    png_set_strip_16(png);
+    png_set_gray_to_rgb(png);
+    png_set_add_alpha(png, 0xFF, PNG_FILLER_AFTER);
+    png_read_update_info(png, info);
+    if (png_get_rowbytes(png, info) != static_cast<size_t>(w) * 4) {
+        png_destroy_read_struct(&png, &info, nullptr);
+        return 1;
+    }
+    int outRow = 0;
+    int rowEnd = BoxEnd(0, h, st.outH);
+    int rowsIn = 0;
+    for (int y = 0; y < h; ++y) {
+        png_read_row(png, st.row, nullptr);
+        for (int x = 0; x < w; ++x) {
+            const unsigned char* p = st.row + static_cast<size_t>(x) * 4;
+            const uint32_t a = p[3];
+            uint64_t* sum = st.sums + static_cast<size_t>(st.columnOf[x]) * 4;
+            sum[0] += (p[2] * a + 127) / 255;
+            sum[1] += (p[1] * a + 127) / 255;
+            sum[2] += (p[0] * a + 127) / 255;
+            sum[3] += a;
+        }
+        ++rowsIn;
+        if (y + 1 == rowEnd) {
+            uint32_t* dst = st.out + static_cast<size_t>(outRow) * static_cast<size_t>(st.outW);
+            for (int ox = 0; ox < st.outW; ++ox) {
+                uint64_t* sum = st.sums + static_cast<size_t>(ox) * 4;
+                const uint64_t n = static_cast<uint64_t>(rowsIn) * static_cast<uint64_t>(st.columnCount[ox]);
+                uint32_t px = 0;
+                for (int c = 0; c < 4; ++c) px |= static_cast<uint32_t>((sum[c] + n / 2) / n) << (8 * c);
+                dst[ox] = px;
+                sum[0] = sum[1] = sum[2] = sum[3] = 0;
+            }
+            rowsIn = 0;
+            if (++outRow < st.outH) rowEnd = BoxEnd(outRow, h, st.outH);
+        }
+    }
+    png_read_end(png, nullptr);
+    png_destroy_read_struct(&png, &info, nullptr);
+    return outRow == st.outH ? 0 : 1;
+}
+
+}  // namespace
+
+bool DecodeImageScaled(const std::string& bytes, int width, int height, DecodedImage& out) {
+    DecodedImage full;
+    out = DecodedImage{};
+    if (width <= 0 || height <= 0) return false;
+    // A large PNG is shrunk row by row as it is decoded.
+    if (bytes.size() >= 33 && std::memcmp(bytes.data(), kPngSignature, 8) == 0 &&
+        std::memcmp(bytes.data() + 12, "IHDR", 4) == 0) {
+        const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
+        const uint32_t w = ReadBigEndian32(p + 16), h = ReadBigEndian32(p + 20);
+        if (SizeAllowed(w, h) && static_cast<int>(w) >= width && static_cast<int>(h) >= height &&
+            (static_cast<int>(w) > width || static_cast<int>(h) > height)) {
+            std::vector<int> columnOf(w), columnCount(static_cast<size_t>(width));
+            for (int ox = 0; ox < width; ++ox) {
+                const int x0 = BoxStart(ox, static_cast<int>(w), width), x1 = BoxEnd(ox, static_cast<int>(w), width);
+                columnCount[static_cast<size_t>(ox)] = x1 - x0;
+                for (int x = x0; x < x1; ++x) columnOf[static_cast<size_t>(x)] = ox;
+            }
+            std::vector<uint64_t> sums(static_cast<size_t>(width) * 4, 0);
+            std::vector<unsigned char> row(static_cast<size_t>(w) * 4);
+            std::vector<uint32_t> pixels(static_cast<size_t>(width) * static_cast<size_t>(height));
+            ShrinkState st{&bytes,      0,          static_cast<int>(w), static_cast<int>(h),
+                           width,       height,     columnOf.data(),     columnCount.data(),
+                           sums.data(), row.data(), pixels.data()};
+            const int result = ShrinkPng(st);
+            if (result == 1) return false;
+            if (result == 0) {
+                out.width = width;
+                out.height = height;
+                out.pixels = std::move(pixels);
+                return true;
+            }
+        }
+    }
+    if (!DecodeImage(bytes, full)) return false;
+    if (full.width <= width && full.height <= height) {
+        out = std::move(full);
+        return true;
+    }
+    out.width = width;
+    out.height = height;
+    out.pixels.assign(static_cast<size_t>(width) * static_cast<size_t>(height), 0);
+    for (int y = 0; y < height; ++y) {
+        const int y0 = static_cast<int>(int64_t{y} * full.height / height);
+        const int y1 = std::max(y0 + 1, static_cast<int>(int64_t{y + 1} * full.height / height));
+        for (int x = 0; x < width; ++x) {
+            const int x0 = static_cast<int>(int64_t{x} * full.width / width);
+            const int x1 = std::max(x0 + 1, static_cast<int>(int64_t{x + 1} * full.width / width));
+            uint64_t sum[4] = {0, 0, 0, 0};
+            for (int sy = y0; sy < y1; ++sy) {
+                const uint32_t* row = &full.pixels[static_cast<size_t>(sy) * static_cast<size_t>(full.width)];
+                for (int sx = x0; sx < x1; ++sx)
+                    for (int c = 0; c < 4; ++c) sum[c] += (row[sx] >> (8 * c)) & 0xFF;
+            }
+            const uint64_t n = static_cast<uint64_t>(y1 - y0) * static_cast<uint64_t>(x1 - x0);
+            uint32_t p = 0;
+            for (int c = 0; c < 4; ++c) p |= static_cast<uint32_t>((sum[c] + n / 2) / n) << (8 * c);
+            out.pixels[static_cast<size_t>(y) * static_cast<size_t>(width) + static_cast<size_t>(x)] = p;
+        }
+    }
+    return true;
 }
 
 bool EncodePng(const uint32_t* pixels, int width, int height, int strideBytes, std::string& out) {

@@ -21,6 +21,9 @@ constexpr int64_t kMaxImagePixels = int64_t{4096} * 4096;
 // file's signature. False, with out empty, on anything else.
 bool DecodeImage(const std::string& bytes, DecodedImage& out);
 bool DecodeImageFile(const std::wstring& path, DecodedImage& out);
+// Decodes and shrinks to width x height (each pixel the average of the pixels it covers), so
+// only the small picture is kept. A picture not larger than that keeps its own size.
+bool DecodeImageScaled(const std::string& bytes, int width, int height, DecodedImage& out);
 
 // Encoders produce the whole file in memory; callers write it atomically.
 bool EncodePng(const uint32_t* pixels, int width, int height, int strideBytes, std::string& out);

@@ -120,8 +120,13 @@ def decorations():
 
 def background():
     s, cr = surface(800, 600)
-    # circus: red and cream stripes under a warm light
-    for k, x in enumerate(range(-40, 840, 60)):
+    # circus: red and cream stripes under a warm light. The picture must be opaque (so
+    # the program can skip redrawing a frame that did not change): a cream ground under
+    # the stripes fills the seams between them, and the stripes fan out from above the
+    # picture far enough to fill its top corners too.
+    cr.set_source_rgba(*rgb("f7e7c6"))
+    cr.paint()
+    for k, x in enumerate(range(-1240, 2040, 60)):
         cr.move_to(400, -200)
         cr.line_to(x, 600)
         cr.line_to(x + 60, 600)

@@ -1,0 +1,50 @@
+#pragma once
+// Paint: paint pots stand in two rows under a picture to be painted. In each trial a voice
+// names some colours one after another; the trainee clicks the pots of those colours in the
+// same order (forward) or in the reverse order (backward). Every solved sequence paints one
+// more part of the picture of the day, and a clown part comes to life at the end.
+#include <array>
+
+#include "app/GameBase.h"
+
+class CPaint final : public CGameBase {
+public:
+    static constexpr int kPotCount = 8;
+    // The picture gains its next part between the last correct pot and the praise.
+    static constexpr ExercisePhase kPainting = static_cast<ExercisePhase>(99);
+
+    CPaint();
+    ~CPaint() override;
+
+    int Init(Graphics* backGraphics, Graphics* windowGraphics, Bitmap* backBuffer, Profile* profile) override;
+    int Update() override;
+    void UpdateCursor() override;
+    int Draw() override;
+    int OnMouseDown(unsigned wParam, long lParam) override;
+    int SetupRound() override;
+    void OnRoundCorrect() override;
+    void OnRoundWrong() override;
+
+    // Read by tests and tools.
+    const CSprite& Pot(int i) const { return pots[static_cast<size_t>(i & 7)]; }
+    const CSprite& PictureOfTheDay() const { return picture; }
+    const CSprite& Clown() const { return clown; }
+    const CSprite& VisualCue() const { return visualCue; }
+    int VisibleCount() const { return visibleCount; }
+
+protected:
+    void ShowItem(int item) override;
+    CSprite* ItemSprite(int item) override;
+
+private:
+    struct Place {
+        float x = 0;
+        float y = 0;
+    };
+    void StepPainting();
+
+    CSprite clown;
+    std::array<CSprite, kPotCount> pots;
+    std::array<Place, kPotCount> places{};
+    CSprite picture;
+};
