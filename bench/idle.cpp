@@ -324,7 +324,8 @@ int main(int argc, char** argv) {
         std::vector<pid_t> others;
         if (xvfb > 0) others.push_back(xvfb);
         if (pulse > 0 && std::strcmp(audio.name, "dummy") != 0) others.push_back(pulse);
-        const char* otherName = others.size() > 1 ? "X server + pulse" : (xvfb > 0 ? "X server" : "-");
+        const bool withPulse = pulse > 0 && std::strcmp(audio.name, "dummy") != 0;
+        const char* otherName = xvfb > 0 ? (withPulse ? "X server + pulse" : "X server") : (withPulse ? "pulse" : "-");
         auto shot = [&](const char* name) {
             if (!shots.empty())
                 Run({"import", "-display", display, "-window", "root", shots + "/" + audio.name + "-" + name + ".png"});

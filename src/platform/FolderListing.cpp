@@ -4,9 +4,9 @@
 #include <sys/stat.h>
 
 #include <algorithm>
-#include <cwctype>
 #include <map>
 
+#include "platform/Files.h"
 #include "platform/Utf.h"
 
 namespace platform {
@@ -31,11 +31,6 @@ int scopes = 0;
 
 // A program that walks many folders keeps only a bounded number of them.
 constexpr size_t kMaxListings = 256;
-
-std::wstring Lower(std::wstring s) {
-    for (auto& c : s) c = static_cast<wchar_t>(std::towlower(static_cast<wint_t>(c)));
-    return s;
-}
 
 bool Same(const timespec& a, const timespec& b) { return a.tv_sec == b.tv_sec && a.tv_nsec == b.tv_nsec; }
 
@@ -72,7 +67,7 @@ std::vector<ListedEntry> ListFolder(const std::string& folder) {
         entry.name = WideFromUtf8(name);
         struct stat es {};
         entry.isFolder = ::stat((folder + "/" + name).c_str(), &es) == 0 && S_ISDIR(es.st_mode);
-        sorted.emplace_back(Lower(entry.name), std::move(entry));
+        sorted.emplace_back(FoldCase(entry.name), std::move(entry));
     }
     ::closedir(d);
     std::sort(sorted.begin(), sorted.end(), [](const auto& a, const auto& b) {
