@@ -8,7 +8,9 @@
 //
 // Runs once with SDL's dummy audio driver and once more on a PulseAudio null sink when
 // pulseaudio is installed. Usage: bench_idle [seconds per screen] [screenshot folder]
-// Environment: KESTROVA_BENCH_DISPLAY (default :79; an Xvfb is started on it if none runs).
+// Environment: KESTROVA_BENCH_DISPLAY (default :79; an Xvfb is started on it if none runs);
+// KESTROVA_BENCH_PERF=folder records each screen with perf into that folder (the figures
+// then include perf's own cost).
 #include <dirent.h>
 #include <fcntl.h>
 #include <signal.h>
@@ -330,6 +332,17 @@ int main(int argc, char** argv) {
             if (!shots.empty())
                 Run({"import", "-display", display, "-window", "root", shots + "/" + audio.name + "-" + name + ".png"});
         };
+        const char* perfDir = std::getenv("KESTROVA_BENCH_PERF");
+        auto measure = [&](const char* name, double secs) {
+            pid_t perf = -1;
+            if (perfDir && *perfDir && HaveProgram("perf"))
+                perf = Spawn({"perf", "record", "-F", "5000", "-g", "-p", std::to_string(pid), "-o",
+                              std::string(perfDir) + "/" + audio.name + "-" + name + ".data", "--", "sleep",
+                              std::to_string(secs)});
+            const Figures f = Measure(pid, others, secs);
+            if (perf > 0) waitpid(perf, nullptr, 0);
+            return f;
+        };
         auto click = [&](int cx, int cy) {
             int x = 0, y = 0;
             ToScreen(cx, cy, sw, sh, x, y);
@@ -338,18 +351,18 @@ int main(int argc, char** argv) {
         // The splash holds still for 4 s, draws once, holds another 4 s, then the login.
         SleepUntil(t0 + 4.4);
         const double splashSeconds = std::min(seconds, 3.4);
-        Print(audio.name, "splash's end", Measure(pid, others, splashSeconds), otherName);
+        Print(audio.name, "splash's end", measure("splash", splashSeconds), otherName);
         shot("splash");
         SleepUntil(t0 + 9.5);
-        Print(audio.name, "login, five trainees", Measure(pid, others, seconds), otherName);
+        Print(audio.name, "login, five trainees", measure("login", seconds), otherName);
         shot("login");
         click(places.startX, places.startY);
         usleep(2500000);
-        Print(audio.name, "menu", Measure(pid, others, seconds), otherName);
+        Print(audio.name, "menu", measure("menu", seconds), otherName);
         shot("menu");
         click(places.cansX, places.cansY);
         usleep(9000000);  // the spoken guide has its say first
-        Print(audio.name, "Cans waiting", Measure(pid, others, seconds), otherName);
+        Print(audio.name, "Cans waiting", measure("cans", seconds), otherName);
         shot("cans");
         Stop(pid);
     }
