@@ -19,6 +19,7 @@
 #include "platform/TextField.h"
 #include "platform/UserConfig.h"
 #include "platform/Utf.h"
+#include "platform/desktop/FullScreenState.h"
 
 namespace platform {
 namespace {
@@ -126,15 +127,21 @@ public:
                                        SDL_WINDOWPOS_CENTERED, kCanvasWidth, kCanvasHeight, SDL_WINDOW_RESIZABLE);
         } else {
             // The window covers the whole screen from the start, so it does so also where no
-            // window manager acts on the full-screen request.
+            // window manager acts on the full-screen request. It is made borderless at the
+            // screen's size rather than with SDL's full-screen flag, whose creation waits
+            // for a window manager's answer (0.1 s where none runs) before the splash shows.
+            // Resizable, so that no window manager refuses it full screen for a fixed size.
             int w = kCanvasWidth, h = kCanvasHeight;
             ScreenSize(w, h);
             window_ = SDL_CreateWindow(Utf8FromWide(options.title).c_str(), 0, 0, w, h,
-                                       SDL_WINDOW_FULLSCREEN_DESKTOP | SDL_WINDOW_BORDERLESS);
+                                       SDL_WINDOW_BORDERLESS | SDL_WINDOW_RESIZABLE | SDL_WINDOW_HIDDEN);
         }
         if (!window_) return false;
         SDL_SetWindowMinimumSize(window_, kCanvasWidth / 2, kCanvasHeight / 2);
-        fullScreen_ = (SDL_GetWindowFlags(window_) & SDL_WINDOW_FULLSCREEN_DESKTOP) != 0;
+        // On X the full-screen state is set before the window is shown, so a window manager
+        // shows it full screen from the first frame; elsewhere it is asked for below, once
+        // the splash is on the screen.
+        fullScreen_ = !desktopWindow_ && TellFullScreenState(window_, true);
         SetIcon(options.iconPath);
         renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_SOFTWARE);
         if (!renderer_) {
@@ -146,10 +153,13 @@ public:
                                      kCanvasHeight);
         SDL_SetTextureBlendMode(texture_, SDL_BLENDMODE_NONE);
         SDL_SetTextureScaleMode(texture_, SDL_ScaleModeLinear);
+        SDL_ShowWindow(window_);
         ComputePlacement();
         SDL_RaiseWindow(window_);
         ApplyCursor();
         if (!last_.empty()) Show();
+        if (!desktopWindow_ && !fullScreen_)
+            fullScreen_ = SDL_SetWindowFullscreen(window_, SDL_WINDOW_FULLSCREEN_DESKTOP) == 0;
         return true;
     }
 
@@ -401,7 +411,7 @@ private:
         if (!window_) return;
         desktopWindow_ = !desktopWindow_;
         if (desktopWindow_) {
-            SDL_SetWindowFullscreen(window_, 0);
+            if (!TellFullScreenState(window_, false)) SDL_SetWindowFullscreen(window_, 0);
             SDL_SetWindowBordered(window_, SDL_TRUE);
             SDL_SetWindowResizable(window_, SDL_TRUE);
             SDL_SetWindowSize(window_, kCanvasWidth, kCanvasHeight);
@@ -412,9 +422,10 @@ private:
             SDL_SetWindowBordered(window_, SDL_FALSE);
             SDL_SetWindowPosition(window_, 0, 0);
             SDL_SetWindowSize(window_, w, h);
-            SDL_SetWindowFullscreen(window_, SDL_WINDOW_FULLSCREEN_DESKTOP);
+            fullScreen_ = TellFullScreenState(window_, true) ||
+                          SDL_SetWindowFullscreen(window_, SDL_WINDOW_FULLSCREEN_DESKTOP) == 0;
         }
-        fullScreen_ = (SDL_GetWindowFlags(window_) & SDL_WINDOW_FULLSCREEN_DESKTOP) != 0;
+        if (desktopWindow_) fullScreen_ = false;
         WriteUserSetting(kWindowSetting, desktopWindow_ ? kDesktopWindowWord : kFullScreenWord);
         if (!last_.empty()) Show();
     }
