@@ -1,5 +1,5 @@
-// Kestrova: entry point. Answers --help and --version without a display, finds the asset
-// folder and makes it the working folder, settles where the language may come from, opens
+// Kestrova: entry point. Answers --help and --version without a display, starts setting up
+// the fonts, finds the asset folder and makes it the working folder, settles where the language may come from, opens
 // the desktop backend and runs the frame.
 #include <cstdio>
 #include <string>
@@ -12,6 +12,7 @@
 #include "platform/UserConfig.h"
 #include "platform/Utf.h"
 #include "platform/desktop/DesktopBackend.h"
+#include "platform/gfx/Canvas.h"
 #include "text/Language.h"
 
 namespace {
@@ -41,6 +42,10 @@ int main(int argc, char** argv) {
         Print(stdout, VersionText() + L"\n");
         return 0;
     }
+
+    // The fonts are set up on a thread of their own meanwhile; the splash's notice is the
+    // first text measured.
+    platform::gfx::WarmUpFonts();
 
     const std::wstring assets = FindAssetFolder();
     const bool haveAssets = !assets.empty() && platform::SetWorkingFolder(assets);

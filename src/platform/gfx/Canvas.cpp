@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <future>
 #include <string>
 #include <unordered_map>
 
@@ -93,10 +94,22 @@ struct TextEngine {
     }
 };
 
+// Set up on a thread of its own when WarmUpFonts was called, so that reading the font
+// configuration and loading the first font overlap the rest of the start-up.
+std::future<TextEngine*>& EngineUnderWay() {
+    static std::future<TextEngine*> underWay;
+    return underWay;
+}
+
 // Kept for the whole run and never torn down: fontconfig keeps state that outlives any
-// font map, and destroying ours at exit only loses that state's last reference.
+// font map, and destroying ours at exit only loses that state's last reference. The first
+// caller waits for the warm-up, if one was started; the engine is then only used by the
+// program's own thread.
 TextEngine& Engine() {
-    static TextEngine* engine = new TextEngine;
+    static TextEngine* engine = [] {
+        std::future<TextEngine*>& underWay = EngineUnderWay();
+        return underWay.valid() ? underWay.get() : new TextEngine;
+    }();
     return *engine;
 }
 
@@ -124,6 +137,20 @@ TextSize MeasureText(const std::wstring& text, const FontSpec& font, float layou
 }
 
 void ClearTextCache() { Engine().Clear(); }
+
+void WarmUpFonts() {
+    std::future<TextEngine*>& underWay = EngineUnderWay();
+    if (underWay.valid()) return;
+    underWay = std::async(std::launch::async, [] {
+        auto* engine = new TextEngine;
+        // Laying out a text loads the font configuration and the program's font; the
+        // layout stays in the cache like any other.
+        PangoLayout* layout = engine->Layout(L"Kestrova", FontSpec{}, 0);
+        PangoRectangle logical;
+        pango_layout_get_pixel_extents(layout, nullptr, &logical);
+        return engine;
+    });
+}
 
 // ---- canvas -------------------------------------------------------------------------
 

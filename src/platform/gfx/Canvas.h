@@ -45,6 +45,10 @@ TextSize MeasureText(const std::wstring& text, const FontSpec& font, float layou
 
 // Drops cached text layouts (they are kept between frames because labels rarely change).
 void ClearTextCache();
+// Starts setting up text (font configuration, the first font) on a thread of its own; the
+// first measurement or drawing of text waits for it. Called once, first thing at start-up,
+// before any text is measured.
+void WarmUpFonts();
 
 class Canvas final {
 public:
