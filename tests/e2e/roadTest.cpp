@@ -62,11 +62,14 @@ TEST_F(Road, ANewTraineesFirstDay) {
     H().RunFor(8300);
     ASSERT_EQ(H().ScreenId(), kLogin);
     EXPECT_EQ(As<CLogin>().EntryCount(), 0);
+    EXPECT_FALSE(Os().TextInputOn());  // typed text is taken only while a field has the keys
 
     // A new trainee: Tab enters the name field; a press moves to the password field.
     ClickOn(As<CLogin>().TextButton(1));
     ASSERT_EQ(H().ScreenId(), kNewProfile);
+    EXPECT_FALSE(Os().TextInputOn());
     H().Key(platform::VK_TAB);
+    EXPECT_TRUE(Os().TextInputOn());
     Type(L"Mia");
     const platform::TextField* password = As<CNewProfile>().PasswordField();
     H().Click(password->X() + 10, password->Y() + 10);
@@ -75,6 +78,7 @@ TEST_F(Road, ANewTraineesFirstDay) {
     ClickOn(As<CNewProfile>().CreateButton());
     ASSERT_TRUE(Os().Errors().empty());
     ASSERT_EQ(H().ScreenId(), kLogin);
+    EXPECT_FALSE(Os().TextInputOn());
 
     // The login lists her and has her selected.
     ASSERT_EQ(As<CLogin>().EntryCount(), 1);
@@ -91,6 +95,7 @@ TEST_F(Road, ANewTraineesFirstDay) {
     Type(L"Ek5");
     ClickOn(As<CEnterPassword>().OkButton());
     ASSERT_EQ(H().ScreenId(), kMenu);
+    EXPECT_FALSE(Os().TextInputOn());
     EXPECT_EQ(P().trainingDays, 15);
     EXPECT_EQ(P().dayProgress[0], 1);
 

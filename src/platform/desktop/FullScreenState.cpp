@@ -12,6 +12,26 @@
 
 namespace platform {
 
+#if defined(SDL_VIDEO_DRIVER_X11)
+namespace {
+
+// A window manager that follows the desktop's conventions names its check window on the root.
+bool WindowManagerRuns(Display* display) {
+    const Atom check = XInternAtom(display, "_NET_SUPPORTING_WM_CHECK", False);
+    Atom type = 0;
+    int format = 0;
+    unsigned long count = 0, after = 0;
+    unsigned char* data = nullptr;
+    const bool found = XGetWindowProperty(display, DefaultRootWindow(display), check, 0, 1, False, XA_WINDOW, &type,
+                                          &format, &count, &after, &data) == Success &&
+                       data && count == 1;
+    if (data) XFree(data);
+    return found;
+}
+
+}  // namespace
+#endif
+
 bool TellFullScreenState(SDL_Window* window, bool on) {
 #if defined(SDL_VIDEO_DRIVER_X11)
     if (!window) return false;
@@ -22,8 +42,9 @@ bool TellFullScreenState(SDL_Window* window, bool on) {
     const ::Window w = info.info.x11.window;
     const Atom state = XInternAtom(display, "_NET_WM_STATE", False);
     const Atom fullScreen = XInternAtom(display, "_NET_WM_STATE_FULLSCREEN", False);
-    if ((SDL_GetWindowFlags(window) & SDL_WINDOW_SHOWN) == 0) {
-        // Not yet mapped: the window's own list of states is read when it is shown.
+    if ((SDL_GetWindowFlags(window) & SDL_WINDOW_SHOWN) == 0 || !WindowManagerRuns(display)) {
+        // Not yet shown, the window's own list of states is read when it is; where no window
+        // manager runs, nobody would answer a request, and the list stays true this way.
         std::vector<Atom> states;
         Atom type = 0;
         int format = 0;
