@@ -7,6 +7,7 @@
 #include "platform/FolderListing.h"
 #include "platform/Platform.h"
 #include "platform/TextField.h"
+#include "platform/gfx/ImageCache.h"
 #include "profiles/Profile.h"
 #include "screens/ScreenFactory.h"
 #include "screens/Splash.h"
@@ -131,6 +132,8 @@ bool App::Pass() {
 }
 
 bool App::SwitchScreen(int id) {
+    // Pictures decoded ahead for the old screen's choices are of no more use once one was made.
+    platform::gfx::StopImageWarmUp();
     screen_.reset();  // the old screen's destructor saves what it must
     screenId_ = -1;
     auto next = CreateScreen(id);
@@ -164,6 +167,7 @@ int App::Shutdown() {
     if (!started_) return 0;
     started_ = false;
     running_ = false;
+    platform::gfx::FinishImageWarmUp();
     screen_.reset();
     screenId_ = -1;
     backBuffer_.reset();

@@ -3,7 +3,9 @@
 #include <string>
 
 #include "graphics/Graphics.h"
+#include "platform/Files.h"
 #include "platform/Platform.h"
+#include "platform/gfx/ImageCache.h"
 #include "profiles/Profile.h"
 #include "screens/ScreenParts.h"
 
@@ -122,7 +124,36 @@ int CMenu::Draw() {
     if (bagShown) bag.Draw();
     if (profile && profile->options.o8) marker.Draw();
     Present();
+    if (!warmUpStarted) {
+        warmUpStarted = true;
+        WarmUpExercises();
+    }
     return 1;
+}
+
+void CMenu::WarmUpExercises() const {
+    // While the menu stands, the pictures of the exercises that may be chosen are decoded
+    // ahead on the second core, so the chosen one starts without waiting for its files: the
+    // exercise display's own first, then each playable exercise's folder and its
+    // subfolders, but for the rewards (only one is shown, at the end). The image cache
+    // bounds how much is decoded.
+    std::vector<std::wstring> pictures;
+    auto add = [&pictures](const std::wstring& folder, const std::wstring& pattern) {
+        for (const platform::FoundFile& f : platform::FindFiles(folder + pattern))
+            if (!f.isFolder) pictures.push_back(folder + f.name);
+    };
+    add(L"gfx\\interface\\", L"*.png");
+    add(L"gfx\\interface\\bag\\", L"*.png");
+    add(L"gfx\\interface\\rabbit\\", L"*.png");
+    add(L"gfx\\buttons\\", L"startbutton*.png");
+    for (int g = 1; g <= kGames; ++g) {
+        if (!Playable(g)) continue;
+        const std::wstring folder = L"gfx\\" + std::wstring(ScreenName(g)) + L"\\";
+        add(folder, L"*.png");
+        for (const platform::FoundFile& f : platform::FindFiles(folder + L"*"))
+            if (f.isFolder && platform::FoldCase(f.name) != L"rewards") add(folder + f.name + L"\\", L"*.png");
+    }
+    platform::gfx::WarmUpImages(std::move(pictures));
 }
 
 int CMenu::OnMouseMove(unsigned, long lParam) {

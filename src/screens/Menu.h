@@ -42,6 +42,7 @@ private:
     void LeaveDay();
     void StepDay(int delta);
     void UpdateOverlay();
+    void WarmUpExercises() const;
 
     std::array<CSprite, kGames> games;
     CSprite stop;
@@ -52,4 +53,5 @@ private:
     CSoundGroup music;
     bool bagShown = false;
     bool overlayOn = false;
+    bool warmUpStarted = false;
 };

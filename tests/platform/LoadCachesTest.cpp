@@ -1,7 +1,10 @@
-// The caches behind loading: pictures decoded once per run unless the file changes, and
-// folders read once while a screen sets itself up.
+// The caches behind loading: pictures decoded once per run unless the file changes (also
+// when they are decoded ahead), and folders read once while a screen sets itself up.
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 
@@ -22,8 +25,66 @@ void SavePicture(const std::wstring& path, int w, int h, uint32_t argb) {
 }
 
 int Decodes() { return platform::gfx::ImageCacheStats().decodes; }
+int Warmed() { return platform::gfx::ImageCacheStats().warmed; }
+
+// Pictures of their own sizes and colours, some with see-through pixels.
+std::vector<std::wstring> SavePictures(const TempFolder& dir, int count) {
+    std::vector<std::wstring> paths;
+    for (int i = 0; i < count; ++i) {
+        paths.push_back(dir.File("p" + std::to_string(i) + ".png"));
+        SavePicture(paths.back(), 20 + i, 10 + i % 7, i % 3 ? 0xFF000000u | (0x10101u * i) : 0x80402010u);
+    }
+    return paths;
+}
 
 }  // namespace
+
+TEST(ImageCacheTest, PicturesDecodedAheadAreTheSameAndAChangedFileIsDecodedAgain) {
+    TempFolder dir;
+    platform::gfx::ClearImageCache();
+    const std::vector<std::wstring> paths = SavePictures(dir, 6);
+    const int decodes = Decodes(), warmed = Warmed();
+    platform::gfx::WarmUpImages(paths);
+    for (int i = 0; i < 5000 && Warmed() < warmed + 6; ++i) usleep(1000);
+    ASSERT_EQ(Warmed(), warmed + 6);
+    for (const std::wstring& path : paths) {
+        platform::gfx::DecodedImage direct;
+        ASSERT_TRUE(platform::gfx::DecodeImageFile(path, direct));
+        auto loaded = Bitmap::FromFile(path);
+        ASSERT_TRUE(loaded);
+        EXPECT_EQ(loaded->Width(), direct.width);
+        EXPECT_TRUE(std::equal(direct.pixels.begin(), direct.pixels.end(), loaded->Pixels()));
+        EXPECT_EQ(loaded->IsOpaque(), (direct.pixels[0] >> 24) == 0xFF);
+    }
+    EXPECT_EQ(Decodes(), decodes + 6);  // every load was served by the warm-up
+
+    // Replaced after it was decoded ahead: the load decodes the new file; a later warm-up
+    // passes over what is kept.
+    SavePicture(paths[0], 9, 9, 0xFF00FF00u);
+    EXPECT_EQ(Bitmap::FromFile(paths[0])->PixelAt(4, 4), 0xFF00FF00u);
+    EXPECT_EQ(Decodes(), decodes + 7);
+    platform::gfx::WarmUpImages(paths);
+    platform::gfx::FinishImageWarmUp();
+    EXPECT_EQ(Warmed(), warmed + 6);
+    platform::gfx::ClearImageCache();
+}
+
+TEST(ImageCacheTest, LoadsBesideAWarmUpDecodeEachPictureOnce) {
+    TempFolder dir;
+    platform::gfx::ClearImageCache();
+    const std::vector<std::wstring> paths = SavePictures(dir, 40);
+    const int decodes = Decodes();
+    platform::gfx::WarmUpImages(paths);
+    // Loaded from the other end, so the loads meet the warm-up on the way.
+    for (size_t i = paths.size(); i-- > 0;) {
+        auto b = Bitmap::FromFile(paths[i]);
+        ASSERT_TRUE(b);
+        EXPECT_EQ(b->Width(), 20 + static_cast<int>(i));
+    }
+    platform::gfx::FinishImageWarmUp();
+    EXPECT_EQ(Decodes(), decodes + 40);
+    platform::gfx::ClearImageCache();
+}
 
 TEST(ImageCacheTest, APictureIsDecodedOnceUntilItsFileChanges) {
     TempFolder dir;
