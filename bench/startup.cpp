@@ -7,7 +7,8 @@
 // told it is measured.
 //
 // Usage: bench_startup [runs (default 5)] [words for the program, e.g. window]
-// Environment: KESTROVA_BENCH_DISPLAY (default :83; an Xvfb is started on it if none runs).
+// Environment: KESTROVA_BENCH_DISPLAY (default :83; an Xvfb is started on it if none runs);
+// KESTROVA_BENCH_PROGRAM: another build of the program to start (default: the one beside).
 #include <fcntl.h>
 #include <signal.h>
 #include <spawn.h>
@@ -221,7 +222,9 @@ int main(int argc, char** argv) {
     const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 5;
     std::vector<std::string> words;
     for (int i = 2; i < argc; ++i) words.push_back(argv[i]);
-    const fs::path program = fs::read_symlink("/proc/self/exe").parent_path() / "kestrova";
+    const char* other = std::getenv("KESTROVA_BENCH_PROGRAM");
+    const fs::path program =
+        other && *other ? fs::path(other) : fs::read_symlink("/proc/self/exe").parent_path() / "kestrova";
     if (!fs::exists(program)) {
         std::fprintf(stderr, "bench_startup: %s not built\n", program.c_str());
         return 1;

@@ -1,5 +1,6 @@
 // Kestrova: entry point. Answers --help and --version without a display, starts setting up
-// the fonts, finds the asset folder and makes it the working folder, settles where the language may come from, opens
+// the fonts, finds the asset folder and makes it the working folder, starts decoding the
+// splash's pictures, settles where the language may come from, opens
 // the desktop backend and runs the frame.
 #include <cstdio>
 #include <string>
@@ -13,6 +14,7 @@
 #include "platform/Utf.h"
 #include "platform/desktop/DesktopBackend.h"
 #include "platform/gfx/Canvas.h"
+#include "platform/gfx/ImageCache.h"
 #include "text/Language.h"
 
 namespace {
@@ -71,6 +73,13 @@ int main(int argc, char** argv) {
                               Joined(AvailableLanguages()) + L"); the usual choice stays\n");
     }
     SetLanguageChoices(choices);
+
+    // The splash's pictures (its background and the logos of the languages) are decoded on
+    // the image cache's thread while the display is opened.
+    std::vector<std::wstring> splash;
+    for (const platform::FoundFile& f : platform::FindFiles(L"gfx\\splash\\*.png"))
+        if (!f.isFolder) splash.push_back(L"gfx\\splash\\" + f.name);
+    platform::gfx::WarmUpImages(std::move(splash));
 
     std::wstring error;
     auto backend = platform::CreateDesktopBackend(error);
