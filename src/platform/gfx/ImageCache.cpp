@@ -1,6 +1,8 @@
 #include "platform/gfx/ImageCache.h"
 
+#include <limits.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <condition_variable>
@@ -11,6 +13,7 @@
 #include <unordered_map>
 
 #include "platform/Files.h"
+#include "platform/Utf.h"
 
 namespace platform::gfx {
 namespace {
@@ -98,6 +101,18 @@ bool Identify(const std::string& native, FileIdentity& id) {
     return true;
 }
 
+// The file's place on disk, made whole against the working folder: the cache knows a picture
+// by it, and a warm-up reads the file meant when it was asked for, wherever the working
+// folder is later.
+std::string WholePath(const std::wstring& path) {
+    std::string native = NativePath(path);
+    if (!native.empty() && native[0] != '/') {
+        char here[PATH_MAX];
+        if (::getcwd(here, sizeof here)) native = std::string(here) + "/" + native;
+    }
+    return native;
+}
+
 bool AllOpaque(const DecodedImage& image) {
     return std::all_of(image.pixels.begin(), image.pixels.end(), [](uint32_t p) { return (p >> 24) == 0xFF; });
 }
@@ -106,7 +121,7 @@ void WarmUp(const std::vector<std::wstring>& paths, size_t budget) {
     Cache& cache = TheCache();
     size_t decoded = 0;
     for (const std::wstring& path : paths) {
-        const std::string native = NativePath(path);
+        const std::string native = NativePath(path);  // whole already
         FileIdentity id;
         if (!Identify(native, id)) continue;
         {
@@ -141,7 +156,7 @@ bool LoadImageCached(const std::wstring& path, DecodedImage& out, bool& opaque) 
     out = DecodedImage{};
     opaque = false;
     Cache& cache = TheCache();
-    const std::string native = NativePath(path);
+    const std::string native = WholePath(path);
     FileIdentity id;
     if (!Identify(native, id)) return false;
     std::shared_ptr<const DecodedImage> kept;
@@ -186,6 +201,7 @@ void ClearImageCache() {
 
 void WarmUpImages(std::vector<std::wstring> paths, size_t budget) {
     FinishImageWarmUp();
+    for (std::wstring& path : paths) path = WideFromUtf8(WholePath(path));
     Cache& cache = TheCache();
     {
         std::lock_guard<std::mutex> lock(cache.mutex);

@@ -28,7 +28,7 @@ void ClearImageCache();
 // Starts decoding the pictures at paths into the cache, in this order, on the cache's own
 // thread; pictures already kept are passed over, and the warm-up ends once it has decoded
 // budget bytes of pixels. A warm-up still running is stopped first (after its picture under
-// way). Paths are read against the working folder, which must stay as it is meanwhile.
+// way). Relative paths are taken from the working folder of the moment of the call.
 void WarmUpImages(std::vector<std::wstring> paths, size_t budget = kWarmUpBytes);
 // Asks the warm-up to end after the picture under way, without waiting for it.
 void StopImageWarmUp();
