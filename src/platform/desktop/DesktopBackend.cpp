@@ -2,7 +2,8 @@
 
 #include <SDL.h>
 #include <cairo.h>
-
+#include <errno.h>
+#include <poll.h>
 #include <time.h>
 
 #include <algorithm>
@@ -20,6 +21,8 @@
 #include "platform/UserConfig.h"
 #include "platform/Utf.h"
 #include "platform/desktop/FullScreenState.h"
+#include "platform/desktop/WindowPicture.h"
+#include "platform/desktop/XConnection.h"
 
 namespace platform {
 namespace {
@@ -112,12 +115,48 @@ public:
     void Sleep(uint32_t ms) override { SDL_Delay(ms); }
 
     void SleepMicros(int64_t micros) override {
-        // One sleep to the frame's deadline: a still screen wakes once per frame. (Waiting on
-        // SDL's event queue instead polls it every millisecond where the video driver cannot
-        // wait, and costs more per frame where it can.)
+        // One sleep to the frame's deadline: a still screen wakes once per frame. On X the
+        // sleep watches the display connection as well, so the next pass knows whether
+        // anything arrived meanwhile and need not ask the X server (see NextSdlEvent).
+        // Input that arrives early is taken into SDL's queue and the sleep goes on: passes
+        // keep their pace and the input is handled by the next pass. (Waiting on SDL's event
+        // queue instead polls it every millisecond where the video driver cannot wait.)
         if (micros <= 0) return;
         timespec rest{static_cast<time_t>(micros / 1000000), static_cast<long>(micros % 1000000) * 1000};
-        while (nanosleep(&rest, &rest) != 0) {
+        if (x_.fd < 0) {
+            while (nanosleep(&rest, &rest) != 0) {
+            }
+            return;
+        }
+        timespec end{};
+        clock_gettime(CLOCK_MONOTONIC, &end);
+        end.tv_sec += rest.tv_sec;
+        end.tv_nsec += rest.tv_nsec;
+        if (end.tv_nsec >= 1000000000) {
+            end.tv_nsec -= 1000000000;
+            ++end.tv_sec;
+        }
+        for (;;) {
+            pollfd x{x_.fd, POLLIN, 0};
+            const int ready = ppoll(&x, 1, &rest, nullptr);
+            if (ready == 0) {
+                quietSleep_ = true;  // slept to the deadline and nothing came
+                return;
+            }
+            if ((ready < 0 && errno != EINTR) || (ready > 0 && (x.revents & (POLLERR | POLLHUP | POLLNVAL)))) {
+                // The connection cannot be watched (or the server has gone): sleep plainly.
+                x_.fd = -1;
+                while (nanosleep(&rest, &rest) != 0) {
+                }
+                return;
+            }
+            // Input (or a signal, which SDL turns into a quit request when it pumps).
+            SDL_PumpEvents();
+            timespec now{};
+            clock_gettime(CLOCK_MONOTONIC, &now);
+            const int64_t left = (end.tv_sec - now.tv_sec) * 1000000000LL + (end.tv_nsec - now.tv_nsec);
+            if (left <= 0) return;
+            rest = {static_cast<time_t>(left / 1000000000), static_cast<long>(left % 1000000000)};
         }
     }
 
@@ -146,18 +185,9 @@ public:
         // the splash is on the screen.
         fullScreen_ = !desktopWindow_ && TellFullScreenState(window_, true);
         SetIcon(options.iconPath);
-        renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_SOFTWARE);
-        if (!renderer_) {
-            SDL_DestroyWindow(window_);
-            window_ = nullptr;
-            return false;
-        }
-        texture_ = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STREAMING, kCanvasWidth,
-                                     kCanvasHeight);
-        SDL_SetTextureBlendMode(texture_, SDL_BLENDMODE_NONE);
-        SDL_SetTextureScaleMode(texture_, SDL_ScaleModeLinear);
         SDL_ShowWindow(window_);
         ComputePlacement();
+        x_ = XConnectionOf(window_);  // watched by the frame's sleep
         SDL_RaiseWindow(window_);
         ApplyCursor();
         if (!last_.empty()) Show();
@@ -177,10 +207,11 @@ public:
             std::copy_n(reinterpret_cast<const uint8_t*>(pixels) + static_cast<size_t>(row) * strideBytes,
                         kCanvasWidth * 4,
                         reinterpret_cast<uint8_t*>(last_.data() + static_cast<size_t>(row) * kCanvasWidth));
-        if (renderer_ && texture_) Show();
+        if (window_) Show();
     }
 
-    // Puts the last presented frame on the screen, with the text fields drawn over it.
+    // Puts the last presented frame on the screen, with the text fields drawn over it. Only
+    // what changed since the last showing is drawn and sent to the display.
     void Show() {
         const uint32_t* pixels = last_.data();
         if (!LiveTextFields().empty()) {
@@ -190,20 +221,22 @@ public:
         }
         fieldState_ = FieldState();
         ComputePlacement();
-        SDL_UpdateTexture(texture_, nullptr, pixels, kCanvasWidth * 4);
-        SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
-        SDL_RenderClear(renderer_);
-        SDL_RenderCopy(renderer_, texture_, nullptr, &dest_);
-        SDL_RenderPresent(renderer_);
+        SDL_Surface* surface = SDL_GetWindowSurface(window_);
+        if (!surface || surface->format->BytesPerPixel != 4) return;
+        if (SDL_MUSTLOCK(surface)) SDL_LockSurface(surface);
+        const WindowPixels target{static_cast<uint32_t*>(surface->pixels), surface->w, surface->h, surface->pitch};
+        const PixelRect area = picture_.Show(pixels, target, PixelRect{dest_.x, dest_.y, dest_.w, dest_.h});
+        if (SDL_MUSTLOCK(surface)) SDL_UnlockSurface(surface);
+        if (area.Empty()) return;
+        const SDL_Rect rect{area.x, area.y, area.w, area.h};
+        SDL_UpdateWindowSurfaceRects(window_, &rect, 1);
     }
 
     void CloseDisplay() override {
-        if (texture_) SDL_DestroyTexture(texture_);
-        if (renderer_) SDL_DestroyRenderer(renderer_);
+        x_ = {};
         if (window_) SDL_DestroyWindow(window_);
-        texture_ = nullptr;
-        renderer_ = nullptr;
         window_ = nullptr;
+        picture_.Forget();
     }
 
     // What the text fields show: text, caret, focus and the caret's blink phase.
@@ -218,7 +251,7 @@ public:
     bool PollEvent(InputEvent& event) override {
         sound_->RestIfSilent();
         // Typing changes no drawing of the screen's, so the fields are shown again here.
-        if (renderer_ && !last_.empty() && (!LiveTextFields().empty() || !fieldState_.empty()) &&
+        if (window_ && !last_.empty() && (!LiveTextFields().empty() || !fieldState_.empty()) &&
             FieldState() != fieldState_)
             Show();
         if (!owed_.empty()) {
@@ -226,8 +259,11 @@ public:
             owed_.pop_front();
             return true;
         }
+        // Whether anything may have come since the last look; at most one pump per call.
+        bool mayPump = !quietSleep_ || XEventsQueued(x_) || ++quietPasses_ >= kFullPumpEvery;
+        quietSleep_ = false;
         SDL_Event e;
-        while (SDL_PollEvent(&e)) {
+        while (NextSdlEvent(e, mayPump)) {
             switch (e.type) {
                 case SDL_QUIT: event.type = EventType::Quit; return true;
                 case SDL_KEYDOWN:
@@ -259,8 +295,10 @@ public:
                 case SDL_WINDOWEVENT:
                     // Still screens are not drawn again, so an uncovered window shows the last frame.
                     if ((e.window.event == SDL_WINDOWEVENT_SIZE_CHANGED || e.window.event == SDL_WINDOWEVENT_EXPOSED) &&
-                        renderer_ && !last_.empty())
+                        window_ && !last_.empty()) {
+                        picture_.Forget();
                         Show();
+                    }
                     continue;
                 default: continue;
             }
@@ -376,6 +414,19 @@ protected:
     }
 
 private:
+    // The next event of SDL's queue. The queue is filled by pumping, which asks the X server
+    // for news (several system calls); a pass whose sleep saw nothing arrive, with nothing
+    // left in the X library's queue either, need not pump. A full pump still runs every
+    // quarter second for what SDL does there besides input (keeping the screen saver off).
+    bool NextSdlEvent(SDL_Event& e, bool& mayPump) {
+        if (SDL_PeepEvents(&e, 1, SDL_GETEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT) > 0) return true;
+        if (!mayPump) return false;
+        mayPump = false;
+        quietPasses_ = 0;
+        SDL_PumpEvents();
+        return SDL_PeepEvents(&e, 1, SDL_GETEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT) > 0;
+    }
+
     // The program's key event for an SDL key event; false for keys the program has no code for.
     static bool KeyEvent(const SDL_Event& e, InputEvent& event) {
         const int vk = VirtualKeyOf(e.key.keysym.sym);
@@ -430,6 +481,7 @@ private:
         }
         if (desktopWindow_) fullScreen_ = false;
         WriteUserSetting(kWindowSetting, desktopWindow_ ? kDesktopWindowWord : kFullScreenWord);
+        picture_.Forget();
         if (!last_.empty()) Show();
     }
 
@@ -454,19 +506,19 @@ private:
         cairo_surface_destroy(png);
     }
 
-    // Output pixels per window coordinate (differs on high-density displays).
+    // Window pixels per window coordinate (differs on high-density displays).
     void RenderToWindowScale(float& sx, float& sy) {
         int ww = 1, wh = 1, ow = 1, oh = 1;
         SDL_GetWindowSize(window_, &ww, &wh);
-        SDL_GetRendererOutputSize(renderer_, &ow, &oh);
+        SDL_GetWindowSizeInPixels(window_, &ow, &oh);
         sx = ww > 0 ? static_cast<float>(ow) / ww : 1.0f;
         sy = wh > 0 ? static_cast<float>(oh) / wh : 1.0f;
     }
 
     void ComputePlacement() {
-        if (!renderer_) return;
+        if (!window_) return;
         int ow = kCanvasWidth, oh = kCanvasHeight;
-        SDL_GetRendererOutputSize(renderer_, &ow, &oh);
+        SDL_GetWindowSizeInPixels(window_, &ow, &oh);
         if (options_.windowed && !desktopWindow_ && ow >= kCanvasWidth && oh >= kCanvasHeight) {
             dest_ = {(ow - kCanvasWidth) / 2, (oh - kCanvasHeight) / 2, kCanvasWidth, kCanvasHeight};
             return;
@@ -478,7 +530,7 @@ private:
     }
 
     void ToCanvasUnclipped(int wx, int wy, int& cx, int& cy) {
-        if (!renderer_ || dest_.w <= 0 || dest_.h <= 0) {
+        if (!window_ || dest_.w <= 0 || dest_.h <= 0) {
             cx = wx;
             cy = wy;
             return;
@@ -497,10 +549,14 @@ private:
         return cx >= 0 && cy >= 0 && cx < kCanvasWidth && cy < kCanvasHeight;
     }
 
+    static constexpr int kFullPumpEvery = 25;  // passes
+
     DisplayOptions options_;
+    XConnection x_;
+    bool quietSleep_ = false;  // the last frame's sleep ran to its end with nothing arriving
+    int quietPasses_ = 0;      // passes since the last pump
     SDL_Window* window_ = nullptr;
-    SDL_Renderer* renderer_ = nullptr;
-    SDL_Texture* texture_ = nullptr;
+    WindowPicture picture_;
     SDL_Rect dest_{0, 0, kCanvasWidth, kCanvasHeight};
     bool fullScreen_ = false;
     bool desktopWindow_ = false;  // a normal desktop window (F11) rather than the whole screen
