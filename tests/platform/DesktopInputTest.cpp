@@ -1,5 +1,6 @@
 // The desktop window on a real X server: a still pass asks the server nothing, yet input that
-// arrives is handed to the screen by the next pass, whenever in the pass it came.
+// arrives is handed to the screen by the next pass, whenever in the pass it came; the window
+// is full screen from the start and F11 toggles it.
 #include <gtest/gtest.h>
 
 #include <spawn.h>
@@ -7,9 +8,12 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
+#include "../text/TempFolder.h"
 #include "platform/Utf.h"
 #include "platform/desktop/DesktopBackend.h"
 
@@ -111,6 +115,71 @@ TEST(DesktopInput, ArrivesWithinOnePassWhenTheScreenStandsStill) {
         }
     }
     backend->CloseDisplay();
+}
+
+std::string Output(const std::string& command) {
+    std::string out;
+    if (FILE* p = popen(command.c_str(), "r")) {
+        char buf[512];
+        while (fgets(buf, sizeof buf, p)) out += buf;
+        pclose(p);
+    }
+    return out;
+}
+
+// The full-screen window is the screen's size at once and says so to window managers; F11
+// makes it a desktop window of the canvas's size and back.
+TEST(DesktopWindow, FullScreenFromTheStartAndF11TogglesIt) {
+    if (!Have("Xvfb") || !Have("xdotool") || !Have("xprop") || !Have("xwininfo")) GTEST_SKIP() << "needs X tools";
+    XServer x;
+    TempFolder config;  // F11 writes the user's choice; it must not be the real user's
+    struct Setting {
+        std::string previous;
+        bool had = false;
+        explicit Setting(const std::string& folder) {
+            if (const char* v = std::getenv("XDG_CONFIG_HOME")) previous = v, had = true;
+            setenv("XDG_CONFIG_HOME", folder.c_str(), 1);
+        }
+        ~Setting() {
+            if (had)
+                setenv("XDG_CONFIG_HOME", previous.c_str(), 1);
+            else
+                unsetenv("XDG_CONFIG_HOME");
+        }
+    } setting(config.Native(""));
+    {
+        std::wstring error;
+        auto backend = platform::CreateDesktopBackend(error);
+        ASSERT_TRUE(backend) << platform::Utf8FromWide(error);
+        platform::DisplayOptions options;
+        options.title = L"full-screen test";
+        ASSERT_TRUE(backend->OpenDisplay(options));
+        std::string id = Output("xdotool search --name 'full-screen test'");
+        id = id.substr(0, id.find('\n'));
+        ASSERT_FALSE(id.empty());
+        auto check = [&](bool full) {
+            platform::InputEvent e;
+            for (int i = 0; i < 30; ++i) {  // the key reaches the window; it is resized
+                while (backend->PollEvent(e)) {
+                }
+                backend->SleepMicros(10000);
+            }
+            EXPECT_EQ(backend->IsFullScreen(), full);
+            EXPECT_EQ(
+                Output("xprop -id " + id + " _NET_WM_STATE").find("_NET_WM_STATE_FULLSCREEN") != std::string::npos,
+                full);
+            const std::string geometry = Output("xwininfo -id " + id);
+            EXPECT_NE(geometry.find(full ? "Width: 1024" : "Width: 800"), std::string::npos) << geometry;
+            EXPECT_NE(geometry.find(full ? "Height: 768" : "Height: 600"), std::string::npos) << geometry;
+        };
+        check(true);
+        for (const bool full : {false, true}) {
+            SCOPED_TRACE(full ? "F11 again" : "F11");
+            ASSERT_EQ(RunTool({"xdotool", "mousemove", "512", "384", "key", "F11"}), 0);
+            check(full);
+        }
+        backend->CloseDisplay();
+    }
 }
 
 }  // namespace
