@@ -4,6 +4,7 @@
 #include <pango/pangocairo.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cmath>
 #include <cstring>
 #include <future>
@@ -142,7 +143,11 @@ void WarmUpFonts() {
     std::future<TextEngine*>& underWay = EngineUnderWay();
     if (underWay.valid()) return;
     underWay = std::async(std::launch::async, [] {
+        // Held from a global as well, so that an engine the program never came to use (a run
+        // that ends before it shows any text) is still kept for the run, as the engine is.
+        static std::atomic<TextEngine*> kept{nullptr};
         auto* engine = new TextEngine;
+        kept = engine;
         // Laying out a text loads the font configuration and the program's font; the
         // layout stays in the cache like any other.
         PangoLayout* layout = engine->Layout(L"Kestrova", FontSpec{}, 0);
