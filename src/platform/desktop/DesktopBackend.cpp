@@ -99,6 +99,7 @@ public:
             error = L"no display could be reached";
             return false;
         }
+        if (driver == "x11") EndWhenDisplayIsLost();
         cursors_[0] = SDL_CreateSystemCursor(SDL_SYSTEM_CURSOR_ARROW);
         cursors_[1] = SDL_CreateSystemCursor(SDL_SYSTEM_CURSOR_HAND);
         cursors_[2] = SDL_CreateSystemCursor(SDL_SYSTEM_CURSOR_WAIT);
