@@ -485,9 +485,24 @@ void Graphics::DrawString(const std::wstring& text, const Font& font, const Rect
     // Like a C string, the text ends at its first zero.
     const size_t end = text.find(L'\0');
     if (end == 0 || text.empty()) return;
+    const size_t length = end == std::wstring::npos ? text.size() : end;
+    // A still screen draws the same texts every pass: one that repeats the previous frame's
+    // text at this place is matched where it stands, without copying it into a command.
+    if (target_ && recording_ && matching_ && matched_ < previousFrame_.size()) {
+        const DrawCommand& p = previousFrame_[matched_];
+        const float place[6] = {layout.x, layout.y, layout.width, layout.height, 0, 0};
+        if (p.op == DrawCommand::Op::Text && p.color == brush.color && p.penWidth == 0 &&
+            std::equal(place, place + 6, p.v) && p.imageId == 0 && p.imageVersion == 0 && p.fontSize == font.sizePx &&
+            p.fontStyle == font.style && p.fontFamily == font.family &&
+            p.text.compare(0, p.text.size(), text, 0, length) == 0 && p.text.size() == length) {
+            target_->PrepareWrite(this);
+            ++matched_;
+            return;
+        }
+    }
     DrawCommand c =
         ShapeCommand(DrawCommand::Op::Text, brush.color, 0, layout.x, layout.y, layout.width, layout.height);
-    c.text = end == std::wstring::npos ? text : text.substr(0, end);
+    c.text = text.substr(0, length);
     c.fontFamily = font.family;
     c.fontSize = font.sizePx;
     c.fontStyle = font.style;

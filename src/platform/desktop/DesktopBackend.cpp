@@ -103,6 +103,7 @@ public:
         // SDL starts taking typed text as its video starts; the program takes it only while a
         // text field has the keys (SetTextInput), so no input method acts on other screens.
         SDL_StopTextInput();
+        if (driver == "x11") EndWhenDisplayIsLost();
         cursors_[0] = SDL_CreateSystemCursor(SDL_SYSTEM_CURSOR_ARROW);
         cursors_[1] = SDL_CreateSystemCursor(SDL_SYSTEM_CURSOR_HAND);
         cursors_[2] = SDL_CreateSystemCursor(SDL_SYSTEM_CURSOR_WAIT);

@@ -2,6 +2,7 @@
 
 #include <SDL.h>
 #include <SDL_syswm.h>
+#include <unistd.h>
 
 namespace platform {
 
@@ -18,6 +19,19 @@ XConnection XConnectionOf(SDL_Window* window) {
     (void)window;
 #endif
     return c;
+}
+
+void EndWhenDisplayIsLost() {
+#if defined(SDL_VIDEO_DRIVER_X11)
+    // The X library's own handler calls exit(), whose clean-up closes the window and then
+    // waits for the dead server's answer for ever.
+    XSetIOErrorHandler([](Display*) -> int {
+        static const char message[] = "kestrova: the connection to the display was lost\n";
+        if (::write(2, message, sizeof message - 1) < 0) {
+        }
+        ::_exit(1);
+    });
+#endif
 }
 
 bool XEventsQueued(const XConnection& connection) {

@@ -13,6 +13,10 @@ struct XConnection {
 
 XConnection XConnectionOf(SDL_Window* window);
 
+// When the X server goes away (it ended, or the connection broke), the program ends at once
+// with a message instead of waiting on a connection that will never answer.
+void EndWhenDisplayIsLost();
+
 // Events the X library has read from the socket already but SDL has not taken yet.
 bool XEventsQueued(const XConnection& connection);
 
