@@ -29,6 +29,7 @@
 #include <string>
 #include <vector>
 
+#include "BenchTools.h"
 #include "app/Harness.h"
 #include "app/ScreenId.h"
 #include "graphics/Sprite.h"
@@ -43,6 +44,9 @@ extern char** environ;
 namespace {
 
 namespace fs = std::filesystem;
+using benchtools::HaveProgram;
+using benchtools::Spawn;
+using benchtools::Stop;
 
 double Now() {
     timespec t{};
@@ -62,60 +66,12 @@ std::string ReadFile(const std::string& path) {
     return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
-bool HaveProgram(const char* name) {
-    const char* path = std::getenv("PATH");
-    std::stringstream dirs(path ? path : "/usr/bin:/bin");
-    std::string d;
-    while (std::getline(dirs, d, ':'))
-        if (::access((d + "/" + name).c_str(), X_OK) == 0) return true;
-    return false;
-}
-
-// Starts argv with the current environment plus extra ("NAME=value"); -1 on failure.
-pid_t Spawn(const std::vector<std::string>& argv, const std::vector<std::string>& extra = {},
-            const char* quietOutput = "/dev/null") {
-    std::vector<std::string> env;
-    for (char** e = environ; *e; ++e) {
-        const std::string kv = *e;
-        bool replaced = false;
-        for (const auto& x : extra)
-            if (kv.compare(0, x.find('=') + 1, x, 0, x.find('=') + 1) == 0) replaced = true;
-        if (!replaced) env.push_back(kv);
-    }
-    env.insert(env.end(), extra.begin(), extra.end());
-    std::vector<char*> a, e;
-    for (const auto& s : argv) a.push_back(const_cast<char*>(s.c_str()));
-    a.push_back(nullptr);
-    for (const auto& s : env) e.push_back(const_cast<char*>(s.c_str()));
-    e.push_back(nullptr);
-    posix_spawn_file_actions_t files;
-    posix_spawn_file_actions_init(&files);
-    posix_spawn_file_actions_addopen(&files, 1, quietOutput, O_WRONLY | O_CREAT | O_APPEND, 0644);
-    posix_spawn_file_actions_addopen(&files, 2, quietOutput, O_WRONLY | O_CREAT | O_APPEND, 0644);
-    pid_t pid = -1;
-    const int rc = posix_spawnp(&pid, a[0], &files, nullptr, a.data(), e.data());
-    posix_spawn_file_actions_destroy(&files);
-    return rc == 0 ? pid : -1;
-}
-
 int Run(const std::vector<std::string>& argv, const std::vector<std::string>& extra = {}) {
     const pid_t pid = Spawn(argv, extra);
     if (pid < 0) return -1;
     int status = 0;
     waitpid(pid, &status, 0);
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-}
-
-void Stop(pid_t pid) {
-    if (pid <= 0) return;
-    ::kill(pid, SIGTERM);
-    for (int i = 0; i < 100; ++i) {
-        int status = 0;
-        if (waitpid(pid, &status, WNOHANG) == pid) return;
-        usleep(20000);
-    }
-    ::kill(pid, SIGKILL);
-    waitpid(pid, nullptr, 0);
 }
 
 // What /proc tells about a process at one moment.
@@ -186,22 +142,8 @@ Figures Measure(pid_t pid, const std::vector<pid_t>& others, double seconds) {
 // that puts the profiles into that folder, so no real trainee is touched.
 struct Root {
     fs::path dir;
-    explicit Root(const fs::path& program) {
-        std::string pattern = (fs::temp_directory_path() / "kestrova-idleXXXXXX").string();
-        if (!::mkdtemp(pattern.data())) return;
-        dir = pattern;
-        const fs::path assets = fs::path(KESTROVA_SOURCE_DIR) / "assets";
-        for (const char* part : {"gfx", "sfx", "speech"}) fs::create_directory_symlink(assets / part, dir / part);
-        fs::create_directories(dir / "data");
-        for (const auto& e : fs::directory_iterator(assets / "data")) {
-            if (e.path().filename() == "paths.txt") continue;
-            if (e.is_directory())
-                fs::create_directory_symlink(e.path(), dir / "data" / e.path().filename());
-            else
-                fs::create_symlink(e.path(), dir / "data" / e.path().filename());
-        }
-        std::ofstream(dir / "data" / "paths.txt", std::ios::binary) << (dir / "profiles").string() << "/\r\n";
-        fs::copy_file(program, dir / "kestrova");
+    explicit Root(const fs::path& program) : dir(benchtools::MakeAssetRoot("kestrova-idle")) {
+        if (!dir.empty()) fs::copy_file(program, dir / "kestrova");
     }
     ~Root() {
         std::error_code ec;

@@ -25,6 +25,7 @@
 #include <string>
 #include <vector>
 
+#include "BenchTools.h"
 #include "app/Harness.h"
 #include "graphics/Graphics.h"
 #include "platform/Utf.h"
@@ -40,6 +41,8 @@ extern char** environ;
 namespace {
 
 namespace fs = std::filesystem;
+using benchtools::Spawn;
+using benchtools::Stop;
 
 double NowMs() {
     timespec t{};
@@ -47,59 +50,13 @@ double NowMs() {
     return t.tv_sec * 1e3 + t.tv_nsec / 1e6;
 }
 
-// Starts argv with the current environment, names in extra ("NAME=value") replaced.
-pid_t Spawn(const std::vector<std::string>& argv, const std::vector<std::string>& extra) {
-    std::vector<std::string> env;
-    for (char** e = environ; *e; ++e) {
-        const std::string kv = *e;
-        bool replaced = false;
-        for (const auto& x : extra)
-            if (kv.compare(0, x.find('=') + 1, x, 0, x.find('=') + 1) == 0) replaced = true;
-        if (!replaced) env.push_back(kv);
-    }
-    env.insert(env.end(), extra.begin(), extra.end());
-    std::vector<char*> a, e;
-    for (const auto& s : argv) a.push_back(const_cast<char*>(s.c_str()));
-    a.push_back(nullptr);
-    for (const auto& s : env) e.push_back(const_cast<char*>(s.c_str()));
-    e.push_back(nullptr);
-    posix_spawn_file_actions_t files;
-    posix_spawn_file_actions_init(&files);
-    posix_spawn_file_actions_addopen(&files, 1, "/dev/null", O_WRONLY, 0);
-    posix_spawn_file_actions_addopen(&files, 2, "/dev/null", O_WRONLY, 0);
-    pid_t pid = -1;
-    const int rc = posix_spawnp(&pid, a[0], &files, nullptr, a.data(), e.data());
-    posix_spawn_file_actions_destroy(&files);
-    return rc == 0 ? pid : -1;
-}
-
-void Stop(pid_t pid) {
-    if (pid <= 0) return;
-    ::kill(pid, SIGTERM);
-    for (int i = 0; i < 100; ++i) {
-        if (waitpid(pid, nullptr, WNOHANG) == pid) return;
-        usleep(20000);
-    }
-    ::kill(pid, SIGKILL);
-    waitpid(pid, nullptr, 0);
-}
-
 // The asset tree linked into a fresh folder with the program beside it; the profiles and
 // the user's settings live in that folder too, so the run starts as a first start does.
 struct Root {
     fs::path dir;
-    explicit Root(const fs::path& program) {
-        std::string pattern = (fs::temp_directory_path() / "kestrova-startupXXXXXX").string();
-        if (!::mkdtemp(pattern.data())) return;
-        dir = pattern;
-        const fs::path assets = fs::path(KESTROVA_SOURCE_DIR) / "assets";
-        for (const char* part : {"gfx", "sfx", "speech"}) fs::create_directory_symlink(assets / part, dir / part);
-        fs::create_directories(dir / "data");
-        for (const auto& e : fs::directory_iterator(assets / "data"))
-            if (e.path().filename() != "paths.txt") fs::create_symlink(e.path(), dir / "data" / e.path().filename());
-        fs::create_directories(dir / "profiles");
+    explicit Root(const fs::path& program) : dir(benchtools::MakeAssetRoot("kestrova-startup")) {
+        if (dir.empty()) return;
         fs::create_directories(dir / "config");
-        std::ofstream(dir / "data" / "paths.txt", std::ios::binary) << (dir / "profiles").string() << "/\r\n";
         fs::copy_file(program, dir / "kestrova");
     }
     ~Root() {

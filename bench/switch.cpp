@@ -14,6 +14,7 @@
 #include <fstream>
 #include <vector>
 
+#include "BenchTools.h"
 #include "app/Harness.h"
 #include "app/ScreenId.h"
 #include "platform/FolderListing.h"
@@ -36,16 +37,8 @@ double WallMs() {
 int main(int argc, char** argv) {
     const int pauseMs = argc > 1 ? std::max(0, std::atoi(argv[1])) : 500;
     // The asset tree linked into a fresh folder whose paths file puts a trainee there.
-    std::string pattern = (fs::temp_directory_path() / "kestrova-switchXXXXXX").string();
-    if (!::mkdtemp(pattern.data())) return 1;
-    const fs::path dir = pattern;
-    const fs::path assets = fs::path(KESTROVA_SOURCE_DIR) / "assets";
-    for (const char* part : {"gfx", "sfx", "speech"}) fs::create_directory_symlink(assets / part, dir / part);
-    fs::create_directories(dir / "data");
-    for (const auto& e : fs::directory_iterator(assets / "data"))
-        if (e.path().filename() != "paths.txt") fs::create_symlink(e.path(), dir / "data" / e.path().filename());
-    fs::create_directories(dir / "profiles");
-    std::ofstream(dir / "data" / "paths.txt", std::ios::binary) << (dir / "profiles").string() << "/\r\n";
+    const fs::path dir = benchtools::MakeAssetRoot("kestrova-switch");
+    if (dir.empty()) return 1;
     {
         HeadlessHarness h(L"kestrova window", platform::WideFromUtf8(dir.string()));
         Profile& p = h.Frame().ActiveProfile();
