@@ -4,9 +4,7 @@
 // beside it by the engine.
 #include <array>
 #include <cstdint>
-#include <functional>
 #include <memory>
-#include <span>
 #include <string>
 #include <vector>
 
@@ -124,10 +122,6 @@ protected:
     // button in WaitStart): true when the press was used up. The help button comes last.
     bool HandleCommonPress(int x, int y);
     void HandleHelpPress(int x, int y);
-    // The whole OnMouseDown of an exercise whose items are a row of sprites, in the shared
-    // order: gate, stop, start, then the answer check of each item on show under the pointer
-    // while Answering (picked is called for each one found right), then help.
-    int PressOnItems(long lParam, std::span<CSprite> items, const std::function<void(int)>& picked);
 
     // Presses are accepted at most every 400 ms.
     bool AcceptClick();
@@ -193,9 +187,6 @@ protected:
     void HoverFeedback();
     // The arrow, or the hand when this pass's feedback found something to click.
     void ApplyCursor();
-    // The whole UpdateCursor of an exercise whose items are a row of sprites: the base
-    // feedback, then the hand and the extra marker over a shown item.
-    void ItemCursor(std::span<const CSprite> items);
     void SetupStartScan();
     bool StartGuide(int screenId);
     // Stops the spoken guide for the rest of the screen (a trial started, help asked for).

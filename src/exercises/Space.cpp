@@ -1,6 +1,5 @@
 #include "exercises/Space.h"
 
-#include "engine/ItemSprites.h"
 #include "profiles/Profile.h"
 
 namespace {
@@ -24,10 +23,6 @@ constexpr SaucerPlace kPlaces[CSpace::kSaucerCount] = {
 // The switch list runs from top to bottom: the two upper saucers, the ring, the two lower ones.
 constexpr int kScanOrder[CSpace::kSaucerCount] = {6, 7, 0, 1, 2, 3, 4, 5, 8, 9};
 }  // namespace
-
-CSpace::CSpace() { game = kSpace; }
-
-CSpace::~CSpace() { WriteBack(); }
 
 int CSpace::Init(Graphics* back, Graphics* window, Bitmap* buffer, Profile* p) {
     if (!BeginInit(back, window, buffer, p, L"gfx\\space\\background.png")) return 1;
@@ -74,40 +69,3 @@ int CSpace::SetupRound() {
     stepIndex = 0;
     return 1;
 }
-
-void CSpace::ShowItem(int item) {
-    if (CSprite* saucer = engine::ItemOf(saucers, item)) engine::LightOnce(*saucer);
-}
-
-CSprite* CSpace::ItemSprite(int item) { return engine::ItemOf(saucers, item); }
-
-int CSpace::OnMouseDown(unsigned, long lParam) {
-    const int x = MouseParamX(lParam);
-    const int y = MouseParamY(lParam);
-    if (HandleCommonPress(x, y)) return 1;
-    // The saucers' hit areas do not overlap: at most one is under the pointer.
-    const int hit = engine::ShownUnder(saucers, x, y);
-    if (phase == Answering && hit >= 0 && CheckAnswer(hit)) ShowItem(hit);
-    HandleHelpPress(x, y);
-    return 1;
-}
-
-int CSpace::Update() {
-    BeginUpdate();
-    engine::UpdateAll(saucers);
-    return FinishUpdate();
-}
-
-void CSpace::UpdateCursor() { ItemCursor(saucers); }
-
-int CSpace::Draw() {
-    background.Draw();
-    engine::DrawAll(saucers);
-    DrawHud(kSpace);
-    Present();
-    return 1;
-}
-
-void CSpace::OnRoundCorrect() { ApplySuccessRule(); }
-
-void CSpace::OnRoundWrong() { ApplyFailureRule(); }

@@ -4,7 +4,7 @@
 #include <numeric>
 #include <vector>
 
-#include "engine/ItemSprites.h"
+#include "engine/ItemRow.h"
 #include "profiles/Profile.h"
 #include "text/Random.h"
 
@@ -30,12 +30,7 @@ constexpr HitArea kHitAreas[CThePond::kFishCount] = {
 };
 }  // namespace
 
-CThePond::CThePond() {
-    game = kThePond;
-    value.fill(-1);
-}
-
-CThePond::~CThePond() { WriteBack(); }
+CThePond::CThePond() : CExercise(kThePond) { value.fill(-1); }
 
 void CThePond::LoadFishSet(bool hard) {
     const std::wstring set = hard ? L"gfx\\thepond\\fish\\hard\\" : L"gfx\\thepond\\fish\\easy\\";
@@ -194,17 +189,11 @@ void CThePond::StepPresenting() {
     CGameBase::StepPresenting();
 }
 
-CSprite* CThePond::ItemSprite(int item) { return engine::ItemOf(fish, item); }
-
-int CThePond::Update() {
-    BeginUpdate();
+void CThePond::UpdateScene() {
     Swim();
     bubble.Update();
     shell.Update();
-    return FinishUpdate();
 }
-
-void CThePond::UpdateCursor() { ItemCursor(fish); }
 
 int CThePond::OnMouseDown(unsigned, long lParam) {
     const int x = MouseParamX(lParam);
@@ -246,17 +235,13 @@ int CThePond::OnMouseDown(unsigned, long lParam) {
     return 1;
 }
 
-int CThePond::Draw() {
-    background.Draw();
+void CThePond::DrawScene() {
     shell.Draw();
     for (int i = 0; i < kFishCount; ++i) {
         fish[Index(i)].Draw();
         litFish[Index(i)].Draw();
     }
     bubble.Draw();
-    DrawHud(kThePond);
-    Present();
-    return 1;
 }
 
 void CThePond::OnRoundCorrect() {
@@ -265,5 +250,3 @@ void CThePond::OnRoundCorrect() {
     if (result.wasAtTen && !hardSetLoaded) LoadFishSet(true);
     if (shell.FrameCount() > 0 && !shell.IsLastFrame()) shell.NextFrame();
 }
-
-void CThePond::OnRoundWrong() { ApplyFailureRule(); }

@@ -1,6 +1,6 @@
 #include "exercises/Zoo.h"
 
-#include "engine/ItemSprites.h"
+#include "engine/ItemRow.h"
 
 #include <algorithm>
 #include <vector>
@@ -37,10 +37,6 @@ constexpr AnimalPlace kAnimals[CZoo::kAnimalCount] = {
     {L"snake", 580, 390, 63, 13, 110, 95, {{-1, 0}, {-1, 0}}},
 };
 }  // namespace
-
-CZoo::CZoo() { game = kZoo; }
-
-CZoo::~CZoo() { WriteBack(); }
 
 int CZoo::Init(Graphics* back, Graphics* window, Bitmap* buffer, Profile* p) {
     if (!BeginInit(back, window, buffer, p, L"gfx\\zoo\\background.png")) return 1;
@@ -133,30 +129,3 @@ void CZoo::StepPresenting() {
     }
     FinishPresentation();
 }
-
-CSprite* CZoo::ItemSprite(int item) { return engine::ItemOf(animals, item); }
-
-int CZoo::Update() {
-    BeginUpdate();
-    engine::UpdateAll(animals);
-    return FinishUpdate();
-}
-
-void CZoo::UpdateCursor() { ItemCursor(animals); }
-
-int CZoo::OnMouseDown(unsigned, long lParam) {
-    // An animal found right moves once.
-    return PressOnItems(lParam, animals, [this](int i) { engine::LightOnce(animals[static_cast<size_t>(i)]); });
-}
-
-int CZoo::Draw() {
-    background.Draw();
-    engine::DrawAll(animals);
-    DrawHud(kZoo);
-    Present();
-    return 1;
-}
-
-void CZoo::OnRoundCorrect() { ApplySuccessRule(); }
-
-void CZoo::OnRoundWrong() { ApplyFailureRule(); }

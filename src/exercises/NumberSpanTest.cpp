@@ -1,4 +1,4 @@
-#include "exercises/NumberTest.h"
+#include "exercises/NumberSpanTest.h"
 
 #include <algorithm>
 
