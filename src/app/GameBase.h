@@ -108,8 +108,10 @@ protected:
     // (HUD, start scan, debug text, the first round, the spoken guide).
     void LoadExerciseSounds(const ExerciseSounds& sounds);
     // Init's first steps: the drawing targets and the profile, the switch list's window and
-    // scan time, and the scene's background; false without a profile (nothing to train).
-    bool BeginInit(Graphics* back, Graphics* window, Bitmap* buffer, Profile* p, const wchar_t* backgroundImage);
+    // scan time, and the scene's background (the senior one, when given, in the senior
+    // layout); false without a profile (nothing to train).
+    bool BeginInit(Graphics* back, Graphics* window, Bitmap* buffer, Profile* p, const wchar_t* backgroundImage,
+                   const wchar_t* seniorBackground = nullptr);
     int ChooseReward(const std::wstring& exercise, std::initializer_list<RewardChoice> choices);
     void SetupAnswerScan();
     void FinishInit();

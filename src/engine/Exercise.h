@@ -29,6 +29,9 @@ public:
     void OnRoundCorrect() override;
     void OnRoundWrong() override;
 
+    // How many items are out this round; read by tests and tools.
+    int VisibleCount() const { return visibleCount; }
+
 protected:
     // The items, indexed by the item numbers the sequence holds.
     virtual std::span<CSprite> Items() = 0;

@@ -4,12 +4,12 @@
 #include "profiles/Profile.h"
 #include "text/Random.h"
 
-bool CGameBase::BeginInit(Graphics* back, Graphics* window, Bitmap* buffer, Profile* p,
-                          const wchar_t* backgroundImage) {
+bool CGameBase::BeginInit(Graphics* back, Graphics* window, Bitmap* buffer, Profile* p, const wchar_t* backgroundImage,
+                          const wchar_t* seniorBackground) {
     CGameBase::Init(back, window, buffer, p);
     if (!profile) return false;
     SetupAnswerScan();
-    background.LoadImage(backgroundImage, back, 1, 0);
+    background.LoadImage(seniorBackground && profile->options.o3 ? seniorBackground : backgroundImage, back, 1, 0);
     return true;
 }
 

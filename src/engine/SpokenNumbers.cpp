@@ -1,6 +1,9 @@
 #include "engine/SpokenNumbers.h"
 
+#include <algorithm>
+
 #include "platform/Platform.h"
+#include "profiles/Profile.h"
 
 namespace {
 constexpr int kLitMs = 800;
@@ -38,30 +41,47 @@ bool CSpokenNumberExercise::PressDigitKey(int key, int dx, int dy) {
     return true;
 }
 
+void CSpokenNumberExercise::ApplyNumberLevel() {
+    visibleCount = 9;
+    const std::wstring& level = profile->level;
+    if (level == L"1") {
+        neededCorrect = 3;
+        if (span <= 6) visibleCount = 6;
+    } else if (level == L"2") {
+        neededCorrect = 3;
+    } else if (level == L"3") {
+        neededCorrect = 2;
+    }
+}
+
+void CSpokenNumberExercise::ResetButtons(bool zeroOut) {
+    answerScan.Clear();
+    const std::span<CSprite> buttons = Items();
+    for (size_t i = 0; i < buttons.size(); ++i) {
+        CSprite& button = buttons[i];
+        button.StopAnimation();
+        button.SetFrame(0);
+        button.visible = (i >= 1 || zeroOut) && i <= static_cast<size_t>(visibleCount) ? 1 : 0;
+        if (button.visible && i >= 1) answerScan.Add(&button);
+    }
+}
+
+void CSpokenNumberExercise::ChooseNumbers(const std::wstring& exercise, const std::wstring& listName) {
+    const std::wstring folder = L"data\\pos\\" + exercise + (visibleCount == 6 ? L"\\6pos\\" : L"\\9pos\\");
+    const std::vector<int> places = ChoosePlaces(folder, listName, std::min(visibleCount, 9));
+    sequence.clear();
+    for (int p : places) {
+        if (sequence.size() >= static_cast<size_t>(std::min(span, 10))) break;
+        sequence.push_back(p + 1);
+    }
+}
+
 void CSpokenNumberExercise::LoadNumberButton(CSprite& button, const std::wstring& stem) {
     button.LoadImage(stem + L"a.png", backGraphics, 1, 0);
     button.LoadImage(stem + L"b.png", backGraphics, 1, kLitMs);
-}
-
-void CSpokenNumberExercise::LightOnce(CSprite& button, bool hideAfter) {
-    button.SetFrame(0);
-    button.Play(0, hideAfter ? 1 : 0, 0, hideAfter ? 0 : 1, 1);
 }
 
 int CSpokenNumberExercise::OnKeyDown(int key, int unused, long lParam) {
     if (PressDigitKey(key, 20, 20)) return 1;
     return CGameBase::OnKeyDown(key, unused, lParam);
 }
-
-void CSpokenNumberExercise::UpdateCursor() {
-    PointerFeedback();
-    for (int item = 0; item <= 9; ++item) {
-        const CSprite* button = ItemSprite(item);
-        if (button && Choosable(*button) && button->HitTest(mousePos.x, mousePos.y)) HoverFeedback();
-    }
-    ApplyCursor();
-}
-
-void CSpokenNumberExercise::OnRoundCorrect() { ApplySuccessRule(); }
-
-void CSpokenNumberExercise::OnRoundWrong() { ApplyFailureRule(); }

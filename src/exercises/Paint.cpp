@@ -16,10 +16,9 @@ const wchar_t* const kClownParts[] = {L"clownarm", L"clownface", L"clownhat", L"
 }  // namespace
 
 int CPaint::Init(Graphics* back, Graphics* window, Bitmap* buffer, Profile* p) {
-    const bool senior = p && p->options.o3 != 0;
-    if (!BeginInit(back, window, buffer, p,
-                   senior ? L"gfx\\senior\\paint\\background.png" : L"gfx\\paint\\background.png"))
+    if (!BeginInit(back, window, buffer, p, L"gfx\\paint\\background.png", L"gfx\\senior\\paint\\background.png"))
         return 1;
+    const bool senior = profile->options.o3 != 0;
     if (!senior) {
         clown.LoadSequence(std::wstring(L"gfx\\paint\\clowns\\") + kClownParts[RandomInRange(0, 3)] + L"*.png", back, 1,
                            kClownFrameMs);

@@ -23,7 +23,6 @@ public:
     const CSprite& PictureOfTheDay() const { return picture; }
     const CSprite& Clown() const { return clown; }
     const CSprite& VisualCue() const { return visualCue; }
-    int VisibleCount() const { return visibleCount; }
 
 protected:
     std::span<CSprite> Items() override { return pots; }

@@ -28,7 +28,6 @@ public:
     const CSprite& Moon() const { return moon; }
     const CSprite& Palm(int i) const { return palms[static_cast<size_t>(i) % palms.size()]; }
     int WheelWagons() const { return wheelWagons; }
-    int VisibleCount() const { return visibleCount; }
     float WheelSpeed() const { return wheelSpeed; }
 
 protected:

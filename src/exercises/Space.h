@@ -19,7 +19,6 @@ public:
 
     // Read by tests and tools.
     const CSprite& Saucer(int i) const { return saucers[static_cast<size_t>(i) % kSaucerCount]; }
-    int VisibleCount() const { return visibleCount; }
 
 protected:
     // A saucer flashes when it is shown and when it is found right.

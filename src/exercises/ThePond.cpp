@@ -21,10 +21,7 @@ constexpr uint32_t kAnsweredLitMs = 500;
 constexpr int kFacingRight = 0, kTurningLeft = 1, kFacingLeft = 2, kTurningRight = 3;
 
 // Each fish is hit on its body (offset from its position, then width and height).
-struct HitArea {
-    float x, y, width, height;
-};
-constexpr HitArea kHitAreas[CThePond::kFishCount] = {
+constexpr RectF kHitAreas[CThePond::kFishCount] = {
     {5, 20, 205, 125}, {5, 21, 185, 110}, {5, 15, 165, 105}, {5, 15, 150, 90}, {5, 15, 130, 80},
     {5, 10, 118, 75},  {5, 10, 105, 67},  {5, 10, 95, 60},   {5, 10, 85, 53},  {5, 10, 77, 47},
 };
@@ -40,7 +37,7 @@ void CThePond::LoadFishSet(bool hard) {
             s->FreeImages();
             s->LoadSequence(set + (s == &fish[Index(i)] ? L"normal\\" : L"lit\\") + name, backGraphics, 1,
                             kFishFrameMs);
-            const HitArea& h = kHitAreas[i];
+            const RectF& h = kHitAreas[i];
             s->SetHitBox(h.x, h.y, h.width, h.height);
             s->SetOutlineWidth(1);
         }

@@ -31,7 +31,6 @@ public:
     const CSprite& Bubble() const { return bubble; }
     const CSprite& Shell() const { return shell; }
     bool HardSet() const { return hardSetLoaded; }
-    int VisibleCount() const { return visibleCount; }
 
 protected:
     std::span<CSprite> Items() override { return fish; }

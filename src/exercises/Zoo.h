@@ -18,7 +18,6 @@ public:
     // Read by tests and tools.
     const CSprite& Animal(int i) const { return animals[static_cast<size_t>(Index(i))]; }
     unsigned CallLength(int i) { return calls[static_cast<size_t>(Index(i))].Length(0); }
-    int VisibleCount() const { return visibleCount; }
 
 protected:
     // An animal found right moves once.
