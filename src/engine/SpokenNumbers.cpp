@@ -76,9 +76,32 @@ void CSpokenNumberExercise::ChooseNumbers(const std::wstring& exercise, const st
     }
 }
 
-void CSpokenNumberExercise::LoadNumberButton(CSprite& button, const std::wstring& stem) {
-    button.LoadImage(stem + L"a.png", backGraphics, 1, 0);
-    button.LoadImage(stem + L"b.png", backGraphics, 1, kLitMs);
+void CSpokenNumberExercise::LoadNumberButtons(const std::wstring& stem, int first, const RectF* hitArea) {
+    const std::span<CSprite> buttons = Items();
+    for (size_t n = static_cast<size_t>(std::max(first, 0)); n < buttons.size(); ++n) {
+        CSprite& button = buttons[n];
+        const std::wstring picture = stem + std::to_wstring(n);
+        button.LoadImage(picture + L"a.png", backGraphics, 1, 0);
+        button.LoadImage(picture + L"b.png", backGraphics, 1, kLitMs);
+        button.user[0] = static_cast<int>(n);
+        if (!hitArea) continue;
+        button.SetOutlineWidth(1);
+        button.SetHitBox(hitArea->x, hitArea->y, hitArea->width, hitArea->height);
+    }
+}
+
+void CSpokenNumberExercise::PlaceKeypad(float left, float top, float gap, float rowStep) {
+    const std::span<CSprite> buttons = Items();
+    float x = left, y = top;
+    for (size_t n = 1; n <= 9 && n < buttons.size(); ++n) {
+        CSprite& button = buttons[n];
+        button.SetPosition(x, y);
+        x += button.width + gap;
+        if (n % 3 == 0) {
+            x = left;
+            y += rowStep;
+        }
+    }
 }
 
 int CSpokenNumberExercise::OnKeyDown(int key, int unused, long lParam) {

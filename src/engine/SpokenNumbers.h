@@ -38,7 +38,11 @@ protected:
     // "data\pos\" + exercise, as numbers 1..9, span of them at the most.
     void ChooseNumbers(const std::wstring& exercise, const std::wstring& listName);
 
-    // A numbered button: its resting picture stem + "a.png" and its lit one stem + "b.png",
-    // lit for 800 ms when it is played.
-    void LoadNumberButton(CSprite& button, const std::wstring& stem);
+    // The numbered buttons from first on: button n shows stem + n + "a.png" at rest and
+    // stem + n + "b.png" lit for 800 ms when it is played, and carries its number. With a hit
+    // area it is hit there and outlined when scanned.
+    void LoadNumberButtons(const std::wstring& stem, int first, const RectF* hitArea);
+    // Buttons 1..9 in three rows of three from (left, top), 1 2 3 at the top: gap pixels
+    // between buttons in a row, rowStep from one row's top to the next.
+    void PlaceKeypad(float left, float top, float gap, float rowStep);
 };

@@ -16,7 +16,7 @@ constexpr int kHorrorPlaces[CGhostHouse::kHorrors][2] = {
     {630, 40}, {550, 20},  {100, 415}, {520, 410}, {350, 400}, {480, 170}, {490, 320}, {180, 60},  {100, 140},
     {340, 30}, {100, 260}, {230, 385}, {80, 50},   {210, 200}, {460, 20},  {650, 290}, {560, 190}, {430, 230}};
 // A button is hit on its painted plate, not on the transparent rim of its picture.
-constexpr float kHitX = 17, kHitY = 16, kHitWidth = 46, kHitHeight = 47;
+constexpr RectF kPlate = {17, 16, 46, 47};
 }  // namespace
 
 int CGhostHouse::Init(Graphics* back, Graphics* window, Bitmap* buffer, Profile* p) {
@@ -33,14 +33,8 @@ int CGhostHouse::Init(Graphics* back, Graphics* window, Bitmap* buffer, Profile*
         horror.LoadImage(L"gfx\\ghosthouse\\horrors\\horror" + number + L".png", back, 1, 0);
         horror.SetPosition(static_cast<float>(kHorrorPlaces[k][0]), static_cast<float>(kHorrorPlaces[k][1]));
     }
-    for (int i = 0; i < kButtons; ++i) {
-        CSprite& button = buttons[static_cast<size_t>(i)];
-        LoadNumberButton(button, L"gfx\\treasure\\buttons\\button" + std::to_wstring(i));
-        button.user[0] = i;
-        button.SetOutlineWidth(1);
-        button.SetHitBox(kHitX, kHitY, kHitWidth, kHitHeight);
-        button.visible = 0;
-    }
+    LoadNumberButtons(L"gfx\\treasure\\buttons\\button", 0, &kPlate);
+    for (auto& button : buttons) button.visible = 0;
 
     ChooseReward(L"ghosthouse", {{L"pumpkin"}, {L"spider"}, {L"wave"}});
     if (profile->options.o21) LoadVisualCue(L"numbers", true);

@@ -78,21 +78,10 @@ int CNumberTest::Init(Graphics* back, Graphics* window, Bitmap* buffer, Profile*
     if (!BeginInit(back, window, buffer, p, L"gfx\\numbertest\\background.png")) return 1;
     span = score.span;
     direction = score.direction;
-    // A 3 x 3 keypad, 1 2 3 at the top.
-    keypad[0].visible = 0;
-    float x = kKeypadX, y = kKeypadY;
-    for (int d = 1; d <= 9; ++d) {
-        CSprite& key = keypad[static_cast<size_t>(d)];
-        LoadNumberButton(key, L"gfx\\numbertest\\" + std::to_wstring(d));
-        key.user[0] = d;
-        key.SetPosition(x, y);
-        key.visible = 0;
-        x += key.width + kKeyGap;
-        if (d % 3 == 0) {
-            x = kKeypadX;
-            y += key.height + kKeyGap;
-        }
-    }
+    // A 3 x 3 keypad, hidden until the trainee's turn (entry 0 stays empty).
+    LoadNumberButtons(L"gfx\\numbertest\\", 1, nullptr);
+    PlaceKeypad(kKeypadX, kKeypadY, kKeyGap, keypad[1].height + kKeyGap);
+    for (auto& key : keypad) key.visible = 0;
 
     LoadVisualCue(L"numbers", false);
     visualFrame.SetPosition(328, 466);

@@ -13,10 +13,10 @@ constexpr int kMaxSpan = 10;
 constexpr int kFishFrameMs = 500;
 constexpr float kMiddle = 400;
 constexpr float kGap = 5;
-constexpr float kAwaySpeed = 300;
-constexpr float kBubbleRise = 20;
-constexpr uint32_t kPresentedLitMs = 1400;
-constexpr uint32_t kAnsweredLitMs = 500;
+// Pixels per second: the fish of a solved sequence swimming away, a bubble rising.
+constexpr float kAwaySpeed = 300, kBubbleRise = 20;
+// How long a fish stays lit when it is shown and when it is found right.
+constexpr uint32_t kPresentedLitMs = 1400, kAnsweredLitMs = 500;
 // Fish frames: 0 faces right, 2 faces left, 1 and 3 are the turns between.
 constexpr int kFacingRight = 0, kTurningLeft = 1, kFacingLeft = 2, kTurningRight = 3;
 

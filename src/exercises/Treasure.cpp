@@ -10,7 +10,7 @@ constexpr int kMaxSpan = 9;
 constexpr int kChestFrameMs = 60;
 constexpr float kFirstCoinX = 345, kFirstCoinY = 185, kRowStep = 55;
 // A coin is hit on its face, not on the transparent rim of its picture.
-constexpr float kHitX = 4, kHitY = 4, kHitWidth = 46, kHitHeight = 47;
+constexpr RectF kCoinFace = {4, 4, 46, 47};
 }  // namespace
 
 int CTreasure::Init(Graphics* back, Graphics* window, Bitmap* buffer, Profile* p) {
@@ -19,21 +19,8 @@ int CTreasure::Init(Graphics* back, Graphics* window, Bitmap* buffer, Profile* p
     chest.LoadSequence(L"gfx\\treasure\\chest*.png", back, 1, kChestFrameMs);
     chest.SetPosition(200, 60);
 
-    // Three rows of three, 1 2 3 at the top.
-    float x = kFirstCoinX, y = kFirstCoinY;
-    for (int k = 1; k < kCoins; ++k) {
-        CSprite& coin = coins[static_cast<size_t>(k)];
-        LoadNumberButton(coin, L"gfx\\buttons\\coins\\" + std::to_wstring(k));
-        coin.user[0] = k;
-        coin.SetOutlineWidth(1);
-        coin.SetHitBox(kHitX, kHitY, kHitWidth, kHitHeight);
-        coin.SetPosition(x, y);
-        x += coin.width;
-        if (k % 3 == 0) {
-            x = kFirstCoinX;
-            y += kRowStep;
-        }
-    }
+    LoadNumberButtons(L"gfx\\buttons\\coins\\", 1, &kCoinFace);
+    PlaceKeypad(kFirstCoinX, kFirstCoinY, 0, kRowStep);
     coins[0].visible = 0;
 
     if (ChooseReward(L"treasure", {{L"rabbit"}, {L"bat"}, {L"snake"}}) == 0) reward.SetFrameDuration(7, 500);
