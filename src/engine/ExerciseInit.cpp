@@ -1,4 +1,4 @@
-#include "app/GameBase.h"
+#include "engine/GameBase.h"
 
 bool CGameBase::BeginInit(Graphics* back, Graphics* window, Bitmap* buffer, Profile* p,
                           const wchar_t* backgroundImage) {

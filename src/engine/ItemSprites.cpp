@@ -1,6 +1,6 @@
 #include "engine/ItemSprites.h"
 
-#include "app/GameBase.h"
+#include "engine/GameBase.h"
 
 void CGameBase::ItemCursor(std::span<const CSprite> items) {
     PointerFeedback();

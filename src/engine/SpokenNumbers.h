@@ -5,7 +5,7 @@
 // numbered buttons that light once when chosen.
 #include <string>
 
-#include "app/GameBase.h"
+#include "engine/GameBase.h"
 
 class CSpokenNumberExercise : public CGameBase {
 public:

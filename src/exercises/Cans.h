@@ -5,7 +5,7 @@
 #include <array>
 #include <cstdint>
 
-#include "app/GameBase.h"
+#include "engine/GameBase.h"
 
 class CCans final : public CGameBase {
 public:

@@ -5,7 +5,7 @@
 // more part of the picture of the day, and a clown part comes to life at the end.
 #include <array>
 
-#include "app/GameBase.h"
+#include "engine/GameBase.h"
 
 class CPaint final : public CGameBase {
 public:

@@ -5,7 +5,7 @@
 // not which place. Forward only.
 #include <array>
 
-#include "app/GameBase.h"
+#include "engine/GameBase.h"
 
 class CParisWheel final : public CGameBase {
 public:

@@ -4,7 +4,7 @@
 // Forward only.
 #include <array>
 
-#include "app/GameBase.h"
+#include "engine/GameBase.h"
 
 class CSpace final : public CGameBase {
 public:

@@ -5,7 +5,7 @@
 // clicks the lamp where it was. One click decides the trial.
 #include <array>
 
-#include "app/GameBase.h"
+#include "engine/GameBase.h"
 
 class CTheCircle final : public CGameBase {
 public:

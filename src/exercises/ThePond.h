@@ -6,7 +6,7 @@
 #include <array>
 #include <cstdint>
 
-#include "app/GameBase.h"
+#include "engine/GameBase.h"
 
 class CThePond final : public CGameBase {
 public:

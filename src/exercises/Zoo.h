@@ -4,7 +4,7 @@
 // the same animals in the same order. The zoo runs forward only.
 #include <array>
 
-#include "app/GameBase.h"
+#include "engine/GameBase.h"
 
 class CZoo final : public CGameBase {
 public:
