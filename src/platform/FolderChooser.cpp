@@ -1,8 +1,10 @@
 #include "platform/FolderChooser.h"
 
+#ifndef _WIN32
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#endif
 
 #include <algorithm>
 #include <cerrno>
@@ -13,7 +15,9 @@
 #include "platform/Utf.h"
 #include "platform/gfx/Canvas.h"
 
+#ifndef _WIN32
 extern char** environ;
+#endif
 
 namespace platform {
 
@@ -56,6 +60,8 @@ std::wstring ShortPath(const std::string& path) {
 
 }  // namespace
 
+#ifndef _WIN32
+// The desktop dialogs and the home folder of Linux; Windows has its own (platform/windows).
 std::string FindOnPath(const char* program) {
     const char* path = std::getenv("PATH");
     if (!path) return {};
@@ -117,6 +123,7 @@ std::string HomeFolder() {
     if (home && *home) return home;
     return "/";
 }
+#endif
 
 FolderChooser::FolderChooser(const FolderDialogTexts& texts, const std::string& startFolder)
     : texts_(texts), current_(startFolder) {
@@ -271,6 +278,7 @@ bool RunFolderChooser(Backend& os, const FolderDialogTexts& texts, const std::st
     }
 }
 
+#ifndef _WIN32
 bool HasNativeFolderDialog() { return !FindOnPath("zenity").empty() || !FindOnPath("kdialog").empty(); }
 
 int RunNativeFolderDialog(const FolderDialogTexts& texts, const std::string& startFolder, std::string& chosen) {
@@ -292,5 +300,7 @@ int RunNativeFolderDialog(const FolderDialogTexts& texts, const std::string& sta
     chosen = out;
     return 1;
 }
+
+#endif
 
 }  // namespace platform

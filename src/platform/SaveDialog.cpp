@@ -283,6 +283,7 @@ bool RunCanvasSaveDialog(Backend& os, const SaveFileRequest& request, std::wstri
     }
 }
 
+#ifndef _WIN32
 int RunNativeSaveDialog(const SaveFileRequest& request, std::string& chosen) {
     const std::string title = Utf8FromWide(request.title);
     const std::string start = JoinPath(StartFolder(request), Utf8FromWide(request.fileName));
@@ -306,5 +307,7 @@ int RunNativeSaveDialog(const SaveFileRequest& request, std::string& chosen) {
     chosen = out;
     return 1;
 }
+
+#endif
 
 }  // namespace platform

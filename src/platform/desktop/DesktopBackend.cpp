@@ -3,8 +3,12 @@
 #include <SDL.h>
 #include <cairo.h>
 #include <errno.h>
-#include <poll.h>
 #include <time.h>
+#ifdef _WIN32
+#include "platform/windows/Services.h"
+#else
+#include <poll.h>
+#endif
 
 #include <algorithm>
 #include <deque>
@@ -123,6 +127,9 @@ public:
         // keep their pace and the input is handled by the next pass. (Waiting on SDL's event
         // queue instead polls it every millisecond where the video driver cannot wait.)
         if (micros <= 0) return;
+#ifdef _WIN32
+        SleepPrecisely(micros);
+#else
         timespec rest{static_cast<time_t>(micros / 1000000), static_cast<long>(micros % 1000000) * 1000};
         if (x_.fd < 0) {
             while (nanosleep(&rest, &rest) != 0) {
@@ -159,6 +166,7 @@ public:
             if (left <= 0) return;
             rest = {static_cast<time_t>(left / 1000000000), static_cast<long>(left % 1000000000)};
         }
+#endif
     }
 
     bool OpenDisplay(const DisplayOptions& options) override {
@@ -389,7 +397,11 @@ public:
     }
 
     bool PrintImage(const uint32_t* pixels, int strideBytes, const std::wstring& documentName) override {
+#ifdef _WIN32
+        return PrintOnDefaultPrinter(pixels, strideBytes, documentName);
+#else
         return CupsPrinter().Print(pixels, strideBytes, documentName);
+#endif
     }
 
     SoundDevice& Sound() override { return *sound_; }
