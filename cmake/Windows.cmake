@@ -27,3 +27,8 @@ add_custom_command(OUTPUT ${KESTROVA_ICO}
 configure_file(${CMAKE_SOURCE_DIR}/packaging/windows/kestrova.rc.in ${CMAKE_BINARY_DIR}/packaging/kestrova.rc @ONLY)
 set_source_files_properties(${CMAKE_BINARY_DIR}/packaging/kestrova.rc PROPERTIES OBJECT_DEPENDS ${KESTROVA_ICO})
 set(KESTROVA_WINDOWS_RESOURCES ${CMAKE_BINARY_DIR}/packaging/kestrova.rc)
+
+# Tests that need what only the Linux build has: the print server (CUPS), the X display, or
+# POSIX processes and permissions (fork, kill, chmod). The Windows services have their own.
+set(KESTROVA_LINUX_ONLY_TESTS
+  ".*/tests/(app/ProgramTest|platform/DesktopInputTest|platform/PrinterTest|profiles/ProfileCrashTest|platform/FileWriterTest|profiles/ProfileSafetyTest|screens/DiplomaPrinterTest)\\.cpp$")

@@ -12,14 +12,20 @@
 
 namespace platform {
 
-bool PrintOnDefaultPrinter(const uint32_t* pixels, int strideBytes, const std::wstring& documentName) {
-    if (!pixels || strideBytes < kCanvasWidth * 4) return false;
+std::wstring DefaultPrinterName() {
     DWORD size = 0;
     ::GetDefaultPrinterW(nullptr, &size);
-    if (size == 0) return false;
+    if (size == 0) return {};
     std::wstring printer(size, L'\0');
-    if (!::GetDefaultPrinterW(printer.data(), &size)) return false;
+    if (!::GetDefaultPrinterW(printer.data(), &size)) return {};
     printer.resize(wcslen(printer.c_str()));
+    return printer;
+}
+
+bool PrintOnDefaultPrinter(const uint32_t* pixels, int strideBytes, const std::wstring& documentName) {
+    if (!pixels || strideBytes < kCanvasWidth * 4) return false;
+    const std::wstring printer = DefaultPrinterName();
+    if (printer.empty()) return false;
     HDC dc = ::CreateDCW(L"WINSPOOL", printer.c_str(), nullptr, nullptr);
     if (!dc) return false;
 

@@ -14,6 +14,8 @@ std::string WindowsUserLocale();
 // keeps its pace (a plain Sleep rounds up to the 15.6 ms tick).
 void SleepPrecisely(int64_t micros);
 
+// The default printer's name; empty when there is none.
+std::wstring DefaultPrinterName();
 // Prints the 800 x 600 premultiplied ARGB32 picture on one page of the default printer,
 // scaled to the printable area with its proportions kept, under the document name. False when
 // there is no default printer or the job fails.
