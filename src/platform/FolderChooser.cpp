@@ -13,6 +13,7 @@
 #include <system_error>
 
 #include "platform/Utf.h"
+#include "platform/Utf8Path.h"
 #include "platform/gfx/Canvas.h"
 
 #ifndef _WIN32
@@ -128,16 +129,16 @@ std::string HomeFolder() {
 FolderChooser::FolderChooser(const FolderDialogTexts& texts, const std::string& startFolder)
     : texts_(texts), current_(startFolder) {
     std::error_code ec;
-    if (current_.empty() || !fs::is_directory(current_, ec)) current_ = HomeFolder();
+    if (current_.empty() || !fs::is_directory(PathFromUtf8(current_), ec)) current_ = HomeFolder();
     List();
 }
 
 void FolderChooser::List() {
     folders_.clear();
     std::error_code ec;
-    for (fs::directory_iterator it(current_, fs::directory_options::skip_permission_denied, ec), end; !ec && it != end;
-         it.increment(ec)) {
-        const std::string name = it->path().filename().string();
+    for (fs::directory_iterator it(PathFromUtf8(current_), fs::directory_options::skip_permission_denied, ec), end;
+         !ec && it != end; it.increment(ec)) {
+        const std::string name = Utf8FromPath(it->path().filename());
         if (name.empty() || name[0] == '.') continue;  // hidden folders stay out of the way
         std::error_code typeError;
         if (!it->is_directory(typeError)) continue;
@@ -163,7 +164,7 @@ void FolderChooser::Open(int index) {
     if (index < 0 || index >= static_cast<int>(folders_.size())) return;
     const std::string next = Join(current_, folders_[static_cast<size_t>(index)]);
     std::error_code ec;
-    if (!fs::is_directory(next, ec)) return;
+    if (!fs::is_directory(PathFromUtf8(next), ec)) return;
     current_ = next;
     List();
 }
