@@ -10,6 +10,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <random>
+#include <string>
 
 // A new folder named after the template, its trailing "XXXXXX" replaced; null when none
 // could be made.
@@ -28,6 +29,13 @@ inline char* mkdtemp(char* pattern) {
 inline int setenv(const char* name, const char* value, int replace) {
     if (!replace && std::getenv(name)) return 0;
     return _putenv_s(name, value);
+}
+// A path's own characters (wide on Windows) as the value.
+inline int setenv(const char* name, const wchar_t* value, int replace) {
+    if (!replace && std::getenv(name)) return 0;
+    std::wstring wide;
+    for (const char* c = name; *c; ++c) wide += static_cast<wchar_t>(*c);
+    return _wputenv_s(wide.c_str(), value);
 }
 inline int unsetenv(const char* name) { return _putenv_s(name, ""); }
 #endif

@@ -80,12 +80,14 @@ public:
         // run unseen; a video driver asked for by name (SDL_VIDEODRIVER) is taken as meant.
         const char* asked = SDL_getenv("SDL_VIDEODRIVER");
         const bool named = asked && *asked;
+#ifndef _WIN32  // Windows always has its desktop
         if (!named && !SDL_getenv("DISPLAY") && !SDL_getenv("WAYLAND_DISPLAY")) {
             error = L"no display to show the program on (neither DISPLAY nor WAYLAND_DISPLAY is set)";
             return false;
         }
         // Only an X display: trying Wayland as well would only add its own complaint.
         if (!named && !SDL_getenv("WAYLAND_DISPLAY")) SDL_SetHint(SDL_HINT_VIDEODRIVER, "x11");
+#endif
         // The window's class names the desktop entry, so docks and task bars show its
         // name and icon.
         SDL_setenv("SDL_VIDEO_X11_WMCLASS", kDesktopId, 0);

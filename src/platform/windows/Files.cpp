@@ -22,10 +22,6 @@
 namespace platform {
 namespace {
 
-bool IsNative(const std::string& p) {
-    return (p.size() >= 2 && p[1] == ':') || (!p.empty() && (p[0] == '/' || p[0] == '\\'));
-}
-
 // The UTF-16 form of a native path, with Windows' own separators.
 std::wstring Wide(const std::string& p) {
     std::wstring w = WideFromUtf8(p.empty() ? std::string(".") : p);
