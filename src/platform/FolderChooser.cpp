@@ -1,8 +1,10 @@
 #include "platform/FolderChooser.h"
 
+#ifndef _WIN32
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#endif
 
 #include <algorithm>
 #include <cerrno>
@@ -11,9 +13,12 @@
 #include <system_error>
 
 #include "platform/Utf.h"
+#include "platform/Utf8Path.h"
 #include "platform/gfx/Canvas.h"
 
+#ifndef _WIN32
 extern char** environ;
+#endif
 
 namespace platform {
 
@@ -56,6 +61,8 @@ std::wstring ShortPath(const std::string& path) {
 
 }  // namespace
 
+#ifndef _WIN32
+// The desktop dialogs and the home folder of Linux; Windows has its own (platform/windows).
 std::string FindOnPath(const char* program) {
     const char* path = std::getenv("PATH");
     if (!path) return {};
@@ -117,20 +124,21 @@ std::string HomeFolder() {
     if (home && *home) return home;
     return "/";
 }
+#endif
 
 FolderChooser::FolderChooser(const FolderDialogTexts& texts, const std::string& startFolder)
     : texts_(texts), current_(startFolder) {
     std::error_code ec;
-    if (current_.empty() || !fs::is_directory(current_, ec)) current_ = HomeFolder();
+    if (current_.empty() || !fs::is_directory(PathFromUtf8(current_), ec)) current_ = HomeFolder();
     List();
 }
 
 void FolderChooser::List() {
     folders_.clear();
     std::error_code ec;
-    for (fs::directory_iterator it(current_, fs::directory_options::skip_permission_denied, ec), end; !ec && it != end;
-         it.increment(ec)) {
-        const std::string name = it->path().filename().string();
+    for (fs::directory_iterator it(PathFromUtf8(current_), fs::directory_options::skip_permission_denied, ec), end;
+         !ec && it != end; it.increment(ec)) {
+        const std::string name = Utf8FromPath(it->path().filename());
         if (name.empty() || name[0] == '.') continue;  // hidden folders stay out of the way
         std::error_code typeError;
         if (!it->is_directory(typeError)) continue;
@@ -156,7 +164,7 @@ void FolderChooser::Open(int index) {
     if (index < 0 || index >= static_cast<int>(folders_.size())) return;
     const std::string next = Join(current_, folders_[static_cast<size_t>(index)]);
     std::error_code ec;
-    if (!fs::is_directory(next, ec)) return;
+    if (!fs::is_directory(PathFromUtf8(next), ec)) return;
     current_ = next;
     List();
 }
@@ -271,6 +279,7 @@ bool RunFolderChooser(Backend& os, const FolderDialogTexts& texts, const std::st
     }
 }
 
+#ifndef _WIN32
 bool HasNativeFolderDialog() { return !FindOnPath("zenity").empty() || !FindOnPath("kdialog").empty(); }
 
 int RunNativeFolderDialog(const FolderDialogTexts& texts, const std::string& startFolder, std::string& chosen) {
@@ -292,5 +301,7 @@ int RunNativeFolderDialog(const FolderDialogTexts& texts, const std::string& sta
     chosen = out;
     return 1;
 }
+
+#endif
 
 }  // namespace platform

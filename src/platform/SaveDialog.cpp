@@ -8,6 +8,7 @@
 #include "platform/FolderChooser.h"
 #include "platform/TextField.h"
 #include "platform/Utf.h"
+#include "platform/Utf8Path.h"
 #include "platform/gfx/Canvas.h"
 
 namespace platform {
@@ -52,9 +53,9 @@ std::wstring ShortPath(const std::string& path) {
 std::string StartFolder(const SaveFileRequest& request) {
     std::error_code ec;
     std::string start = Utf8FromWide(request.folder);
-    if (!start.empty() && fs::is_directory(start, ec)) return start;
+    if (!start.empty() && fs::is_directory(PathFromUtf8(start), ec)) return start;
     start = Utf8FromWide(DocumentsFolder());
-    if (!start.empty() && fs::is_directory(start, ec)) return start;
+    if (!start.empty() && fs::is_directory(PathFromUtf8(start), ec)) return start;
     return HomeFolder();
 }
 
@@ -64,21 +65,21 @@ SaveChoice FinishSaveChoice(Backend& os, const SaveFileRequest& request, const s
                             std::wstring& path) {
     if (chosen.empty() || chosen.find(L'\0') != std::wstring::npos) return SaveChoice::Invalid;
     std::wstring candidate = chosen;
-    fs::path p(Utf8FromWide(candidate));
+    fs::path p(PathFromUtf8(Utf8FromWide(candidate)));
     // Only a full path is taken: a relative one would land in the program's own folder.
     if (!p.is_absolute() || !p.has_filename()) return SaveChoice::Invalid;
-    const std::string leaf = p.filename().string();
+    const std::string leaf = Utf8FromPath(p.filename());
     if (leaf == "." || leaf == "..") return SaveChoice::Invalid;
     if (p.extension().empty() && !request.defaultExtension.empty()) {
         candidate += L"." + request.defaultExtension;
-        p = fs::path(Utf8FromWide(candidate));
+        p = PathFromUtf8(Utf8FromWide(candidate));
     }
     std::error_code ec;
     if (!fs::is_directory(p.parent_path(), ec)) return SaveChoice::Invalid;
     const fs::file_status status = fs::status(p, ec);
     if (fs::exists(status)) {
         if (fs::is_directory(status)) return SaveChoice::Invalid;
-        const std::wstring question = WideFromUtf8(p.filename().string()) + L" " + request.replaceQuestion;
+        const std::wstring question = WideFromUtf8(Utf8FromPath(p.filename())) + L" " + request.replaceQuestion;
         if (!os.AskYesNo(request.title, question)) return SaveChoice::Refused;
     }
     path = candidate;
@@ -93,10 +94,10 @@ bool RunSaveChoice(Backend& os, const SaveFileRequest& request,
         if (!ask(next, chosen)) return false;
         if (FinishSaveChoice(os, next, chosen, path) == SaveChoice::Accepted) return true;
         // Asked again where the user was, with the name given.
-        const fs::path p(Utf8FromWide(chosen));
+        const fs::path p(PathFromUtf8(Utf8FromWide(chosen)));
         if (p.is_absolute()) {
-            next.folder = WideFromUtf8(p.parent_path().string());
-            next.fileName = WideFromUtf8(p.filename().string());
+            next.folder = WideFromUtf8(Utf8FromPath(p.parent_path()));
+            next.fileName = WideFromUtf8(Utf8FromPath(p.filename()));
         }
     }
     return false;
@@ -128,9 +129,9 @@ void SaveDialog::List() {
     entries_.clear();
     std::vector<Entry> files;
     std::error_code ec;
-    for (fs::directory_iterator it(current_, fs::directory_options::skip_permission_denied, ec), end; !ec && it != end;
-         it.increment(ec)) {
-        const std::string name = it->path().filename().string();
+    for (fs::directory_iterator it(PathFromUtf8(current_), fs::directory_options::skip_permission_denied, ec), end;
+         !ec && it != end; it.increment(ec)) {
+        const std::string name = Utf8FromPath(it->path().filename());
         if (name.empty() || name[0] == '.') continue;
         std::error_code typeError;
         if (it->is_directory(typeError))
@@ -161,7 +162,7 @@ void SaveDialog::Open(int index) {
     if (index < 0 || index >= static_cast<int>(entries_.size()) || !entries_[static_cast<size_t>(index)].folder) return;
     const std::string next = JoinPath(current_, entries_[static_cast<size_t>(index)].name);
     std::error_code ec;
-    if (!fs::is_directory(next, ec)) return;
+    if (!fs::is_directory(PathFromUtf8(next), ec)) return;
     current_ = next;
     List();
 }
@@ -283,6 +284,7 @@ bool RunCanvasSaveDialog(Backend& os, const SaveFileRequest& request, std::wstri
     }
 }
 
+#ifndef _WIN32
 int RunNativeSaveDialog(const SaveFileRequest& request, std::string& chosen) {
     const std::string title = Utf8FromWide(request.title);
     const std::string start = JoinPath(StartFolder(request), Utf8FromWide(request.fileName));
@@ -306,5 +308,7 @@ int RunNativeSaveDialog(const SaveFileRequest& request, std::string& chosen) {
     chosen = out;
     return 1;
 }
+
+#endif
 
 }  // namespace platform

@@ -8,8 +8,10 @@
 #include "platform/Platform.h"
 #include "platform/Utf.h"
 
+#ifndef _WIN32
 #include <fcntl.h>
 #include <unistd.h>
+#endif
 
 #include <cstdio>
 #include <cstdlib>
@@ -63,6 +65,10 @@ bool SoundDevice::StartAudio() {
     if (!silent_) {
         // The sound libraries describe a missing card in a screen of their own messages;
         // the user gets one line instead.
+#ifdef _WIN32
+        ok = open();  // a Windows program has no console for them to fill
+        const std::string why = ok ? "" : SDL_GetError();
+#else
         std::fflush(stderr);
         const int saved = ::dup(STDERR_FILENO);
         const int null = ::open("/dev/null", O_WRONLY | O_CLOEXEC);
@@ -73,6 +79,7 @@ bool SoundDevice::StartAudio() {
         if (saved >= 0 && null >= 0) ::dup2(saved, STDERR_FILENO);
         if (null >= 0) ::close(null);
         if (saved >= 0) ::close(saved);
+#endif
         if (!ok)
             std::fprintf(stderr, "kestrova: no sound device could be opened (%s); running without sound\n",
                          why.empty() ? "no audio driver" : why.c_str());

@@ -5,10 +5,17 @@
 
 #include "platform/Files.h"
 #include "platform/Utf.h"
+#ifdef _WIN32
+#include "platform/windows/Services.h"
+#endif
 
 namespace platform {
 
 std::string UserConfigFolder() {
+#ifdef _WIN32
+    const std::wstring appData = RoamingAppDataFolder();
+    return appData.empty() ? std::string() : Utf8FromWide(appData) + "/Kestrova";
+#endif
     // A relative XDG_CONFIG_HOME is invalid by the desktop's rules and is ignored.
     const char* xdg = std::getenv("XDG_CONFIG_HOME");
     if (xdg && xdg[0] == '/') return std::string(xdg) + "/kestrova";
@@ -28,6 +35,9 @@ std::string DesktopLocale() {
         const char* v = std::getenv(name);
         if (v && *v) return v;
     }
+#ifdef _WIN32
+    return WindowsUserLocale();
+#endif
     return "";
 }
 
@@ -48,8 +58,12 @@ std::string ReadUserSetting(const char* name) {
 bool WriteUserSetting(const char* name, const std::string& line) {
     const std::string folder = UserConfigFolder();
     if (folder.empty()) return false;
+#ifdef _WIN32
+    CreateFolder(WideFromUtf8(folder));  // %APPDATA% exists: one level to make
+#else
     std::error_code ec;
     std::filesystem::create_directories(folder, ec);
+#endif
     return WriteFileAtomic(WideFromUtf8(folder + "/" + name), line + "\n");
 }
 

@@ -5,8 +5,19 @@ namespace platform {
 std::string Utf8FromWide(const std::wstring& text) {
     std::string out;
     out.reserve(text.size());
-    for (wchar_t wc : text) {
-        auto c = static_cast<char32_t>(wc);
+    for (size_t i = 0; i < text.size(); ++i) {
+        auto c = static_cast<char32_t>(text[i]);
+        // Where wide strings are UTF-16 (Windows), a letter beyond the first 65536 is a pair.
+        if constexpr (sizeof(wchar_t) == 2) {
+            c &= 0xFFFF;
+            if (c >= 0xD800 && c <= 0xDBFF && i + 1 < text.size()) {
+                const auto low = static_cast<char32_t>(text[i + 1]) & 0xFFFF;
+                if (low >= 0xDC00 && low <= 0xDFFF) {
+                    c = 0x10000 + ((c - 0xD800) << 10) + (low - 0xDC00);
+                    ++i;
+                }
+            }
+        }
         if (c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) c = 0xFFFD;
         if (c < 0x80) {
             out += static_cast<char>(c);
@@ -66,7 +77,12 @@ std::wstring WideFromUtf8(const std::string& text) {
             ++i;
             continue;
         }
-        out += static_cast<wchar_t>(c);
+        if (sizeof(wchar_t) == 2 && c >= 0x10000 && c <= 0x10FFFF) {
+            out += static_cast<wchar_t>(0xD800 + ((c - 0x10000) >> 10));
+            out += static_cast<wchar_t>(0xDC00 + ((c - 0x10000) & 0x3FF));
+        } else {
+            out += static_cast<wchar_t>(c);
+        }
         i += extra + 1;
     }
     return out;

@@ -4,7 +4,7 @@
 
 namespace platform {
 
-// wchar_t is 32 bits here; surrogate pairs arriving from UTF-16 data are combined by callers.
+// Wide strings are UTF-32 on Linux and UTF-16 on Windows; both convert whole letters.
 std::string Utf8FromWide(const std::wstring& text);
 std::wstring WideFromUtf8(const std::string& text);
 

@@ -6,6 +6,7 @@
 #include <cwchar>
 
 #include "platform/Files.h"
+#include "platform/LocalTime.h"
 #include "profiles/NumberText.h"
 #include "profiles/ProfileFile.h"
 
@@ -246,7 +247,7 @@ Profile::ExportResult Profile::Export(const std::wstring& targetFolder) const {
 std::wstring Profile::TodayText() {
     const std::time_t now = std::time(nullptr);
     std::tm local{};
-    if (!localtime_r(&now, &local)) return L"-";
+    if (!platform::LocalTime(now, local)) return L"-";
     wchar_t buffer[101];
     const size_t n = std::wcsftime(buffer, 101, L"%x", &local);
     return std::wstring(buffer, n);

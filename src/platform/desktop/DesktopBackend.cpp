@@ -3,8 +3,12 @@
 #include <SDL.h>
 #include <cairo.h>
 #include <errno.h>
-#include <poll.h>
 #include <time.h>
+#ifdef _WIN32
+#include "platform/windows/Services.h"
+#else
+#include <poll.h>
+#endif
 
 #include <algorithm>
 #include <deque>
@@ -76,12 +80,14 @@ public:
         // run unseen; a video driver asked for by name (SDL_VIDEODRIVER) is taken as meant.
         const char* asked = SDL_getenv("SDL_VIDEODRIVER");
         const bool named = asked && *asked;
+#ifndef _WIN32  // Windows always has its desktop
         if (!named && !SDL_getenv("DISPLAY") && !SDL_getenv("WAYLAND_DISPLAY")) {
             error = L"no display to show the program on (neither DISPLAY nor WAYLAND_DISPLAY is set)";
             return false;
         }
         // Only an X display: trying Wayland as well would only add its own complaint.
         if (!named && !SDL_getenv("WAYLAND_DISPLAY")) SDL_SetHint(SDL_HINT_VIDEODRIVER, "x11");
+#endif
         // The window's class names the desktop entry, so docks and task bars show its
         // name and icon.
         SDL_setenv("SDL_VIDEO_X11_WMCLASS", kDesktopId, 0);
@@ -123,6 +129,9 @@ public:
         // keep their pace and the input is handled by the next pass. (Waiting on SDL's event
         // queue instead polls it every millisecond where the video driver cannot wait.)
         if (micros <= 0) return;
+#ifdef _WIN32
+        SleepPrecisely(micros);
+#else
         timespec rest{static_cast<time_t>(micros / 1000000), static_cast<long>(micros % 1000000) * 1000};
         if (x_.fd < 0) {
             while (nanosleep(&rest, &rest) != 0) {
@@ -159,6 +168,7 @@ public:
             if (left <= 0) return;
             rest = {static_cast<time_t>(left / 1000000000), static_cast<long>(left % 1000000000)};
         }
+#endif
     }
 
     bool OpenDisplay(const DisplayOptions& options) override {
@@ -389,7 +399,11 @@ public:
     }
 
     bool PrintImage(const uint32_t* pixels, int strideBytes, const std::wstring& documentName) override {
+#ifdef _WIN32
+        return PrintOnDefaultPrinter(pixels, strideBytes, documentName);
+#else
         return CupsPrinter().Print(pixels, strideBytes, documentName);
+#endif
     }
 
     SoundDevice& Sound() override { return *sound_; }

@@ -21,7 +21,7 @@ namespace {
 struct FileIdentity {
     dev_t device = 0;
     ino_t inode = 0;
-    off_t size = 0;
+    int64_t size = 0;
     int64_t modifiedNs = 0;
     int64_t changedNs = 0;
     bool operator==(const FileIdentity&) const = default;
@@ -91,6 +91,17 @@ Cache& TheCache() {
 }
 
 bool Identify(const std::string& native, FileIdentity& id) {
+#ifdef _WIN32
+    // Windows: the file's size and last write (its folder and name are the cache's key).
+    const size_t cut = native.find_last_of('/');
+    long long size = 0, written = 0;
+    if (cut == std::string::npos || FolderExists(WideFromUtf8(native)) ||
+        !FileStamp(WideFromUtf8(native.substr(0, cut)), WideFromUtf8(native.substr(cut + 1)), size, written))
+        return false;
+    id.size = size;
+    id.modifiedNs = written;
+    return true;
+#else
     struct stat st {};
     if (::stat(native.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return false;
     id.device = st.st_dev;
@@ -99,6 +110,7 @@ bool Identify(const std::string& native, FileIdentity& id) {
     id.modifiedNs = int64_t{st.st_mtim.tv_sec} * 1000000000 + st.st_mtim.tv_nsec;
     id.changedNs = int64_t{st.st_ctim.tv_sec} * 1000000000 + st.st_ctim.tv_nsec;
     return true;
+#endif
 }
 
 // The file's place on disk, made whole against the working folder: the cache knows a picture
@@ -106,10 +118,14 @@ bool Identify(const std::string& native, FileIdentity& id) {
 // folder is later.
 std::string WholePath(const std::wstring& path) {
     std::string native = NativePath(path);
+#ifdef _WIN32
+    if (!native.empty() && !IsNativePath(WideFromUtf8(native))) native = Utf8FromWide(WorkingFolder()) + "/" + native;
+#else
     if (!native.empty() && native[0] != '/') {
         char here[PATH_MAX];
         if (::getcwd(here, sizeof here)) native = std::string(here) + "/" + native;
     }
+#endif
     return native;
 }
 

@@ -1,0 +1,500 @@
+// Files, folders and listings on Windows. Program paths (relative, with backslashes) and real
+// paths ("C:/...", "C:\...", "\\server\share\...") both reach the system through the wide-
+// character calls, so names such as "Åsa" and "Zoë" keep every letter. Real paths are kept as
+// UTF-8 with '/' inside the program, which Windows takes as well as '\'.
+
+#include <algorithm>
+#include <cstring>
+#include <fcntl.h>
+#include <map>
+#include <random>
+
+#include "platform/Files.h"
+#include "platform/FolderListing.h"
+#include "platform/Utf.h"
+#include "platform/windows/Services.h"
+
+// Windows' headers come last: they define names (VK_RETURN, ...) the program's own headers use.
+#include <windows.h>
+#include <io.h>
+#include <shlobj.h>
+
+namespace platform {
+namespace {
+
+// The UTF-16 form of a native path, with Windows' own separators.
+std::wstring Wide(const std::string& p) {
+    std::wstring w = WideFromUtf8(p.empty() ? std::string(".") : p);
+    std::replace(w.begin(), w.end(), L'/', L'\\');
+    return w;
+}
+
+std::string Slashes(const std::wstring& path) {
+    std::string p = Utf8FromWide(path);
+    std::replace(p.begin(), p.end(), '\\', '/');
+    return p;
+}
+
+DWORD Attributes(const std::string& p) { return ::GetFileAttributesW(Wide(p).c_str()); }
+
+bool IsFolderAttr(DWORD a) { return a != INVALID_FILE_ATTRIBUTES && (a & FILE_ATTRIBUTE_DIRECTORY); }
+
+std::string FolderOf(const std::string& p) {
+    const size_t cut = p.find_last_of('/');
+    return cut == std::string::npos ? std::string() : p.substr(0, cut);
+}
+
+// Characters Windows does not allow in a name, and ':' that would name a hidden stream of
+// another file instead of a file of its own.
+bool PlainName(const std::wstring& name) {
+    if (name.empty() || name == L"." || name == L"..") return false;
+    for (wchar_t c : name)
+        if (c < 0x20 || std::wcschr(L"\\/:*?\"<>|", c)) return false;
+    return true;
+}
+
+// Opens a file for reading as a C runtime descriptor. Others may still rename or replace the
+// file meanwhile (the program's own saves do so), which the descriptor does not notice.
+int OpenForReading(const std::wstring& path, DWORD flags = 0) {
+    HANDLE h = ::CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                             nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL | flags, nullptr);
+    if (h == INVALID_HANDLE_VALUE) return -1;
+    const int fd = ::_open_osfhandle(reinterpret_cast<intptr_t>(h), _O_RDONLY | _O_BINARY);
+    if (fd < 0) ::CloseHandle(h);
+    return fd;
+}
+
+bool RegularFileWithin(int fd, long long maxBytes, long long* size = nullptr) {
+    HANDLE h = reinterpret_cast<HANDLE>(::_get_osfhandle(fd));
+    BY_HANDLE_FILE_INFORMATION info{};
+    if (h == INVALID_HANDLE_VALUE || !::GetFileInformationByHandle(h, &info)) return false;
+    if (info.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT)) return false;
+    const long long n = (static_cast<long long>(info.nFileSizeHigh) << 32) | info.nFileSizeLow;
+    if (size) *size = n;
+    return n <= maxBytes;
+}
+
+bool ReadOpenFile(int fd, long long maxBytes, std::string& bytes) {
+    bytes.clear();
+    long long size = 0;
+    if (!RegularFileWithin(fd, maxBytes, &size)) return false;
+    bytes.reserve(static_cast<size_t>(size));
+    char buf[65536];
+    for (;;) {
+        const int n = ::_read(fd, buf, sizeof buf);
+        if (n < 0 || static_cast<long long>(bytes.size()) + n > maxBytes) {
+            bytes.clear();
+            return false;
+        }
+        if (n == 0) return true;
+        bytes.append(buf, static_cast<size_t>(n));
+    }
+}
+
+// Temporary files of a save that a program which has ended left behind ("name.tmp<pid>_...").
+void RemoveStaleTemporaries(const std::string& target) {
+    const std::string folder = FolderOf(target);
+    const std::wstring prefix = WideFromUtf8(target.substr(target.find_last_of('/') + 1)) + L".tmp";
+    std::vector<std::wstring> stale;
+    for (const ListedEntry& e : ListFolder(folder.empty() ? std::string(".") : folder)) {
+        if (e.isFolder || e.name.compare(0, prefix.size(), prefix) != 0) continue;
+        const size_t cut = e.name.find(L'_', prefix.size());
+        const std::wstring pid = e.name.substr(prefix.size(), cut - prefix.size());
+        if (pid.empty() || cut == std::wstring::npos || pid.size() > 9 ||
+            pid.find_first_not_of(L"0123456789") != std::wstring::npos)
+            continue;
+        const DWORD id = static_cast<DWORD>(std::stoul(pid));
+        if (id == ::GetCurrentProcessId()) continue;
+        HANDLE process = ::OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, id);
+        DWORD code = 0;
+        const bool running = process && ::GetExitCodeProcess(process, &code) && code == STILL_ACTIVE;
+        if (process) ::CloseHandle(process);
+        if (!running && (process || ::GetLastError() == ERROR_INVALID_PARAMETER))
+            stale.push_back(Wide(folder.empty() ? std::string(".") : folder) + L"\\" + e.name);
+    }
+    for (const auto& f : stale) ::DeleteFileW(f.c_str());
+}
+
+std::wstring KnownFolder(REFKNOWNFOLDERID id) {
+    PWSTR path = nullptr;
+    std::wstring out;
+    if (SUCCEEDED(::SHGetKnownFolderPath(id, KF_FLAG_DEFAULT, nullptr, &path)) && path) {
+        out = path;
+        std::replace(out.begin(), out.end(), L'\\', L'/');
+        while (out.size() > 3 && out.back() == L'/') out.pop_back();
+    }
+    ::CoTaskMemFree(path);
+    return IsFolderAttr(::GetFileAttributesW(Wide(Utf8FromWide(out)).c_str())) ? out : std::wstring();
+}
+
+}  // namespace
+
+bool IsNativePath(const std::wstring& path) {
+    return (path.size() >= 2 && path[1] == L':') ||
+           (!path.empty() && (path[0] == L'/' || path.compare(0, 2, L"\\\\") == 0));
+}
+
+std::wstring FoldCase(const std::wstring& text) {
+    if (text.empty()) return text;
+    std::wstring out(text.size(), L'\0');
+    const int n = ::LCMapStringEx(LOCALE_NAME_INVARIANT, LCMAP_LOWERCASE, text.c_str(), static_cast<int>(text.size()),
+                                  out.data(), static_cast<int>(out.size()), nullptr, nullptr, 0);
+    if (n <= 0) return text;
+    out.resize(static_cast<size_t>(n));
+    return out;
+}
+
+// Windows' file systems find names whatever their letter case, so no entry need be looked up.
+std::string NativePath(const std::wstring& path) { return Slashes(path); }
+
+bool FileExists(const std::wstring& path) { return Attributes(NativePath(path)) != INVALID_FILE_ATTRIBUTES; }
+bool FolderExists(const std::wstring& path) { return IsFolderAttr(Attributes(NativePath(path))); }
+
+bool ReadWholeFile(const std::wstring& path, std::string& bytes, long long maxBytes) {
+    bytes.clear();
+    FileReader r;
+    if (!r.Open(path, maxBytes)) return false;
+    char buf[65536];
+    for (;;) {
+        long n = r.Read(buf, sizeof buf);
+        if (n < 0 || static_cast<long long>(bytes.size()) + n > maxBytes) {
+            bytes.clear();
+            return false;
+        }
+        if (n == 0) return true;
+        bytes.append(buf, static_cast<size_t>(n));
+    }
+}
+
+bool FileStamp(const std::wstring& folder, const std::wstring& name, long long& size, long long& changed) {
+    std::string dir = NativePath(folder);
+    if (!dir.empty() && dir.back() != '/') dir += '/';
+    WIN32_FILE_ATTRIBUTE_DATA data{};
+    if (!::GetFileAttributesExW(Wide(dir + Utf8FromWide(name)).c_str(), GetFileExInfoStandard, &data)) return false;
+    size = (static_cast<long long>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+    const long long ticks =
+        (static_cast<long long>(data.ftLastWriteTime.dwHighDateTime) << 32) | data.ftLastWriteTime.dwLowDateTime;
+    changed = ticks * 100;  // 100 ns steps
+    return true;
+}
+
+ReadResult ReadFileInFolder(const std::wstring& folder, const std::wstring& name, long long maxBytes,
+                            std::string& bytes) {
+    bytes.clear();
+    if (!PlainName(name)) return ReadResult::kRefused;
+    std::string dir = NativePath(folder);
+    if (!dir.empty() && dir.back() != '/') dir += '/';
+    const std::wstring file = Wide(dir + Utf8FromWide(name));
+    const DWORD a = ::GetFileAttributesW(file.c_str());
+    if (a == INVALID_FILE_ATTRIBUTES) {
+        const DWORD e = ::GetLastError();
+        return e == ERROR_FILE_NOT_FOUND || e == ERROR_PATH_NOT_FOUND ? ReadResult::kMissing : ReadResult::kRefused;
+    }
+    // Links and junctions are not followed: a trainee's file is a plain file of the folder.
+    if (a & (FILE_ATTRIBUTE_REPARSE_POINT | FILE_ATTRIBUTE_DIRECTORY)) return ReadResult::kRefused;
+    const int fd = OpenForReading(file, FILE_FLAG_OPEN_REPARSE_POINT);
+    if (fd < 0) return ReadResult::kRefused;
+    const bool ok = ReadOpenFile(fd, maxBytes, bytes);
+    ::_close(fd);
+    return ok ? ReadResult::kRead : ReadResult::kRefused;
+}
+
+FileReader::~FileReader() { Close(); }
+
+bool FileReader::Open(const std::wstring& path, long long maxBytes) {
+    Close();
+    const std::string p = NativePath(path);
+    const DWORD a = Attributes(p);
+    if (a == INVALID_FILE_ATTRIBUTES || (a & FILE_ATTRIBUTE_DIRECTORY)) return false;
+    fd_ = OpenForReading(Wide(p));
+    if (fd_ < 0) return false;
+    if (!RegularFileWithin(fd_, maxBytes)) Close();
+    return fd_ >= 0;
+}
+
+bool FileReader::OpenBytes(std::string bytes) {
+    Close();
+    bytes_ = std::move(bytes);
+    offset_ = 0;
+    memory_ = true;
+    return true;
+}
+
+long FileReader::Read(void* buffer, size_t size) {
+    if (memory_) {
+        const size_t n = std::min(size, bytes_.size() - offset_);
+        std::memcpy(buffer, bytes_.data() + offset_, n);
+        offset_ += n;
+        return static_cast<long>(n);
+    }
+    if (fd_ < 0) return -1;
+    return ::_read(fd_, buffer, static_cast<unsigned>(std::min<size_t>(size, 1u << 30)));
+}
+
+void FileReader::Close() {
+    if (fd_ >= 0) ::_close(fd_);
+    fd_ = -1;
+    memory_ = false;
+    bytes_.clear();
+    offset_ = 0;
+}
+
+FileWriter::~FileWriter() { Discard(); }
+
+bool FileWriter::Open(const std::wstring& path) {
+    Discard();
+    const std::string p = Slashes(path);
+    const size_t cut = p.find_last_of('/');
+    const std::wstring name = WideFromUtf8(cut == std::string::npos ? p : p.substr(cut + 1));
+    if (!PlainName(name)) return false;
+    target_ = p;
+    if (IsFolderAttr(Attributes(target_))) return false;
+    RemoveStaleTemporaries(target_);
+    // An unguessable name, created only when no such file exists: nothing planted is written through.
+    std::random_device random;
+    const char* digits = "abcdefghijklmnopqrstuvwxyz0123456789";
+    for (int attempt = 0; attempt < 16 && fd_ < 0; ++attempt) {
+        temp_ = target_ + ".tmp" + std::to_string(::GetCurrentProcessId()) + "_";
+        for (int i = 0; i < 8; ++i) temp_ += digits[random() % 36];
+        HANDLE h =
+            ::CreateFileW(Wide(temp_).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (h == INVALID_HANDLE_VALUE) {
+            if (::GetLastError() != ERROR_FILE_EXISTS) break;
+            continue;
+        }
+        fd_ = ::_open_osfhandle(reinterpret_cast<intptr_t>(h), _O_WRONLY | _O_BINARY);
+        if (fd_ < 0) {
+            ::CloseHandle(h);
+            ::DeleteFileW(Wide(temp_).c_str());
+        }
+    }
+    failed_ = fd_ < 0;
+    if (fd_ < 0) temp_.clear();
+    return fd_ >= 0;
+}
+
+bool FileWriter::Write(const void* data, size_t size) {
+    if (fd_ < 0 || failed_) return false;
+    const char* p = static_cast<const char*>(data);
+    while (size > 0) {
+        const int n = ::_write(fd_, p, static_cast<unsigned>(std::min<size_t>(size, 1u << 30)));
+        if (n <= 0) {
+            failed_ = true;
+            return false;
+        }
+        p += n;
+        size -= static_cast<size_t>(n);
+    }
+    return true;
+}
+
+bool FileWriter::Commit() {
+    if (fd_ < 0) return false;
+    bool ok = !failed_ && ::_commit(fd_) == 0;  // to the disk before it takes the name
+    ok = (::_close(fd_) == 0) && ok;
+    fd_ = -1;
+    const std::wstring temp = Wide(temp_), target = Wide(target_);
+    if (ok) {
+        // A reader that opened the file without letting others replace it (a virus scanner,
+        // a spreadsheet) holds it for a moment: the replacement is tried a few times.
+        ok = false;
+        for (int attempt = 0; attempt < 5 && !ok; ++attempt) {
+            if (attempt > 0) ::Sleep(20);
+            ok = ::MoveFileExW(temp.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+            const DWORD e = ok ? 0 : ::GetLastError();
+            if (!ok && e != ERROR_SHARING_VIOLATION && e != ERROR_ACCESS_DENIED && e != ERROR_LOCK_VIOLATION) break;
+        }
+    }
+    if (!ok) ::DeleteFileW(temp.c_str());
+    temp_.clear();
+    ForgetFolderListings();
+    return ok;
+}
+
+void FileWriter::Discard() {
+    if (fd_ >= 0) {
+        ::_close(fd_);
+        fd_ = -1;
+        ::DeleteFileW(Wide(temp_).c_str());
+    }
+    temp_.clear();
+}
+
+bool WriteFileAtomic(const std::wstring& path, const std::string& bytes) {
+    FileWriter w;
+    return w.Open(path) && w.Write(bytes.data(), bytes.size()) && w.Commit();
+}
+
+bool CreateFolder(const std::wstring& path) {
+    const std::string p = NativePath(path);
+    if (p.empty()) return false;
+    ForgetFolderListings();
+    return ::CreateDirectoryW(Wide(p).c_str(), nullptr) || IsFolderAttr(Attributes(p));
+}
+
+// The folder takes the access rules of the folder it is made in: under the user's own
+// profile (Documents, AppData) no one else may enter it.
+FolderState CreatePrivateFolder(const std::wstring& path) {
+    std::string p = NativePath(path);
+    while (p.size() > 3 && p.back() == '/') p.pop_back();
+    if (p.empty()) return FolderState::kFailed;
+    ForgetFolderListings();
+    if (::CreateDirectoryW(Wide(p).c_str(), nullptr)) return FolderState::kMade;
+    const DWORD a = Attributes(p);
+    if (!IsFolderAttr(a) || (a & FILE_ATTRIBUTE_REPARSE_POINT)) return FolderState::kFailed;
+    return FolderState::kExisted;
+}
+
+bool CopyFileTo(const std::wstring& from, const std::wstring& to, bool failIfExists) {
+    if (failIfExists && FileExists(to)) return false;
+    std::string bytes;
+    if (!ReadWholeFile(from, bytes)) return false;
+    return WriteFileAtomic(to, bytes);
+}
+
+bool DeleteFileAt(const std::wstring& path) {
+    ForgetFolderListings();
+    return ::DeleteFileW(Wide(NativePath(path)).c_str()) != 0;
+}
+
+bool WildcardMatch(const std::wstring& pattern, const std::wstring& name) {
+    const std::wstring p = FoldCase(pattern), n = FoldCase(name);
+    size_t pi = 0, ni = 0, star = std::wstring::npos, mark = 0;
+    while (ni < n.size()) {
+        if (pi < p.size() && (p[pi] == L'?' || p[pi] == n[ni])) {
+            ++pi;
+            ++ni;
+        } else if (pi < p.size() && p[pi] == L'*') {
+            star = pi++;
+            mark = ni;
+        } else if (star != std::wstring::npos) {
+            pi = star + 1;
+            ni = ++mark;
+        } else {
+            return false;
+        }
+    }
+    while (pi < p.size() && p[pi] == L'*') ++pi;
+    return pi == p.size();
+}
+
+std::vector<FoundFile> FindFiles(const std::wstring& pattern) {
+    std::vector<FoundFile> out;
+    std::wstring folder, mask = pattern;
+    const size_t cut = pattern.find_last_of(L"\\/");
+    if (cut != std::wstring::npos) {
+        folder = pattern.substr(0, cut);
+        mask = pattern.substr(cut + 1);
+    }
+    if (mask.empty()) return out;
+    const std::string nf = folder.empty() ? std::string(".") : NativePath(folder);
+    for (const ListedEntry& e : ListFolder(nf))
+        if (WildcardMatch(mask, e.name)) out.push_back(FoundFile{e.name, e.isFolder});
+    return out;
+}
+
+std::wstring DocumentsFolder() { return KnownFolder(FOLDERID_Documents); }
+
+std::wstring DataHomeFolder() { return KnownFolder(FOLDERID_LocalAppData); }
+
+std::wstring RoamingAppDataFolder() { return KnownFolder(FOLDERID_RoamingAppData); }
+
+std::string WindowsUserLocale() {
+    wchar_t name[LOCALE_NAME_MAX_LENGTH];
+    const int n = ::GetUserDefaultLocaleName(name, LOCALE_NAME_MAX_LENGTH);
+    return n > 1 ? Utf8FromWide(std::wstring(name, static_cast<size_t>(n - 1))) : std::string();
+}
+
+std::wstring WorkingFolder() {
+    wchar_t buf[MAX_PATH * 4];
+    const DWORD n = ::GetCurrentDirectoryW(static_cast<DWORD>(std::size(buf)), buf);
+    if (n == 0 || n >= std::size(buf)) return L".";
+    std::wstring w(buf, n);
+    std::replace(w.begin(), w.end(), L'\\', L'/');
+    return w;
+}
+
+bool SetWorkingFolder(const std::wstring& path) { return ::SetCurrentDirectoryW(Wide(NativePath(path)).c_str()) != 0; }
+
+std::wstring ExecutableFolder() {
+    wchar_t buf[MAX_PATH * 4];
+    const DWORD n = ::GetModuleFileNameW(nullptr, buf, static_cast<DWORD>(std::size(buf)));
+    if (n == 0 || n >= std::size(buf)) return L".";
+    std::wstring w(buf, n);
+    std::replace(w.begin(), w.end(), L'\\', L'/');
+    const size_t cut = w.find_last_of(L'/');
+    return cut == std::wstring::npos ? std::wstring(L".") : w.substr(0, cut);
+}
+
+// --- listings ---------------------------------------------------------------------------------
+
+namespace {
+
+struct Listing {
+    FILETIME written{};
+    bool exists = false;
+    std::vector<ListedEntry> entries;
+};
+
+std::map<std::string, Listing>& Listings() {
+    static std::map<std::string, Listing> all;
+    return all;
+}
+
+int reads = 0;
+int scopes = 0;
+constexpr size_t kMaxListings = 256;
+
+}  // namespace
+
+std::vector<ListedEntry> ListFolder(const std::string& folder) {
+    auto& all = Listings();
+    WIN32_FILE_ATTRIBUTE_DATA data{};
+    const bool exists = ::GetFileAttributesExW(Wide(folder).c_str(), GetFileExInfoStandard, &data) &&
+                        (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY);
+    auto it = scopes > 0 ? all.find(folder) : all.end();
+    if (it != all.end() && it->second.exists == exists &&
+        (!exists || ::CompareFileTime(&it->second.written, &data.ftLastWriteTime) == 0))
+        return it->second.entries;
+    if (all.size() >= kMaxListings || scopes == 0) all.clear();
+    Listing& l = all[folder];
+    l = Listing{};
+    l.exists = exists;
+    if (!exists) return l.entries;
+    l.written = data.ftLastWriteTime;
+    ++reads;
+    WIN32_FIND_DATAW found{};
+    HANDLE h =
+        ::FindFirstFileExW((Wide(folder) + L"\\*").c_str(), FindExInfoBasic, &found, FindExSearchNameMatch, nullptr, 0);
+    if (h == INVALID_HANDLE_VALUE) return l.entries;
+    std::vector<std::pair<std::wstring, ListedEntry>> sorted;
+    do {
+        const std::wstring name = found.cFileName;
+        if (name == L"." || name == L"..") continue;
+        ListedEntry entry;
+        entry.name = name;
+        entry.isFolder = (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+        sorted.emplace_back(FoldCase(entry.name), std::move(entry));
+    } while (::FindNextFileW(h, &found));
+    ::FindClose(h);
+    std::sort(sorted.begin(), sorted.end(), [](const auto& a, const auto& b) {
+        return a.first != b.first ? a.first < b.first : a.second.name < b.second.name;
+    });
+    l.entries.reserve(sorted.size());
+    for (auto& s : sorted) l.entries.push_back(std::move(s.second));
+    return l.entries;
+}
+
+void ForgetFolderListings() { Listings().clear(); }
+
+FolderListingScope::FolderListingScope() {
+    if (scopes++ == 0) ForgetFolderListings();
+}
+
+FolderListingScope::~FolderListingScope() {
+    if (--scopes == 0) ForgetFolderListings();
+}
+
+int FolderReads() { return reads; }
+
+}  // namespace platform

@@ -1,0 +1,99 @@
+// The Windows services of the platform layer, run under Windows (or Wine).
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <string>
+
+#include "platform/Files.h"
+#include "platform/UserConfig.h"
+#include "platform/Utf.h"
+#include "platform/windows/Services.h"
+#include "profiles/Profile.h"
+#include "text/TempFolder.h"
+
+namespace {
+
+std::vector<std::wstring> Names(const std::wstring& pattern) {
+    std::vector<std::wstring> names;
+    for (const auto& f : platform::FindFiles(pattern)) names.push_back(f.name);
+    return names;
+}
+
+TEST(WindowsFolders, DocumentsAndSettingsAreTheUsersOwn) {
+    const std::wstring documents = platform::DocumentsFolder();
+    ASSERT_FALSE(documents.empty());
+    EXPECT_TRUE(platform::IsNativePath(documents));
+    EXPECT_TRUE(platform::FolderExists(documents));
+
+    // "USER" in the paths file: the trainees' folder is Documents\<title>, made when missing.
+    TempFolder folder(true);
+    folder.Put("paths.txt", "USER\r\n");
+    bool made = false;
+    const std::wstring title = L"KestrovaTest\u00c5";
+    const std::wstring profiles = profiles::SettleProfileFolder(folder.File("paths.txt"), title, &made);
+    EXPECT_EQ(profiles, documents + L"/" + title + L"/");
+    EXPECT_TRUE(platform::FolderExists(profiles));
+    EXPECT_TRUE(platform::WriteFileAtomic(profiles + L"Zo\u00eb.pro", "x"));
+    EXPECT_TRUE(platform::DeleteFileAt(profiles + L"Zo\u00eb.pro"));
+    EXPECT_TRUE(_wrmdir(profiles.c_str()) == 0) << "the folder held only the test's file";
+
+    const std::string settings = platform::UserConfigFolder();
+    EXPECT_EQ(settings.substr(settings.size() - 9), "/Kestrova");
+    ASSERT_TRUE(platform::WriteUserSetting("windows-test.txt", "window"));
+    EXPECT_EQ(platform::ReadUserSetting("windows-test.txt"), "window");
+    EXPECT_TRUE(platform::DeleteFileAt(platform::UserConfigFile("windows-test.txt")));
+}
+
+TEST(WindowsFiles, NamesKeepEveryLetter) {
+    TempFolder folder;
+    // Beyond the first 65536 letters a wide string holds a pair on Windows.
+    const std::wstring names[] = {L"\u00c5sa", L"Zo\u00eb", L"\u00c5sa\U0001F600"};
+    for (const auto& name : names) ASSERT_TRUE(platform::WriteFileAtomic(folder.File("") + name + L".pro", "bytes"));
+    EXPECT_EQ(platform::Utf8FromWide(names[2]), "\xC3\x85sa\xF0\x9F\x98\x80");
+    EXPECT_EQ(platform::WideFromUtf8("\xC3\x85sa\xF0\x9F\x98\x80"), names[2]);
+    EXPECT_EQ(Names(folder.File("*.PRO")),
+              (std::vector<std::wstring>{L"Zo\u00eb.pro", L"\u00c5sa.pro", L"\u00c5sa\U0001F600.pro"}));
+    EXPECT_EQ(Names(folder.File("\u00e5SA.*")), std::vector<std::wstring>{L"\u00c5sa.pro"});
+    std::string bytes;
+    EXPECT_EQ(platform::ReadFileInFolder(folder.File(""), L"Zo\u00eb.pro", 100, bytes), platform::ReadResult::kRead);
+    EXPECT_EQ(bytes, "bytes");
+    // A name with a colon would write into a hidden stream of another file; it is refused.
+    EXPECT_FALSE(platform::WriteFileAtomic(folder.File("a:b.pro"), "x"));
+    EXPECT_FALSE(platform::FileExists(folder.File("a")));
+    EXPECT_EQ(platform::ReadFileInFolder(folder.File(""), L"\u00c5sa.pro:hidden", 100, bytes),
+              platform::ReadResult::kRefused);
+}
+
+TEST(WindowsFiles, ReplacingAFileThatIsOpen) {
+    TempFolder folder;
+    const std::wstring target = folder.File("Kim.pro");
+    ASSERT_TRUE(platform::WriteFileAtomic(target, "old"));
+    {
+        // The program's own readers let a save replace the file under them.
+        platform::FileReader reader;
+        ASSERT_TRUE(reader.Open(target));
+        EXPECT_TRUE(platform::WriteFileAtomic(target, "new"));
+        char buffer[8] = {};
+        EXPECT_EQ(reader.Read(buffer, sizeof buffer), 3);
+        EXPECT_EQ(std::string(buffer), "old");
+    }
+    EXPECT_EQ(folder.Get("Kim.pro"), "new");
+    {
+        // Another program holds it without letting it be replaced: the save fails, the file
+        // keeps its content and no temporary file is left behind.
+        std::ifstream holder(folder.Native("Kim.pro"));
+        ASSERT_TRUE(holder.is_open());
+        EXPECT_FALSE(platform::WriteFileAtomic(target, "newer"));
+    }
+    EXPECT_EQ(folder.Get("Kim.pro"), "new");
+    EXPECT_EQ(Names(folder.File("*")), std::vector<std::wstring>{L"Kim.pro"});
+}
+
+TEST(WindowsPrinting, OnePageOnTheDefaultPrinter) {
+    if (platform::DefaultPrinterName().empty())
+        GTEST_SKIP() << "no default printer: Wine offers printers only from a running CUPS server";
+    std::vector<uint32_t> pixels(800 * 600, 0xFF3366CCu);
+    EXPECT_TRUE(platform::PrintOnDefaultPrinter(pixels.data(), 800 * 4, L"\u00c5sa"));
+}
+
+}  // namespace
