@@ -13,6 +13,7 @@
 
 #include "platform/Files.h"
 #include "platform/FolderChooser.h"
+#include "platform/Log.h"
 #include "platform/Printer.h"
 #include "platform/QuestionBox.h"
 #include "platform/SaveDialog.h"
@@ -389,7 +390,9 @@ public:
     }
 
     bool PrintImage(const uint32_t* pixels, int strideBytes, const std::wstring& documentName) override {
-        return CupsPrinter().Print(pixels, strideBytes, documentName);
+        if (CupsPrinter().Print(pixels, strideBytes, documentName)) return true;
+        LogQuietFailure("print failed", documentName);
+        return false;
     }
 
     SoundDevice& Sound() override { return *sound_; }
