@@ -46,18 +46,7 @@ void App::Start() {
 
     display_.title = L"Kestrova";
     display_.iconPath = L"gfx\\icons\\memory.png";
-    bool changed = false;
-    if (!options_.windowed) {
-        const int depths[] = {16, 24, 32};
-        for (int forced = 0; forced < 2 && !changed; ++forced)
-            for (int bits : depths)
-                if (display_.Change(platform::kCanvasWidth, platform::kCanvasHeight, bits,
-                                    forced ? 1 : options_.noTopFrequency)) {
-                    changed = true;
-                    break;
-                }
-    }
-    if (!changed) display_.OpenWindowed();
+    if (options_.windowed || !display_.OpenFullScreen()) display_.OpenWindowed();
 
     timer_.Start();
     running_ = true;

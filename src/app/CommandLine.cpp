@@ -77,5 +77,8 @@ std::wstring UsageText(const std::vector<std::wstring>& languages) {
            L"\n"
            L"F11 switches between full screen and a window; the choice is remembered.\n"
            L"The language can also be chosen in $XDG_CONFIG_HOME/kestrova/lang.txt (its first\n"
-           L"line names it); otherwise the desktop's language (LANG) is followed.\n";
+           L"line names it); otherwise the desktop's language (LANG) is followed.\n"
+           L"KESTROVA_LOG=1 in the environment writes one line to standard error for each file\n"
+           L"that is missing or damaged, picture or sound that did not load, and print or save\n"
+           L"that failed; the program is otherwise quiet about them.\n";
 }

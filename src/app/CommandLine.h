@@ -9,7 +9,7 @@ struct CommandLineOptions {
     int debug = 0;           // "debug": debug keys and displays
     int windowed = 0;        // "window": never take the whole screen
     int fullSpeed = 0;       // "fullfps": never sleep between frames
-    int noTopFrequency = 0;  // "notopfreq": ask for no refresh rate
+    int noTopFrequency = 0;  // "notopfreq": accepted; the monitor's mode is never changed
     int frameTime = 10;      // milliseconds per pass; "setfps" N (1..30) gives 1000 / N
 };
 

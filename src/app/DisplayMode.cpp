@@ -2,32 +2,29 @@
 
 #include "platform/Platform.h"
 
-int DisplayMode::Change(int width, int height, int, int) {
-    if (width != platform::kCanvasWidth || height != platform::kCanvasHeight) return 0;
-    if (open_) return changed_ ? 1 : 0;
+bool DisplayMode::OpenFullScreen() {
+    if (open_) return platform::Os().IsFullScreen();
     platform::DisplayOptions o;
     o.windowed = false;
     o.title = title;
     o.iconPath = iconPath;
-    if (!platform::Os().OpenDisplay(o)) return 0;
+    if (!platform::Os().OpenDisplay(o)) return false;
     open_ = true;
-    changed_ = platform::Os().IsFullScreen();
-    return changed_ ? 1 : 0;
+    return platform::Os().IsFullScreen();
 }
 
-int DisplayMode::OpenWindowed() {
-    if (open_) return 1;
+bool DisplayMode::OpenWindowed() {
+    if (open_) return true;
     platform::DisplayOptions o;
     o.windowed = true;
     o.title = title;
     o.iconPath = iconPath;
     open_ = platform::Os().OpenDisplay(o);
-    return open_ ? 1 : 0;
+    return open_;
 }
 
 void DisplayMode::Restore() {
     if (!open_) return;
     platform::Os().CloseDisplay();
     open_ = false;
-    changed_ = false;
 }

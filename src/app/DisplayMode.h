@@ -6,18 +6,17 @@
 
 class DisplayMode {
 public:
-    // Opens the display full screen; 1 on success, 0 on failure.
-    int Change(int width, int height, int bitsPerPixel, int noTopFrequency);
-    // Opens the display in the window-on-backdrop form.
-    int OpenWindowed();
-    // Leaves full screen; nothing to do when the display was never changed.
+    // Opens the display full screen; false when it did not open, or opened but not full
+    // screen (it then stays open as it is).
+    bool OpenFullScreen();
+    // Opens the display in the window-on-backdrop form; nothing to do when it is open.
+    bool OpenWindowed();
+    // Closes the display; nothing to do when it was never opened.
     void Restore();
-    bool Changed() const { return changed_; }
 
     std::wstring title;
     std::wstring iconPath;
 
 private:
-    bool changed_ = false;
     bool open_ = false;
 };

@@ -13,7 +13,6 @@ public:
     float Total() const { return total_; }
     int Count() const { return count_; }
     float Rate() const { return rate_; }
-    bool HighResolution() const { return highResolution_; }
 
     // Clears the values shared by all timers (tests start from a known state).
     static void ResetShared();

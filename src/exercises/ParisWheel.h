@@ -26,7 +26,6 @@ public:
     const CSprite& Wagon(int i) const { return wagons[static_cast<size_t>(i) % kWagonCount]; }
     const CSprite& Wheel() const { return wheel; }
     const CSprite& Moon() const { return moon; }
-    const CSprite& Palm(int i) const { return palms[static_cast<size_t>(i) % palms.size()]; }
     int WheelWagons() const { return wheelWagons; }
     float WheelSpeed() const { return wheelSpeed; }
 

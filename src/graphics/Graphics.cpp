@@ -56,7 +56,7 @@ std::unique_ptr<Bitmap> Bitmap::FromFile(const std::wstring& path) {
     platform::gfx::DecodedImage decoded;
     bool opaque = false;
     if (!platform::gfx::LoadImageCached(path, decoded, opaque)) {
-        platform::NoteMissingFile(path);
+        platform::NoteMissingFile(path, platform::FileExists(path) ? "picture did not decode" : "missing file");
         return nullptr;
     }
     auto bitmap = std::make_unique<Bitmap>(decoded.width, decoded.height);
@@ -206,7 +206,6 @@ Graphics::Graphics(Graphics&& o) noexcept
       frameStartTransform_(o.frameStartTransform_),
       previousStartTransform_(o.previousStartTransform_),
       versionAfterPrevious_(o.versionAfterPrevious_),
-      rasterizedFrames_(o.rasterizedFrames_),
       skippedFrames_(o.skippedFrames_) {
     if (target_) {
         std::replace(target_->graphics_.begin(), target_->graphics_.end(), &o, this);
@@ -393,7 +392,6 @@ bool Graphics::EndFrame() {
     previousStartTransform_ = frameStartTransform_;
     frameStartTransform_ = transform_;
     versionAfterPrevious_ = target_->version_;
-    ++rasterizedFrames_;
     return true;
 }
 

@@ -174,7 +174,6 @@ public:
     // A graphics on the main window: drawing a bitmap presents it.
     static Graphics ForWindow();
 
-    bool IsWindow() const { return window_; }
     Bitmap* Target() const { return target_; }
     bool IsRecording() const { return recording_; }
 
@@ -202,8 +201,7 @@ public:
     // Ends a frame before its presentation: false when it equals the previous frame and
     // the picture is unchanged, so there is nothing to present.
     bool EndFrame();
-    // Frames presented and frames skipped as unchanged (for the benchmark and tests).
-    int RasterizedFrames() const { return rasterizedFrames_; }
+    // Frames skipped as unchanged (for the benchmark and tests).
     int SkippedFrames() const { return skippedFrames_; }
 
 private:
@@ -235,6 +233,5 @@ private:
     Matrix frameStartTransform_;  // in force when the pending frame began
     Matrix previousStartTransform_;
     uint64_t versionAfterPrevious_ = ~uint64_t{0};
-    int rasterizedFrames_ = 0;
     int skippedFrames_ = 0;
 };

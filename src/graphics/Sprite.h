@@ -146,11 +146,9 @@ public:
     RectF textBox;
 
     Graphics* TargetGraphics() const { return graphics; }
-    const FrameTimer& Clock() const { return clock; }
     const Font* TextFont() const { return font.get(); }
     const SolidBrush* TextBrush() const { return textBrush.get(); }
     const SolidBrush* BoxBrush() const { return boxBrush.get(); }
-    const Pen* BoxPen() const { return boxPen.get(); }
     const Pen* OutlinePen() const { return outlinePen.get(); }
     const std::vector<int>& FrameDurations() const { return durations; }
     int BitmapFrameCount() const { return static_cast<int>(bitmapFrames.size()); }

@@ -11,6 +11,7 @@
 
 #include "platform/FilePaths.h"
 #include "platform/FilesDetail.h"
+#include "platform/Log.h"
 #include "platform/Utf.h"
 
 namespace platform {
@@ -94,9 +95,9 @@ ReadResult ReadFileInFolder(const std::wstring& folder, const std::wstring& name
         file = realFile;
     }
     const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK);
-    if (fd < 0) return ReadResult::kRefused;
-    const bool ok = ReadOpenFile(fd, maxBytes, bytes);
-    ::close(fd);
+    const bool ok = fd >= 0 && ReadOpenFile(fd, maxBytes, bytes);
+    if (fd >= 0) ::close(fd);
+    if (!ok) LogQuietFailure("damaged file", WideFromUtf8(file));
     return ok ? ReadResult::kRead : ReadResult::kRefused;
 }
 

@@ -9,10 +9,10 @@
 #include <cerrno>
 #include <vector>
 
-#include "platform/FilePaths.h"
-#include "platform/FileRead.h"
 #include "platform/FilesDetail.h"
 #include "platform/FolderListing.h"
+#include "platform/Log.h"
+#include "platform/Utf.h"
 
 namespace platform {
 
@@ -58,6 +58,12 @@ void RemoveStaleTemporaries(const std::string& target) {
 FileWriter::~FileWriter() { Discard(); }
 
 bool FileWriter::Open(const std::wstring& path) {
+    if (OpenTemporary(path)) return true;
+    LogQuietFailure("save failed", path);
+    return false;
+}
+
+bool FileWriter::OpenTemporary(const std::wstring& path) {
     Discard();
     // The folder may be found by letter case like any program path; the file itself is
     // written under exactly the name it was given.
@@ -114,6 +120,7 @@ bool FileWriter::Commit() {
     if (!ok) {
         ::unlink(temp_.c_str());
         temp_.clear();
+        LogQuietFailure("save failed", WideFromUtf8(target_));
         return false;
     }
     // Make the rename itself durable.
@@ -141,13 +148,6 @@ void FileWriter::Discard() {
 bool WriteFileAtomic(const std::wstring& path, const std::string& bytes) {
     FileWriter w;
     return w.Open(path) && w.Write(bytes.data(), bytes.size()) && w.Commit();
-}
-
-bool CopyFileTo(const std::wstring& from, const std::wstring& to, bool failIfExists) {
-    if (failIfExists && FileExists(to)) return false;
-    std::string bytes;
-    if (!ReadWholeFile(from, bytes)) return false;
-    return WriteFileAtomic(to, bytes);
 }
 
 }  // namespace platform

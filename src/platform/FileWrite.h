@@ -26,6 +26,8 @@ public:
     bool IsOpen() const { return fd_ >= 0; }
 
 private:
+    bool OpenTemporary(const std::wstring& path);
+
     int fd_ = -1;
     bool failed_ = false;
     std::string target_;
@@ -34,6 +36,5 @@ private:
 
 // Writes the whole file through a FileWriter.
 bool WriteFileAtomic(const std::wstring& path, const std::string& bytes);
-bool CopyFileTo(const std::wstring& from, const std::wstring& to, bool failIfExists);
 
 }  // namespace platform

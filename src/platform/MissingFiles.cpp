@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "platform/Log.h"
+
 namespace platform {
 namespace {
 bool recording = false;
@@ -16,8 +18,10 @@ void SetMissingFileRecord(bool on) {
     Noted().clear();
 }
 
-void NoteMissingFile(const std::wstring& path) {
-    if (!recording || path.empty()) return;  // an empty path asks for no picture (a label alone)
+void NoteMissingFile(const std::wstring& path, const char* what) {
+    if (path.empty()) return;  // an empty path asks for no picture (a label alone)
+    LogQuietFailure(what, path);
+    if (!recording) return;
     auto& n = Noted();
     if (std::find(n.begin(), n.end(), path) == n.end() && n.size() < 1000) n.push_back(path);
 }

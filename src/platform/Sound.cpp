@@ -162,7 +162,7 @@ unsigned SoundDevice::Open(const std::wstring& path, const std::wstring& type) {
     if (!StartAudio()) return kSoundNoAudio;
     Mix_Chunk* chunk = Mix_LoadWAV(NativePath(path).c_str());
     if (!chunk) {
-        NoteMissingFile(path);
+        NoteMissingFile(path, "sound did not open");
         return kSoundCannotDecode;
     }
     const int freq = freq_;

@@ -46,7 +46,6 @@ public:
     // The most characters the field takes (1000 unless set); while it is full, note is shown
     // under it, so the user sees why typing stops.
     void SetLimit(size_t maxLength, const std::wstring& note);
-    size_t Limit() const { return limit_; }
     bool Full() const { return text_.size() >= limit_; }
     const std::wstring& LimitNote() const { return limitNote_; }
 

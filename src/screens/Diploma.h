@@ -49,7 +49,6 @@ public:
     int Price() const { return price; }
     const CSprite& Page() const { return page; }
     const CSprite& Bag() const { return bag; }
-    const CSprite& PriceCoin() const { return priceCoin; }
     int StickerCount() const { return static_cast<int>(stickers.size()); }
     const CSprite& Sticker(int i) const { return *stickers[static_cast<size_t>(i)]; }
     int Dragged() const { return dragged; }

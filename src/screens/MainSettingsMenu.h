@@ -55,7 +55,6 @@ public:
     bool CreditsShown() const { return creditsShown; }
     // The number written on the scan-time button in the last drawn frame.
     const std::wstring& ScanTimeText() const { return scanTimeText; }
-    const CSoundGroup& ClickSound() const { return click; }
 
 private:
     void Click();

@@ -2,6 +2,8 @@
 
 #include <cerrno>
 
+#include "platform/Log.h"
+
 namespace {
 
 // Windows-1252 bytes 0x80..0x9F. The five bytes the code page leaves undefined map to the
@@ -93,6 +95,7 @@ uint8_t CTextFileRead::ReadByte() {
         const long n = file.Read(buffer, BufferSize);
         if (n < 0) {
             const uint32_t code = LastError();
+            platform::LogQuietFailure("damaged file", path);
             Close();
             bytesInBuffer = 0;
             bufferPos = -1;

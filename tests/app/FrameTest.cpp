@@ -5,7 +5,6 @@
 #include <vector>
 
 #include "app/Harness.h"
-#include "screens/PlaceholderScreen.h"
 #include "screens/ScreenFactory.h"
 
 namespace {

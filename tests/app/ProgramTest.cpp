@@ -115,7 +115,7 @@ TEST(Program, HelpAndVersionNeedNoDisplay) {
     const Outcome help = RunProgram({"--help"});
     EXPECT_EQ(help.exitCode, 0) << help.err;
     for (const char* word : {"window", "debug", "fullfps", "notopfreq", "setfpsN", "--language", "--help", "--version",
-                             "english", "swedish", "F11"})
+                             "KESTROVA_LOG", "english", "swedish", "F11"})
         EXPECT_NE(help.out.find(word), std::string::npos) << word;
     EXPECT_EQ(RunProgram({"-h"}).out, help.out);
 

@@ -2,7 +2,7 @@
 // formats the program relies on: WAV files it can play, PNG files it can
 // decode, language files with every text the screens ask for, and position
 // and number lists the exercises can draw their sequences from.
-#include "TestPaths.h"
+#include "support/TestPaths.h"
 #include <gtest/gtest.h>
 
 #include <algorithm>

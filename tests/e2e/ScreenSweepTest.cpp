@@ -1,7 +1,7 @@
 // Every screen on the shipped assets: built, run and drawn for a few seconds of virtual
 // time with random presses and keys, while the record of files that failed to load is on.
 // Any picture, sound or position list a screen asks for and the pack lacks fails the test.
-#include "TestPaths.h"
+#include "support/TestPaths.h"
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -13,6 +13,8 @@
 #include "app/Harness.h"
 #include "platform/MissingFiles.h"
 #include "platform/Utf.h"
+#include "support/ScopedEnv.h"
+#include "support/ScratchFolder.h"
 
 namespace fs = std::filesystem;
 
@@ -21,22 +23,11 @@ namespace {
 // Runs with HOME in a fresh folder, so trainees' files land there and nowhere else.
 class ScratchHome {
 public:
-    ScratchHome() {
-        if (const char* h = std::getenv("HOME")) old_ = h;
-        dir_ = fs::temp_directory_path() / ("kestrova_sweep_" + std::to_string(::getpid()));
-        fs::remove_all(dir_);
-        fs::create_directories(dir_);
-        setenv("HOME", dir_.c_str(), 1);
-    }
-    ~ScratchHome() {
-        setenv("HOME", old_.c_str(), 1);
-        fs::remove_all(dir_);
-    }
-    const fs::path& Dir() const { return dir_; }
+    const fs::path& Dir() const { return scratch_.Path(); }
 
 private:
-    std::string old_;
-    fs::path dir_;
+    ScratchFolder scratch_{"sweep"};
+    ScopedEnv home_{{"HOME", scratch_.Native()}};
 };
 
 std::string Describe(const std::vector<std::wstring>& files) {

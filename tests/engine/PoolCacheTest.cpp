@@ -5,7 +5,7 @@
 
 #include "engine/GameBase.h"
 #include "platform/headless/HeadlessBackend.h"
-#include "text/TempFolder.h"
+#include "support/TempFolder.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <set>
 
-#include "text/TempFolder.h"
+#include "support/TempFolder.h"
 
 namespace {
 

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "TestPaths.h"
+#include "support/TestPaths.h"
 #include "app/Harness.h"
 #include "platform/Sound.h"
 #include "profiles/Profile.h"

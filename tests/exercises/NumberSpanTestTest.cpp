@@ -6,7 +6,7 @@
 
 #include "exercises/ExerciseFixture.h"
 #include "exercises/NumberSpanTest.h"
-#include "text/TempFolder.h"
+#include "support/TempFolder.h"
 
 namespace {
 

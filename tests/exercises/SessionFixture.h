@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "TestPaths.h"
+#include "support/TestPaths.h"
 #include "app/Harness.h"
 #include "exercises/ExerciseFixture.h"
 #include "profiles/Profile.h"

@@ -17,6 +17,7 @@
 #include "platform/Platform.h"
 #include "platform/Utf.h"
 #include "platform/headless/HeadlessBackend.h"
+#include "support/ScratchFolder.h"
 
 namespace gfxtest {
 
@@ -28,22 +29,19 @@ protected:
         os = backend.get();
         platform::InstallBackend(std::move(backend));
         FrameTimer::ResetShared();
-        const char* base = std::getenv("KESTROVA_TEST_TMP");
-        std::string root = base && *base ? base : "/tmp";
-        std::filesystem::create_directories(root);
-        std::string pattern = root + "/gfx-XXXXXX";
-        if (::mkdtemp(pattern.data())) folder = pattern;
+        scratch = std::make_unique<ScratchFolder>("gfx-");
+        folder = scratch->Native();
         ASSERT_FALSE(folder.empty());
     }
     void TearDown() override {
-        std::error_code ec;
-        std::filesystem::remove_all(folder, ec);
+        scratch.reset();
         platform::InstallBackend(nullptr);
     }
     // A path in the scratch folder, in the program's wide form.
     std::wstring Path(const std::string& name) const { return platform::WideFromUtf8(folder + "/" + name); }
 
     platform::HeadlessBackend* os = nullptr;
+    std::unique_ptr<ScratchFolder> scratch;
     std::string folder;
 };
 

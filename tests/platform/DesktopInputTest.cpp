@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "../text/TempFolder.h"
+#include "support/TempFolder.h"
 #include "platform/Utf.h"
 #include "platform/desktop/DesktopBackend.h"
 

@@ -9,6 +9,7 @@
 
 #include "platform/Files.h"
 #include "platform/Utf.h"
+#include "support/ScratchFolder.h"
 
 namespace fs = std::filesystem;
 
@@ -22,9 +23,8 @@ std::string Read(const fs::path& p) {
 }  // namespace
 
 TEST(FileWriter, ReplacesOnlyOnCommitAndCleansUpAfterDeadWriters) {
-    const fs::path dir = fs::temp_directory_path() / ("kestrova_writer_" + std::to_string(::getpid()));
-    fs::remove_all(dir);
-    fs::create_directories(dir);
+    const ScratchFolder scratch("writer");
+    const fs::path& dir = scratch.Path();
     const std::wstring target = platform::WideFromUtf8((dir / "Kim.pro").string());
     ASSERT_TRUE(platform::WriteFileAtomic(target, "old"));
     {
@@ -51,5 +51,4 @@ TEST(FileWriter, ReplacesOnlyOnCommitAndCleansUpAfterDeadWriters) {
     // A folder in the target's place is not replaced.
     fs::create_directories(dir / "Sam.pro");
     EXPECT_FALSE(platform::WriteFileAtomic(platform::WideFromUtf8((dir / "Sam.pro").string()), "x"));
-    fs::remove_all(dir);
 }

@@ -11,6 +11,7 @@
 #include "platform/ImageFile.h"
 #include "platform/Utf.h"
 #include "platform/headless/HeadlessBackend.h"
+#include "support/ScratchFolder.h"
 
 namespace {
 
@@ -20,17 +21,11 @@ using platform::FolderChooser;
 class ChooserFolder {
 public:
     ChooserFolder() {
-        std::string pattern = (fs::temp_directory_path() / "chooserXXXXXX").string();
-        if (!::mkdtemp(pattern.data())) ADD_FAILURE() << "mkdtemp failed";
-        path = pattern;
         for (const char* d : {"beta", "Alpha", ".hidden", "beta/inner", "gamma"}) fs::create_directories(path / d);
         std::ofstream(path / "file.txt") << "x";
     }
-    ~ChooserFolder() {
-        std::error_code ec;
-        fs::remove_all(path, ec);
-    }
-    fs::path path;
+    ScratchFolder scratch{"chooser"};
+    fs::path path = scratch.Path();
 };
 
 platform::InputEvent Key(int vk) {

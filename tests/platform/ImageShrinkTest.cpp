@@ -7,7 +7,7 @@
 #include "graphics/Graphics.h"
 #include "platform/Files.h"
 #include "platform/gfx/ImageCodec.h"
-#include "text/TempFolder.h"
+#include "support/TempFolder.h"
 
 namespace {
 

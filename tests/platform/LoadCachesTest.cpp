@@ -8,7 +8,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "../text/TempFolder.h"
+#include "support/TempFolder.h"
 #include "graphics/Graphics.h"
 #include "platform/Files.h"
 #include "platform/FolderListing.h"

@@ -16,7 +16,7 @@
 #include "graphics/Graphics.h"
 #include "platform/Printer.h"
 #include "platform/Utf.h"
-#include "text/TempFolder.h"
+#include "support/TempFolder.h"
 
 namespace fs = std::filesystem;
 

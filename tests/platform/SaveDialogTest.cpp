@@ -8,7 +8,7 @@
 #include "app/Harness.h"
 #include "platform/SaveDialog.h"
 #include "platform/Utf.h"
-#include "text/TempFolder.h"
+#include "support/TempFolder.h"
 
 using platform::SaveChoice;
 

@@ -8,7 +8,7 @@
 #include <string>
 
 #include "platform/UserConfig.h"
-#include "text/TempFolder.h"
+#include "support/TempFolder.h"
 
 namespace {
 

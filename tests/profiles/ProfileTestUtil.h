@@ -12,23 +12,12 @@
 #include <vector>
 
 #include "platform/Utf.h"
+#include "support/ScopedEnv.h"
+#include "support/ScratchFolder.h"
 
 class ProfileFolder {
 public:
-    ProfileFolder() {
-        const char* base = std::getenv("KESTROVA_TEST_TMP");
-        std::filesystem::path root = base && *base ? base : std::filesystem::temp_directory_path().string();
-        std::filesystem::create_directories(root);
-        std::string pattern = (root / "profXXXXXX").string();
-        if (!::mkdtemp(pattern.data())) ADD_FAILURE() << "mkdtemp failed";
-        path_ = pattern;
-    }
-    ~ProfileFolder() {
-        std::error_code ec;
-        std::filesystem::remove_all(path_, ec);
-    }
-    ProfileFolder(const ProfileFolder&) = delete;
-    ProfileFolder& operator=(const ProfileFolder&) = delete;
+    ProfileFolder() : scratch_("prof") {}
 
     const std::string& Native() const { return path_; }
     // The folder in the program's form, ending in a separator, as Profile::folder holds it.
@@ -47,33 +36,8 @@ public:
     bool Has(const std::string& name) const { return std::filesystem::exists(File(name)); }
 
 private:
-    std::string path_;
-};
-
-// Environment variables set (an empty value: unset) for one test, and put back afterwards.
-class ScopedEnv {
-public:
-    ScopedEnv(std::initializer_list<std::pair<std::string, std::string>> values) {
-        for (const auto& [name, value] : values) {
-            const char* old = std::getenv(name.c_str());
-            saved_.push_back({name, old ? std::optional<std::string>(old) : std::nullopt});
-            Set(name, value.empty() ? std::nullopt : std::optional<std::string>(value));
-        }
-    }
-    ~ScopedEnv() {
-        for (auto it = saved_.rbegin(); it != saved_.rend(); ++it) Set(it->first, it->second);
-    }
-    ScopedEnv(const ScopedEnv&) = delete;
-    ScopedEnv& operator=(const ScopedEnv&) = delete;
-
-private:
-    static void Set(const std::string& name, const std::optional<std::string>& value) {
-        if (value)
-            ::setenv(name.c_str(), value->c_str(), 1);
-        else
-            ::unsetenv(name.c_str());
-    }
-    std::vector<std::pair<std::string, std::optional<std::string>>> saved_;
+    ScratchFolder scratch_;
+    std::string path_ = scratch_.Native();
 };
 
 // A UTF-8 file with its byte-order mark: the lines, each ended by CR LF.

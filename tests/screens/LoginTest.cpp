@@ -1,13 +1,12 @@
 // The login on the real frame: pages of trainees, the selection, the start of a day with
 // and without a password, the other buttons, export and switch access.
-#include "TestPaths.h"
+#include "support/TestPaths.h"
 #include <gtest/gtest.h>
 
 #include <cstdio>
 
 #include "screens/EnterPassword.h"
 #include "screens/Login.h"
-#include "screens/PlaceholderScreen.h"
 #include "screens/RoadFixture.h"
 
 namespace {

@@ -2,7 +2,7 @@
 // The screens of a training day on the real frame, headless. Each test gets its own asset
 // root: the shipped pictures, sounds and texts linked in, and a paths file that puts the
 // profile folder into a fresh temporary folder, so no test touches a real trainee.
-#include "TestPaths.h"
+#include "support/TestPaths.h"
 #include <gtest/gtest.h>
 #include <stdlib.h>
 
@@ -15,17 +15,12 @@
 #include "graphics/Sprite.h"
 #include "platform/Utf.h"
 #include "profiles/Profile.h"
+#include "support/ScratchFolder.h"
 
 class RoadRoot {
 public:
     RoadRoot() {
         namespace fs = std::filesystem;
-        const char* base = std::getenv("KESTROVA_TEST_TMP");
-        const fs::path tmp = base && *base ? fs::path(base) : fs::temp_directory_path();
-        fs::create_directories(tmp);
-        std::string pattern = (tmp / "roadXXXXXX").string();
-        if (!::mkdtemp(pattern.data())) ADD_FAILURE() << "mkdtemp failed";
-        root_ = pattern;
         const fs::path assets = fs::path(testpaths::SourceDir()) / "assets";
         for (const char* part : {"gfx", "sfx", "speech"}) fs::create_directory_symlink(assets / part, root_ / part);
         fs::create_directories(root_ / "data");
@@ -39,12 +34,6 @@ public:
         fs::create_directories(root_ / "profiles");
         std::ofstream(root_ / "data" / "paths.txt", std::ios::binary) << (root_ / "profiles").string() << "/\r\n";
     }
-    ~RoadRoot() {
-        std::error_code ec;
-        std::filesystem::remove_all(root_, ec);
-    }
-    RoadRoot(const RoadRoot&) = delete;
-    RoadRoot& operator=(const RoadRoot&) = delete;
 
     std::wstring Assets() const { return platform::WideFromUtf8(root_.string()); }
     std::filesystem::path Profiles() const { return root_ / "profiles"; }
@@ -61,7 +50,8 @@ public:
     }
 
 private:
-    std::filesystem::path root_;
+    ScratchFolder scratch_{"road"};
+    std::filesystem::path root_ = scratch_.Path();
 };
 
 class RoadTest : public ::testing::Test {

@@ -1,5 +1,5 @@
 // The splash on the real frame and the shipped assets.
-#include "TestPaths.h"
+#include "support/TestPaths.h"
 #include <gtest/gtest.h>
 
 #include <unistd.h>
@@ -14,6 +14,7 @@
 #include "platform/Sound.h"
 #include "platform/Utf.h"
 #include "screens/Splash.h"
+#include "support/ScratchFolder.h"
 
 namespace {
 const std::wstring kAssets = platform::WideFromUtf8(testpaths::AssetDir());
@@ -71,8 +72,8 @@ TEST(Splash, EscapeAsksAndLeadsToTheLogin) {
 
 TEST(Splash, MissingLogoStillHandsOver) {
     namespace fs = std::filesystem;
-    const fs::path root = fs::temp_directory_path() / ("kestrova_splash_" + std::to_string(::getpid()));
-    fs::remove_all(root);
+    const ScratchFolder scratch("splash");
+    const fs::path& root = scratch.Path();
     fs::create_directories(root / "gfx" / "splash");
     fs::create_directories(root / "data" / "lang");
     std::ofstream(root / "data" / "lang.txt") << "english\n";
@@ -88,5 +89,4 @@ TEST(Splash, MissingLogoStillHandsOver) {
         h.RunFor(8200);
         EXPECT_EQ(h.ScreenId(), kLogin);
     }
-    fs::remove_all(root);
 }

@@ -2,7 +2,7 @@
 // plan, where the chart points land, the detail view, leaving, switch scanning, saving the
 // picture with its table, and printing. With KESTROVA_SHOT_DIR set the overview (days and
 // weeks, both stat types) and a detail view are kept there as PNG files.
-#include "TestPaths.h"
+#include "support/TestPaths.h"
 #include <gtest/gtest.h>
 
 #include <cstdio>

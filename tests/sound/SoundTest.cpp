@@ -1,6 +1,7 @@
 // Sound groups and the spoken guide on the headless backend: files are really opened and
 // decoded, nothing reaches a sound card, and the device keeps a log of its commands.
-#include "TestPaths.h"
+#include "support/ScratchFolder.h"
+#include "support/TestPaths.h"
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -48,8 +49,8 @@ protected:
         auto b = std::make_unique<platform::HeadlessBackend>();
         os = b.get();
         platform::InstallBackend(std::move(b));
-        root = fs::temp_directory_path() / ("kestrova_sound_" + std::to_string(::getpid()));
-        fs::remove_all(root);
+        scratch = std::make_unique<ScratchFolder>("sound");
+        root = scratch->Path();
         fs::create_directories(root / "sfx");
         previous = platform::WorkingFolder();
         platform::SetWorkingFolder(platform::WideFromUtf8(root.string()));
@@ -58,7 +59,7 @@ protected:
     void TearDown() override {
         platform::SetWorkingFolder(previous);
         platform::InstallBackend(nullptr);
-        fs::remove_all(root);
+        scratch.reset();
     }
     std::vector<std::wstring> Plays() const {
         std::vector<std::wstring> out;
@@ -68,6 +69,7 @@ protected:
     }
 
     platform::HeadlessBackend* os = nullptr;
+    std::unique_ptr<ScratchFolder> scratch;
     fs::path root;
     std::wstring previous;
 };

@@ -8,7 +8,7 @@
 
 #include "text/FileUtil.h"
 #include "text/Random.h"
-#include "text/TempFolder.h"
+#include "support/TempFolder.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 // Where the language comes from: this run's request, the user's choice file, the pack's
 // choice file, the desktop's locale, English; and the splash speaking the chosen language.
-#include "TestPaths.h"
+#include "support/TestPaths.h"
 #include <gtest/gtest.h>
 
 #include <optional>
@@ -10,7 +10,7 @@
 #include "profiles/Profile.h"
 #include "screens/Splash.h"
 #include "text/Language.h"
-#include "text/TempFolder.h"
+#include "support/TempFolder.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "text/Language.h"
-#include "text/TempFolder.h"
+#include "support/TempFolder.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <climits>
 
 #include "text/TextFile.h"
-#include "text/TempFolder.h"
+#include "support/TempFolder.h"
 
 namespace {
 

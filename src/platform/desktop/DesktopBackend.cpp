@@ -17,6 +17,7 @@
 
 #include "platform/Files.h"
 #include "platform/FolderChooser.h"
+#include "platform/Log.h"
 #include "platform/Printer.h"
 #include "platform/QuestionBox.h"
 #include "platform/SaveDialog.h"
@@ -400,10 +401,12 @@ public:
 
     bool PrintImage(const uint32_t* pixels, int strideBytes, const std::wstring& documentName) override {
 #ifdef _WIN32
-        return PrintOnDefaultPrinter(pixels, strideBytes, documentName);
+        if (PrintOnDefaultPrinter(pixels, strideBytes, documentName)) return true;
 #else
-        return CupsPrinter().Print(pixels, strideBytes, documentName);
+        if (CupsPrinter().Print(pixels, strideBytes, documentName)) return true;
 #endif
+        LogQuietFailure("print failed", documentName);
+        return false;
     }
 
     SoundDevice& Sound() override { return *sound_; }

@@ -93,7 +93,6 @@ public:
     const std::vector<CursorShape>& CursorLog() const { return cursorLog_; }
     // How many times a shape was sent on to the window.
     int CursorSends() const { return cursorSends_; }
-    int CursorDisplayCount() const { return cursorCount_; }
     const std::vector<std::wstring>& Questions() const { return questions_; }
     const std::vector<std::wstring>& Errors() const { return errors_; }
     const DisplayOptions& Options() const { return options_; }

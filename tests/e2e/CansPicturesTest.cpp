@@ -2,7 +2,7 @@
 // during the presentation, the trainee's turn with the extra marker on a can, a wrong pick
 // with the show-correct marker, and the bag filling at the end. The markers are checked in
 // the pixels; with KESTROVA_SHOT_DIR set the pictures are also kept there as PNG files.
-#include "TestPaths.h"
+#include "support/TestPaths.h"
 #include <gtest/gtest.h>
 
 #include <cstdlib>

@@ -3,7 +3,7 @@
 // extra marker on an item, a wrong answer with the show-correct marker; Ghost house's walk in
 // and its horrors revealed; the number test's result. What the pictures must show is checked
 // in the state and the pixels; with KESTROVA_SHOT_DIR set they are also kept as PNG files.
-#include "TestPaths.h"
+#include "support/TestPaths.h"
 #include <gtest/gtest.h>
 
 #include <cstdlib>

@@ -3,7 +3,7 @@
 // two switches. Afterwards the coins, the statistics, the exercise's day, span and direction
 // and the files on disk are as the rules say. After a restart the trainee's next session, on
 // the next training day, paints the next picture.
-#include "TestPaths.h"
+#include "support/TestPaths.h"
 #include <gtest/gtest.h>
 
 #include "exercises/Paint.h"

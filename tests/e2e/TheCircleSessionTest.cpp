@@ -3,7 +3,7 @@
 // run out, once with the mouse and once with the two switches. Afterwards the coins, the
 // statistics, the exercise's day, span and direction and the files on disk are as the rules
 // say, and the frame is back on the menu.
-#include "TestPaths.h"
+#include "support/TestPaths.h"
 #include <gtest/gtest.h>
 
 #include "exercises/SessionFixture.h"

@@ -2,7 +2,7 @@
 // the start, mid-presentation, the trainee's turn and a wrong answer with the show-correct
 // marker; also Paint's picture after several solved sequences and the circle in the senior
 // layout. With KESTROVA_SHOT_DIR set the pictures are kept there as PNG files.
-#include "TestPaths.h"
+#include "support/TestPaths.h"
 #include <gtest/gtest.h>
 
 #include <cstdlib>

@@ -2,7 +2,7 @@
 // level-1 trainee plays eight backward rounds with solved, failed and timed-out trials, with
 // the mouse, with the two switches and with the digit keys. Afterwards the coins, the
 // backward statistics, the exercise's day, span and direction and the files are as the rules say.
-#include "TestPaths.h"
+#include "support/TestPaths.h"
 #include <gtest/gtest.h>
 
 #include <algorithm>

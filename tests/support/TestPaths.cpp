@@ -1,4 +1,4 @@
-#include "TestPaths.h"
+#include "support/TestPaths.h"
 
 namespace testpaths {
 std::string SourceDir() { return KESTROVA_SOURCE_DIR; }

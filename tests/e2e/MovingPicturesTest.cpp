@@ -3,7 +3,7 @@
 // eight-wagon wheel, ten hard fish). The pixels show what moves when: the wheel picture stands
 // still while waiting and turns while answering; a saucer's flash shows. With
 // KESTROVA_SHOT_DIR set the pictures are also kept there as PNG files.
-#include "TestPaths.h"
+#include "support/TestPaths.h"
 #include <gtest/gtest.h>
 
 #include <cstdlib>

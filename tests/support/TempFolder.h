@@ -1,20 +1,16 @@
 #pragma once
-// A fresh folder under /tmp for one test, removed afterwards; optionally the working folder
-// while the test runs, so the program's relative paths land inside it.
-#include <unistd.h>
-
-#include <cstdlib>
+// A scratch folder with the program's file functions: optionally the working folder while
+// the test runs, so the program's relative paths land inside it.
 #include <filesystem>
 #include <string>
 
 #include "platform/Files.h"
 #include "platform/Utf.h"
+#include "support/ScratchFolder.h"
 
 class TempFolder {
 public:
     explicit TempFolder(bool makeWorking = false) {
-        std::string tmpl = (std::filesystem::temp_directory_path() / "kestrova-text-XXXXXX").string();
-        if (::mkdtemp(tmpl.data())) path_ = tmpl;
         if (makeWorking) {
             previous_ = platform::WorkingFolder();
             platform::SetWorkingFolder(platform::WideFromUtf8(path_));
@@ -22,8 +18,6 @@ public:
     }
     ~TempFolder() {
         if (!previous_.empty()) platform::SetWorkingFolder(previous_);
-        std::error_code ec;
-        if (!path_.empty()) std::filesystem::remove_all(path_, ec);
     }
     TempFolder(const TempFolder&) = delete;
     TempFolder& operator=(const TempFolder&) = delete;
@@ -44,6 +38,7 @@ public:
     void Folder(const std::string& name) const { std::filesystem::create_directories(Native(name)); }
 
 private:
-    std::string path_;
+    ScratchFolder scratch_{"text"};
+    std::string path_ = scratch_.Native();
     std::wstring previous_;
 };

@@ -3,7 +3,7 @@
 // the two switches (Space steps, Enter selects). Afterwards the coins, the statistics, the
 // exercise's day, span and direction and the files on disk are as the rules say, and the
 // frame is back on the menu.
-#include "TestPaths.h"
+#include "support/TestPaths.h"
 #include <gtest/gtest.h>
 
 #include <algorithm>

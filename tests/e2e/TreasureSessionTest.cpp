@@ -2,7 +2,7 @@
 // eight rounds with solved, failed and timed-out trials, with the mouse, with the two switches
 // (Space steps, Enter selects) and with the digit keys. Afterwards the coins, the statistics,
 // the exercise's day, span and direction and the files on disk are as the rules say.
-#include "TestPaths.h"
+#include "support/TestPaths.h"
 #include <gtest/gtest.h>
 
 #include "exercises/SessionFixture.h"
