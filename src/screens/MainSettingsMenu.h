@@ -40,13 +40,9 @@ public:
     ~CMainSettingsMenu() override;
 
     int Init(Graphics* backGraphics, Graphics* windowGraphics, Bitmap* backBuffer, Profile* profile) override;
-    int Update() override;
     int Draw() override;
-    int OnMouseDown(unsigned wParam, long lParam) override;
-    int OnMouseMove(unsigned wParam, long lParam) override;
-    int OnKeyDown(int virtualKey, int unused, long lParam) override;
 
-    // Read by tests and tools.
+    // The buttons, overlays and the credits page, read by tests and tools.
     const CSprite& ButtonSprite(int k) const { return buttons[static_cast<size_t>(k)]; }
     const CSprite& CreditsSprite() const { return buttons[kCredits]; }
     bool Shown(int k) const { return k != kVisual || visualShown; }
@@ -58,6 +54,10 @@ public:
     const CSoundGroup& ClickSound() const { return click; }
 
 private:
+    void Press(int x, int y) override;
+    void Hover(int x, int y) override;
+    // While the credits show, any key leaves them.
+    void OnKey(int virtualKey) override;
     void Click();
     void SaveOptions();
     void ShowCredits();

@@ -18,9 +18,6 @@ public:
     int Init(Graphics* backGraphics, Graphics* windowGraphics, Bitmap* backBuffer, Profile* profile) override;
     int Update() override;
     int Draw() override;
-    int OnMouseDown(unsigned wParam, long lParam) override;
-    int OnMouseMove(unsigned wParam, long lParam) override;
-    int OnKeyDown(int virtualKey, int unused, long lParam) override;
 
     // Read by tests and tools. Exercise g is 1..9.
     const CSprite& GameButton(int g) const { return games[static_cast<size_t>(g - 1)]; }
@@ -39,6 +36,9 @@ public:
     const CSoundGroup& Music() const { return music; }
 
 private:
+    void Press(int x, int y) override;
+    void Hover(int x, int y) override;
+    void OnKey(int virtualKey) override;
     void LeaveDay();
     void StepDay(int delta);
     void UpdateOverlay();

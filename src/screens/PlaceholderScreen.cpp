@@ -23,8 +23,7 @@ int CPlaceholderScreen::OnMouseDown(unsigned, long) {
 }
 
 int CPlaceholderScreen::OnKeyDown(int virtualKey, int, long) {
-    if (keyHeld) return 1;
-    keyHeld = 1;
+    if (!keyLatch.Take()) return 1;
     // The number test is open without the password: it leads back to the login only.
     if (virtualKey == platform::VK_ESCAPE)
         nextScreen = id_ == kLogin ? kQuitProgram : (id_ == kMenu || id_ == kNumberTest) ? kLogin : kMenu;

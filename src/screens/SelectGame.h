@@ -14,19 +14,18 @@ public:
     static constexpr uint32_t kBackground = 0xFF4069B0u;
 
     int Init(Graphics* backGraphics, Graphics* windowGraphics, Bitmap* backBuffer, Profile* profile) override;
-    int Update() override;
     int Draw() override;
-    int OnMouseDown(unsigned wParam, long lParam) override;
-    int OnMouseMove(unsigned wParam, long lParam) override;
-    int OnKeyDown(int virtualKey, int unused, long lParam) override;
 
-    // Read by tests and tools. Exercise g is 1..9.
+    // Exercise g's button (1..9) and the way back, read by tests and tools.
     const CSprite& GameButton(int g) const { return games[static_cast<size_t>(g - 1)]; }
     const CSprite& StopButton() const { return stop; }
     // The look a button is drawn with: 0 on, 1 off, 2 on and under the pointer.
     int Look(int g) const;
 
 private:
+    void Press(int x, int y) override;
+    void Hover(int x, int y) override;
+
     std::array<CSprite, kGames> games;
     CSprite stop;
 };

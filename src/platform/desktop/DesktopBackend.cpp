@@ -11,13 +11,11 @@
 #include <string>
 #include <vector>
 
+#include "platform/CanvasWidgets.h"
 #include "platform/Files.h"
-#include "platform/FolderChooser.h"
+#include "platform/NativeDialogs.h"
 #include "platform/Printer.h"
-#include "platform/QuestionBox.h"
-#include "platform/SaveDialog.h"
 #include "platform/Sound.h"
-#include "platform/TextField.h"
 #include "platform/UserConfig.h"
 #include "platform/Utf.h"
 #include "platform/desktop/FullScreenState.h"
@@ -215,9 +213,10 @@ public:
     // what changed since the last showing is drawn and sent to the display.
     void Show() {
         const uint32_t* pixels = last_.data();
-        if (!LiveTextFields().empty()) {
+        CanvasWidgets* widgets = Widgets();
+        if (widgets && widgets->Overlaid()) {
             composite_ = last_;
-            DrawTextFields(composite_.data(), kCanvasWidth * 4, SDL_GetTicks());
+            widgets->DrawOverlay(composite_.data(), kCanvasWidth * 4, SDL_GetTicks());
             pixels = composite_.data();
         }
         fieldState_ = FieldState();
@@ -240,21 +239,16 @@ public:
         picture_.Forget();
     }
 
-    // What the text fields show: text, caret, focus and the caret's blink phase.
-    std::wstring FieldState() const {
-        std::wstring state;
-        for (const TextField* f : LiveTextFields())
-            state += f->Text() + L'\x1' + std::to_wstring(f->Caret()) + (f->Focused() ? L"f" : L"-") + L'\x2';
-        if (!state.empty()) state += std::to_wstring(SDL_GetTicks() / 530 % 2);
-        return state;
+    // What the text fields over the frame show (empty when there are none).
+    static std::wstring FieldState() {
+        CanvasWidgets* widgets = Widgets();
+        return widgets ? widgets->OverlayState(SDL_GetTicks()) : std::wstring();
     }
 
     bool PollEvent(InputEvent& event) override {
         sound_->RestIfSilent();
         // Typing changes no drawing of the screen's, so the fields are shown again here.
-        if (window_ && !last_.empty() && (!LiveTextFields().empty() || !fieldState_.empty()) &&
-            FieldState() != fieldState_)
-            Show();
+        if (window_ && !last_.empty() && FieldState() != fieldState_) Show();
         if (!owed_.empty()) {
             event = owed_.front();
             owed_.pop_front();
@@ -365,7 +359,8 @@ public:
             if (result == 1) folder = WideFromUtf8(chosen);
             if (result >= 0) return result == 1;
         }
-        return RunFolderChooser(*this, texts, start, folder);
+        CanvasWidgets* widgets = Widgets();
+        return widgets && widgets->ChooseFolder(*this, texts, start, folder);
     }
 
     bool ChooseSaveFile(const SaveFileRequest& request, std::wstring& path) override {
@@ -383,7 +378,8 @@ public:
                     if (result == 1) chosen = WideFromUtf8(native);
                     if (result >= 0) return result == 1;
                 }
-                return RunCanvasSaveDialog(*this, shown, chosen);
+                CanvasWidgets* widgets = Widgets();
+                return widgets && widgets->ChooseSaveFile(*this, shown, chosen);
             },
             path);
     }
