@@ -103,7 +103,6 @@ int CEnterPassword::OnKeyDown(int virtualKey, int unused, long lParam) {
 
 void CEnterPassword::OnKey(int virtualKey) {
     if (virtualKey != platform::VK_RETURN) return CPlainScreen::OnKey(virtualKey);
-    // Enter in the field tries the password; otherwise it presses the button the scan rests on.
     if (field && field->Focused()) return TryPassword();
     scanPress = true;
     answerScan.Press();

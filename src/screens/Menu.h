@@ -36,8 +36,10 @@ public:
     const CSoundGroup& Music() const { return music; }
 
 private:
-    void Press(int x, int y) override;
+    // The hand and the extra marker over a playable exercise, options, stop or the bag.
     void Hover(int x, int y) override;
+    void Press(int x, int y) override;
+    // Escape leaves the day, F1 opens the settings; in debug mode D, +, - and I.
     void OnKey(int virtualKey) override;
     void LeaveDay();
     void StepDay(int delta);

@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <deque>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -347,18 +348,9 @@ public:
 
     bool ChooseFolder(const FolderDialogTexts& texts, std::wstring& folder) override {
         const std::string start = HomeFolder();
-        if (HasNativeFolderDialog()) {
-            // The program's window would cover the dialog: it steps aside meanwhile.
-            if (window_) SDL_MinimizeWindow(window_);
-            std::string chosen;
-            const int result = RunNativeFolderDialog(texts, start, chosen);
-            if (window_) {
-                SDL_RestoreWindow(window_);
-                SDL_RaiseWindow(window_);
-            }
-            if (result == 1) folder = WideFromUtf8(chosen);
-            if (result >= 0) return result == 1;
-        }
+        const int native =
+            RunNative([&](std::string& chosen) { return RunNativeFolderDialog(texts, start, chosen); }, folder);
+        if (native >= 0) return native == 1;
         CanvasWidgets* widgets = Widgets();
         return widgets && widgets->ChooseFolder(*this, texts, start, folder);
     }
@@ -367,21 +359,29 @@ public:
         return RunSaveChoice(
             *this, request,
             [this](const SaveFileRequest& shown, std::wstring& chosen) {
-                if (HasNativeFolderDialog()) {
-                    if (window_) SDL_MinimizeWindow(window_);
-                    std::string native;
-                    const int result = RunNativeSaveDialog(shown, native);
-                    if (window_) {
-                        SDL_RestoreWindow(window_);
-                        SDL_RaiseWindow(window_);
-                    }
-                    if (result == 1) chosen = WideFromUtf8(native);
-                    if (result >= 0) return result == 1;
-                }
+                const int native =
+                    RunNative([&](std::string& named) { return RunNativeSaveDialog(shown, named); }, chosen);
+                if (native >= 0) return native == 1;
                 CanvasWidgets* widgets = Widgets();
                 return widgets && widgets->ChooseSaveFile(*this, shown, chosen);
             },
             path);
+    }
+
+    // Runs one of the desktop's own dialogs, when it has them: 1 with chosen set, 0 when it
+    // was cancelled, -1 when there is none to run. The program's window would cover the
+    // dialog: it steps aside meanwhile.
+    int RunNative(const std::function<int(std::string&)>& dialog, std::wstring& chosen) {
+        if (!HasNativeFolderDialog()) return -1;
+        if (window_) SDL_MinimizeWindow(window_);
+        std::string native;
+        const int result = dialog(native);
+        if (window_) {
+            SDL_RestoreWindow(window_);
+            SDL_RaiseWindow(window_);
+        }
+        if (result == 1) chosen = WideFromUtf8(native);
+        return result;
     }
 
     bool PrintImage(const uint32_t* pixels, int strideBytes, const std::wstring& documentName) override {
