@@ -30,7 +30,7 @@ int CMenu::Init(Graphics* back, Graphics* windowG, Bitmap* buffer, Profile* p) {
     if (profile && profile->options.o8) marker.LoadImage(L"gfx\\interface\\extramarker.png", back, 1, 0);
     marker.SetPosition(810, 610);
 
-    ui::LoadGrid(games, back, L"gfx\\menu\\game0", 1, L"abc", 70, 60, 55, 3);
+    LoadGames();
     for (auto& b : games) {
         // The debug overlay writes each exercise's day on its button.
         ui::SetCaption(b, L"", 14, 0xFFFFFFFFu, FontStyleBold);
@@ -77,8 +77,7 @@ int CMenu::Update() {
 void CMenu::UpdateOverlay() {
     if (!profile) return;
     for (int g = 1; g <= kGames; ++g)
-        games[static_cast<size_t>(g - 1)].SetText(L"Dag " +
-                                                  std::to_wstring(profile->dayProgress[static_cast<size_t>(g)]));
+        Game(g).SetText(L"Dag " + std::to_wstring(profile->dayProgress[static_cast<size_t>(g)]));
     const int32_t day = profile->dayProgress[0];
     std::wstring line = L"Systemdag " + std::to_wstring(day) + L" (";
     if (day > kLastDay - 1)
@@ -93,15 +92,12 @@ void CMenu::UpdateOverlay() {
 }
 
 int CMenu::Draw() {
-    if (backGraphics) backGraphics->Clear(kBackground);
-    if (overlayOn) UpdateOverlay();
-    for (int g = 1; g <= kGames; ++g) {
-        CSprite& b = games[static_cast<size_t>(g - 1)];
-        b.SetFrame(Look(g));
-        b.Draw();
-        if (overlayOn) b.DrawText();
+    DrawGames();
+    if (overlayOn) {
+        UpdateOverlay();
+        for (auto& b : games) b.DrawText();
+        overlay.DrawText();
     }
-    if (overlayOn) overlay.DrawText();
     if (profile && profile->options.o2) stop.Draw();
     options.Draw();
     if (bagShown) bag.Draw();
@@ -149,7 +145,7 @@ void CMenu::Hover(int x, int y) {
     if (options.UpdateHover(x, y)) active = true;
     if (bagShown && bag.HitTest(x, y)) active = true;
     for (int g = 1; g <= kGames; ++g) {
-        CSprite& b = games[static_cast<size_t>(g - 1)];
+        CSprite& b = Game(g);
         // Every button under the pointer is marked (the debug keys act on it); only a
         // playable one is something to click.
         if (profile->options.ExerciseOn(g) && b.UpdateHover(x, y) && Playable(g)) active = true;
@@ -171,7 +167,7 @@ void CMenu::Press(int x, int y) {
         nextScreen = kDiploma;
     } else {
         for (int g = 1; g <= kGames; ++g) {
-            if (!profile->options.ExerciseOn(g) || !games[static_cast<size_t>(g - 1)].HitTest(x, y)) continue;
+            if (!profile->options.ExerciseOn(g) || !Game(g).HitTest(x, y)) continue;
             if (Playable(g)) nextScreen = g;
             break;
         }
@@ -181,7 +177,7 @@ void CMenu::Press(int x, int y) {
 void CMenu::StepDay(int delta) {
     const auto wrap = [](int32_t v) { return v > kLastDay ? 0 : v < 0 ? kLastDay : v; };
     for (int g = 1; g <= kGames; ++g) {
-        if (!games[static_cast<size_t>(g - 1)].hovered) continue;
+        if (!Game(g).hovered) continue;
         auto& days = profile->dayProgress[static_cast<size_t>(g)];
         days = wrap(days + delta);
         return;

@@ -12,8 +12,7 @@ int CSelectGame::Init(Graphics* back, Graphics* windowG, Bitmap* buffer, Profile
     escapeScreen = kSettings;
     stop.LoadImage(L"gfx\\buttons\\stop.png", back, 1, 0);
     stop.SetPosition(10, 20);
-    // The same grid as the menu's.
-    ui::LoadGrid(games, back, L"gfx\\menu\\game0", 1, L"abc", 70, 60, 55, 3);
+    LoadGames();
     StartScan();
     for (auto& b : games) answerScan.Add(&b);
     answerScan.Add(&stop);
@@ -27,12 +26,7 @@ int CSelectGame::Look(int g) const {
 }
 
 int CSelectGame::Draw() {
-    if (backGraphics) backGraphics->Clear(kBackground);
-    for (int g = 1; g <= kGames; ++g) {
-        CSprite& b = games[static_cast<size_t>(g - 1)];
-        b.SetFrame(Look(g));
-        b.Draw();
-    }
+    DrawGames();
     stop.Draw();
     Present();
     return 1;
