@@ -28,12 +28,12 @@ public:
     const CSprite& Refusal() const { return refusal; }
 
 private:
+    // OK: the typed password opens the destination, or is refused.
+    void TryPassword();
     void Press(int x, int y) override;
     void Hover(int x, int y) override;
     // Enter in the field tries the password; otherwise it presses the button the scan rests on.
     void OnKey(int virtualKey) override;
-    // OK: the typed password opens the destination, or is refused.
-    void TryPassword();
 
     CSprite backdrop;
     CSprite picture;

@@ -54,15 +54,15 @@ public:
     const CSoundGroup& ClickSound() const { return click; }
 
 private:
-    void Press(int x, int y) override;
-    void Hover(int x, int y) override;
-    // While the credits show, any key leaves them.
-    void OnKey(int virtualKey) override;
     void Click();
     void SaveOptions();
     void ShowCredits();
     void LeaveCredits();
     void ToggleOption(int k);
+    void Press(int x, int y) override;
+    void Hover(int x, int y) override;
+    // While the credits show, any key leaves them.
+    void OnKey(int virtualKey) override;
 
     CSprite background;
     std::array<CSprite, 19> buttons;
