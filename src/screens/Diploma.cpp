@@ -171,7 +171,7 @@ void CDiploma::Arrange() {
 }
 
 int CDiploma::Update() {
-    CGameBase::Update();
+    CPlainScreen::Update();
     UpdateCursor();
     return nextScreen;
 }

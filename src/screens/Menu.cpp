@@ -68,7 +68,7 @@ int CMenu::Look(int g) const {
 }
 
 int CMenu::Update() {
-    CGameBase::Update();
+    CPlainScreen::Update();
     for (auto& b : games) b.Update();
     if (bagShown) bag.Update();
     return nextScreen;

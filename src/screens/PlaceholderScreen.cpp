@@ -4,7 +4,7 @@
 #include "platform/Platform.h"
 
 int CPlaceholderScreen::Update() {
-    CGameBase::Update();
+    CPlainScreen::Update();
     return nextScreen;
 }
 
