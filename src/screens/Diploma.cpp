@@ -42,7 +42,7 @@ CDiploma::~CDiploma() {
 int CDiploma::Init(Graphics* back, Graphics* window, Bitmap* buffer, Profile* p) {
     CGameBase::Init(back, window, buffer, p);
     escapeScreen = kMenu;
-    StartScan();
+    BeginScan();
     for (int d = 0; d < kDesigns; ++d) {
         designFolders[static_cast<size_t>(d)] = L"gfx\\diploma\\" + std::to_wstring(d) + L"\\";
         if (profile) diplomaFiles[static_cast<size_t>(d)] = profile->FilePath(L"." + std::to_wstring(d) + L"dp");

@@ -16,7 +16,7 @@ constexpr int kLastDay = 25;
 int CDiplomaPrinter::Init(Graphics* back, Graphics* window, Bitmap* buffer, Profile* p) {
     CGameBase::Init(back, window, buffer, p);
     escapeScreen = kSettings;
-    StartScan();
+    BeginScan();
     diploma.Init(back, window, buffer, p);
 
     startSound.Open(L"sfx\\click.wav");

@@ -42,7 +42,7 @@ int CEnterPassword::Init(Graphics* back, Graphics* windowG, Bitmap* buffer, Prof
     ui::PlaceLabelCentredOn(ok, 400, 255);
     ui::SetCaption(caption, back, Text(kTextPassword), 20, px + 70, py + 60);
 
-    StartScan();
+    BeginScan();
     answerScan.Add(&cancel);
     answerScan.Add(&ok);
 

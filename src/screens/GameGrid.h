@@ -4,7 +4,7 @@
 // by the screen.
 #include <array>
 
-#include "app/GameBase.h"
+#include "engine/GameBase.h"
 #include "graphics/Sprite.h"
 
 class CGameGridScreen : public CPlainScreen {

@@ -109,7 +109,7 @@ int CLogin::Init(Graphics* back, Graphics* windowG, Bitmap* buffer, Profile* p) 
         SetStatus(WithFolder(Text(kTextFolderMade), profile->folder));
     }
 
-    StartScan();
+    BeginScan();
     FillScanList();
     return 1;
 }

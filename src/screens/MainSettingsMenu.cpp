@@ -47,7 +47,7 @@ int CMainSettingsMenu::Init(Graphics* back, Graphics* windowG, Bitmap* buffer, P
     escapeScreen = kMenu;
     background.LoadImage(L"gfx\\settings\\general.png", back, 1, 0);
     click.Open(L"sfx\\click\\click0.wav");
-    StartScan();
+    BeginScan();
     for (int k = 0; k < kButtons; ++k) {
         CSprite& b = buttons[static_cast<size_t>(k)];
         b.LoadImage(std::wstring(L"gfx\\buttons\\") + kPictures[k], back, 1, 0);

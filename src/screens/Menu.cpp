@@ -14,6 +14,7 @@ namespace {
 constexpr int kKeyD = 68;
 constexpr int kKeyI = 73;
 constexpr int kLastDay = 25;
+constexpr int kTextLeaveDay = 88;
 
 }  // namespace
 
@@ -47,7 +48,7 @@ int CMenu::Init(Graphics* back, Graphics* windowG, Bitmap* buffer, Profile* p) {
         if (profile->IsWeekEnd()) bag.Play(1, 0, 0, 0, 1);
     }
 
-    StartScan();
+    BeginScan();
     for (auto& b : games) answerScan.Add(&b);
     if (bagShown) answerScan.Add(&bag);
     if (profile->options.o2) answerScan.Add(&stop);
@@ -155,7 +156,8 @@ void CMenu::Hover(int x, int y) {
 }
 
 void CMenu::LeaveDay() {
-    if (profile && profile->LeaveDay()) nextScreen = kLogin;
+    // Leaving with an exercise still behind asks first.
+    if (profile && profile->LeaveDay(!profile->DayUnfinished() || Ask(kTextLeaveDay))) nextScreen = kLogin;
 }
 
 void CMenu::Press(int x, int y) {

@@ -92,7 +92,7 @@ int CNewProfile::Init(Graphics* back, Graphics* windowG, Bitmap* buffer, Profile
     ui::SetCaption(nameCaption, back, Text(kTextName), 16, bx + 13, by + 40);
     ui::SetCaption(passwordCaption, back, Text(kTextPassword), 16, bx + 148, by + 40);
 
-    StartScan();
+    BeginScan();
     for (auto& c : choices) answerScan.Add(&c);
     answerScan.Add(&cancel);
     answerScan.Add(&create);

@@ -7,13 +7,17 @@
 #include "profiles/Profile.h"
 #include "ui/Button.h"
 
+namespace {
+constexpr int kTextSwitchOff = 18;
+}  // namespace
+
 int CSelectGame::Init(Graphics* back, Graphics* windowG, Bitmap* buffer, Profile* p) {
     CGameBase::Init(back, windowG, buffer, p);
     escapeScreen = kSettings;
     stop.LoadImage(L"gfx\\buttons\\stop.png", back, 1, 0);
     stop.SetPosition(10, 20);
     LoadGames();
-    StartScan();
+    BeginScan();
     for (auto& b : games) answerScan.Add(&b);
     answerScan.Add(&stop);
     StartGuide(kSelectGame);
@@ -41,5 +45,5 @@ void CSelectGame::Press(int x, int y) {
     if (stop.HitTest(x, y)) nextScreen = kSettings;
     const int g = ui::Hit(std::span<const CSprite>(games), x, y) + 1;
     // Switching off asks first; switching on joins the plan at the last completed day.
-    if (profile && g > 0) profile->ToggleExercise(g);
+    if (profile && g > 0) profile->ToggleExercise(g, profile->options.ExerciseOn(g) != 0 && Ask(kTextSwitchOff));
 }
