@@ -7,15 +7,11 @@
 #include "profiles/Profile.h"
 #include "ui/Button.h"
 
-namespace {
-constexpr int kTextSwitchOff = 18;
-}  // namespace
-
 int CSelectGame::Init(Graphics* back, Graphics* windowG, Bitmap* buffer, Profile* p) {
     CGameBase::Init(back, windowG, buffer, p);
-    escapeScreen = kSettings;
     stop.LoadImage(L"gfx\\buttons\\stop.png", back, 1, 0);
     stop.SetPosition(10, 20);
+    escapeScreen = kSettings;
     LoadGames();
     BeginScan();
     for (auto& b : games) answerScan.Add(&b);
@@ -42,6 +38,7 @@ void CSelectGame::Hover(int x, int y) {
 }
 
 void CSelectGame::Press(int x, int y) {
+    constexpr int kTextSwitchOff = 18;  // the question before an exercise is switched off
     if (stop.HitTest(x, y)) nextScreen = kSettings;
     const int g = ui::Hit(std::span<const CSprite>(games), x, y) + 1;
     // Switching off asks first; switching on joins the plan at the last completed day.
