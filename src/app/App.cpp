@@ -6,11 +6,12 @@
 #include "graphics/Graphics.h"
 #include "platform/FolderListing.h"
 #include "platform/Platform.h"
-#include "platform/TextField.h"
 #include "platform/gfx/ImageCache.h"
 #include "profiles/Profile.h"
 #include "screens/ScreenFactory.h"
 #include "screens/Splash.h"
+#include "ui/TextField.h"
+#include "ui/Widgets.h"
 
 namespace {
 constexpr unsigned kLeftButton = 0x0001;   // MK_LBUTTON
@@ -25,6 +26,7 @@ App::~App() {
 
 void App::Start() {
     auto& os = platform::Os();
+    ui::InstallWidgets();  // the backend shows the program's own question, dialogs and fields
     os.SetCursor(platform::CursorShape::Wait);
     profile_ = std::make_unique<Profile>();
     std::srand(static_cast<unsigned>(std::time(nullptr)));
@@ -55,7 +57,7 @@ void App::Start() {
 
 void App::Dispatch(const platform::InputEvent& e) {
     if (!screen_) return;  // input during a switch is dropped
-    if (platform::RouteToTextFields(e)) return;
+    if (ui::RouteToTextFields(e)) return;
     using platform::EventType;
     const long lp = MakeMouseParam(e.x, e.y);
     const unsigned wp = e.button == platform::MouseButton::Right ? kRightButton : kLeftButton;

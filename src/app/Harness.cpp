@@ -3,7 +3,7 @@
 #include "graphics/Graphics.h"
 #include "platform/Files.h"
 #include "platform/ImageFile.h"
-#include "platform/TextField.h"
+#include "ui/TextField.h"
 
 #include <vector>
 
@@ -64,6 +64,6 @@ bool HeadlessHarness::SaveCanvas(const std::wstring& path) {
     // The canvas as the window shows it: the back buffer with the text fields over it.
     const Bitmap& b = app_->BackBuffer();
     std::vector<uint32_t> copy(b.Pixels(), b.Pixels() + static_cast<size_t>(b.Width()) * b.Height());
-    platform::DrawTextFields(copy.data(), b.StrideBytes(), backend_->TimeGetTime());
+    ui::DrawTextFields(copy.data(), b.StrideBytes(), backend_->TimeGetTime());
     return platform::SavePixelsAsPng(copy.data(), b.Width(), b.Height(), b.StrideBytes(), path);
 }

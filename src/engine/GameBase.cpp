@@ -2,6 +2,7 @@
 
 #include "graphics/Graphics.h"
 #include "platform/Platform.h"
+#include "profiles/Profile.h"
 
 namespace {
 constexpr unsigned kLeftButton = 0x0001;
@@ -28,15 +29,45 @@ int CGameBase::OnMouseUp(unsigned, long) { return 1; }
 int CGameBase::OnMouseMove(unsigned, long) { return 1; }
 
 int CGameBase::OnKeyDown(int virtualKey, int, long) {
-    if (keyHeld) return 1;
-    keyHeld = 1;
-    ActOnKey(virtualKey);
+    if (keyLatch.Take()) OnKey(virtualKey);
     return 1;
 }
 
 int CGameBase::OnKeyUp(int, int, long) {
-    keyHeld = 0;
+    keyLatch.Release();
     return 1;
+}
+
+int CPlainScreen::Update() {
+    CGameBase::Update();
+    return nextScreen;
+}
+
+int CPlainScreen::OnMouseDown(unsigned, long lParam) {
+    Press(MouseParamX(lParam), MouseParamY(lParam));
+    return 1;
+}
+
+int CPlainScreen::OnMouseMove(unsigned, long lParam) {
+    Hover(MouseParamX(lParam), MouseParamY(lParam));
+    return 1;
+}
+
+void CPlainScreen::OnKey(int virtualKey) {
+    switch (virtualKey) {
+        case platform::VK_SPACE: answerScan.Step(); break;
+        case platform::VK_RETURN: answerScan.Press(); break;
+        case platform::VK_ESCAPE:
+            if (escapeScreen != kStayOnScreen) nextScreen = escapeScreen;
+            break;
+        default: break;
+    }
+}
+
+void CPlainScreen::BeginScan() {
+    answerScan.SetPress(MousePress());
+    answerScan.Clear();
+    if (profile && profile->options.o7) answerScan.SetScanTime(profile->options.o19);
 }
 
 void CGameBase::ShowMouseCursor(bool show) {

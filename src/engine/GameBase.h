@@ -17,6 +17,7 @@
 #include "graphics/Sprite.h"
 #include "sound/SoundGroup.h"
 #include "sound/SpokenGuide.h"
+#include "ui/KeyLatch.h"
 
 class Graphics;
 class Bitmap;
@@ -93,8 +94,10 @@ public:
     const CSprite* AnswerItem(int item) { return ItemSprite(item); }
 
 protected:
-    // The base handling of a key once the latch let it through: switch keys, Escape and
-    // the debug keys of the exercises.
+    // A key once the latch let it through (OnKeyDown): by default the exercises' handling,
+    // ActOnKey.
+    virtual void OnKey(int virtualKey) { ActOnKey(virtualKey); }
+    // The exercises' handling of a key: switch keys, Escape and the debug keys.
     void ActOnKey(int virtualKey);
     // Presents the finished back buffer on the window.
     void Present();
@@ -278,14 +281,30 @@ protected:
     Profile* profile = nullptr;          // not owned
     CursorPoint mousePos;
     int nextScreen = kStayOnScreen;
-    int keyHeld = 0;
+    ui::KeyLatch keyLatch;
     int debug = 0;
 };
 
-// Screens that are not exercises: no rounds.
+// Screens that are not exercises: no rounds. Their input arrives as a press or a pointer
+// move at a canvas point and as a key once per press; the switch keys drive the screen's
+// switch-access list (Space steps, Enter presses), and Escape leads to escapeScreen.
 class CPlainScreen : public CGameBase {
 public:
+    int Update() override;
     int SetupRound() override { return 1; }
     void OnRoundCorrect() override {}
     void OnRoundWrong() override {}
+    int OnMouseDown(unsigned wParam, long lParam) override;
+    int OnMouseMove(unsigned wParam, long lParam) override;
+
+protected:
+    virtual void Press(int, int) {}
+    // The screen marks what lies under the pointer and shapes it (ui::PointerShape).
+    virtual void Hover(int, int) {}
+    void OnKey(int virtualKey) override;
+    // The switch-access list starts empty, presses this screen, and with one contact steps
+    // by itself every scan time of the trainee.
+    void BeginScan();
+
+    int escapeScreen = kStayOnScreen;  // where Escape leads (kStayOnScreen: nowhere)
 };

@@ -33,8 +33,7 @@ void CSpokenNumberExercise::ShowYourTurnCue() {
 
 bool CSpokenNumberExercise::PressDigitKey(int key, int dx, int dy) {
     if (key < '1' || key > '9' || phase != Answering) return false;
-    if (keyHeld) return true;
-    keyHeld = 1;
+    if (!keyLatch.Take()) return true;
     if (const CSprite* button = ItemSprite(key - '0')) {
         OnMouseDown(kLeftButton, MakeMouseParam(static_cast<int>(button->x) + dx, static_cast<int>(button->y) + dy));
     }

@@ -208,8 +208,7 @@ int CNumberTest::OnKeyDown(int key, int unused, long lParam) {
     if (key != kKeyT && key != kKeyLowerT && key != platform::VK_ESCAPE && key != platform::VK_ADD &&
         key != platform::VK_SUBTRACT)
         return CSpokenNumberExercise::OnKeyDown(key, unused, lParam);
-    if (keyHeld) return 1;
-    keyHeld = 1;
+    if (!keyLatch.Take()) return 1;
     if (key == platform::VK_ESCAPE) {
         Quit();
     } else if (key == kKeyT || key == kKeyLowerT) {

@@ -11,7 +11,6 @@
 
 namespace {
 
-constexpr unsigned kLeftButton = 0x0001;
 constexpr float kShelfWidth = 150;
 constexpr float kShelfX = 720;
 constexpr float kPriceCoinX = 614;
@@ -42,8 +41,8 @@ CDiploma::~CDiploma() {
 
 int CDiploma::Init(Graphics* back, Graphics* window, Bitmap* buffer, Profile* p) {
     CGameBase::Init(back, window, buffer, p);
-    answerScan.SetPress(MousePress());
-    if (profile && profile->options.o7) answerScan.SetScanTime(profile->options.o19);
+    escapeScreen = kMenu;
+    BeginScan();
     for (int d = 0; d < kDesigns; ++d) {
         designFolders[static_cast<size_t>(d)] = L"gfx\\diploma\\" + std::to_wstring(d) + L"\\";
         if (profile) diplomaFiles[static_cast<size_t>(d)] = profile->FilePath(L"." + std::to_wstring(d) + L"dp");
@@ -172,7 +171,7 @@ void CDiploma::Arrange() {
 }
 
 int CDiploma::Update() {
-    CGameBase::Update();
+    CPlainScreen::Update();
     UpdateCursor();
     return nextScreen;
 }
@@ -231,11 +230,10 @@ CSprite* CDiploma::StickerUnder(int x, int y) {
     return nullptr;
 }
 
-int CDiploma::OnMouseDown(unsigned, long lParam) {
-    const int x = MouseParamX(lParam), y = MouseParamY(lParam);
+void CDiploma::Press(int x, int y) {
     if (stopButton.HitTest(x, y)) {
         nextScreen = kMenu;
-        return 1;
+        return;
     }
     if (dragged >= 0) {
         CSprite& s = *stickers[static_cast<size_t>(dragged)];
@@ -252,21 +250,20 @@ int CDiploma::OnMouseDown(unsigned, long lParam) {
         }
         dragged = -1;
         Arrange();
-        return 1;
+        return;
     }
     CSprite* s = StickerUnder(x, y);
-    if (!s) return 1;
+    if (!s) return;
     const int coins = profile ? profile->coins : 0;
     if (x > page.x + page.width && !s->user[kPlaced] && coins < s->user[kPrice]) {
         wrongSound.Play(0);
-        return 1;
+        return;
     }
     startSound.Play(0);
     s->SetSize(static_cast<float>(s->user[kNaturalWidth]), static_cast<float>(s->user[kNaturalHeight]));
     keyX = -1;
     keyY = page.y;
     dragged = s->user[kIndex];
-    return 1;
 }
 
 void CDiploma::PlaceKeyCursor() {
@@ -290,32 +287,17 @@ void CDiploma::PlaceKeyCursor() {
     platform::Os().SetCursorPos(static_cast<int>(keyX), static_cast<int>(keyY));
 }
 
-int CDiploma::OnKeyDown(int key, int, long) {
-    if (keyHeld) return 1;
-    keyHeld = 1;
-    switch (key) {
-        case platform::VK_RETURN:
-            if (dragged < 0) {
-                answerScan.Press();
-            } else {
-                platform::Os().GetCursorPos(mousePos.x, mousePos.y);
-                OnMouseDown(kLeftButton, MakeMouseParam(mousePos.x, mousePos.y));
-            }
-            return 1;
-        case platform::VK_ESCAPE: nextScreen = kMenu; return 1;
-        case platform::VK_SPACE:
-            if (dragged < 0)
-                answerScan.Step();
-            else
-                PlaceKeyCursor();
-            return 1;
-        default: break;
+void CDiploma::OnKey(int key) {
+    if (dragged >= 0 && key == platform::VK_RETURN) {
+        platform::Os().GetCursorPos(mousePos.x, mousePos.y);
+        return Press(mousePos.x, mousePos.y);
     }
+    if (dragged >= 0 && key == platform::VK_SPACE) return PlaceKeyCursor();
+    CPlainScreen::OnKey(key);
     if (debug && profile && (key == platform::VK_ADD || key == platform::VK_SUBTRACT)) {
         profile->coins = std::max(profile->coins + (key == platform::VK_ADD ? 1 : -1), 0);
         UpdateBagText();
     }
-    return 1;
 }
 
 int CDiploma::RenderTo(Graphics* graphics) {

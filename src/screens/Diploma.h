@@ -28,8 +28,6 @@ public:
     int Update() override;
     void UpdateCursor() override;
     int Draw() override;
-    int OnMouseDown(unsigned wParam, long lParam) override;
-    int OnKeyDown(int virtualKey, int unused, long lParam) override;
 
     // Loads design d (0..4): its page, its stickers on the shelf, then what the trainee placed
     // on it before.
@@ -56,6 +54,10 @@ public:
     const CSprite& Stop() const { return stopButton; }
 
 private:
+    // A press picks a sticker up (paying for it from the shelf) or puts the one carried down.
+    void Press(int x, int y) override;
+    // While a sticker is carried, Space moves the pointer across the page and Enter puts it down.
+    void OnKey(int virtualKey) override;
     CSprite* StickerUnder(int x, int y);
     bool OnPage(int x) const { return x >= page.x && x <= page.x + page.width; }
     void UpdateBagText();

@@ -6,7 +6,7 @@
 #include "platform/Files.h"
 #include "platform/Platform.h"
 #include "profiles/Profile.h"
-#include "screens/ScreenParts.h"
+#include "ui/Button.h"
 
 namespace {
 constexpr float kThumbScale = 0.45f;
@@ -15,8 +15,8 @@ constexpr int kLastDay = 25;
 
 int CDiplomaPrinter::Init(Graphics* back, Graphics* window, Bitmap* buffer, Profile* p) {
     CGameBase::Init(back, window, buffer, p);
-    answerScan.SetPress(MousePress());
-    if (profile && profile->options.o7) answerScan.SetScanTime(profile->options.o19);
+    escapeScreen = kSettings;
+    BeginScan();
     diploma.Init(back, window, buffer, p);
 
     startSound.Open(L"sfx\\click.wav");
@@ -40,7 +40,6 @@ int CDiplomaPrinter::Init(Graphics* back, Graphics* window, Bitmap* buffer, Prof
         filled[static_cast<size_t>(i)] = true;
     }
     ShowOverview();
-    answerScan.Clear();
     answerScan.Add(&stop);
     answerScan.Add(&print);
     answerScan.Add(&save);
@@ -75,11 +74,6 @@ void CDiplomaPrinter::ShowLarge(int i) {
     zoomed = true;
 }
 
-int CDiplomaPrinter::Update() {
-    CGameBase::Update();
-    return nextScreen;
-}
-
 int CDiplomaPrinter::Draw() {
     if (backGraphics) backGraphics->Clear(0xFFFFFFFFu);
     for (auto& t : thumbnails) {
@@ -96,15 +90,11 @@ int CDiplomaPrinter::Draw() {
     return 1;
 }
 
-int CDiplomaPrinter::OnMouseMove(unsigned, long lParam) {
-    const int x = MouseParamX(lParam), y = MouseParamY(lParam);
-    bool hand = false;
-    for (CSprite* b : {&stop, &print, &save})
-        if (b->UpdateHover(x, y)) hand = true;
+void CDiplomaPrinter::Hover(int x, int y) {
+    bool hand = ui::Hover({&stop, &print, &save}, x, y);
     for (auto& t : thumbnails)
         if (t.visible && t.UpdateHover(x, y)) hand = true;
-    screens::PointerShape(hand);
-    return 1;
+    ui::PointerShape(hand);
 }
 
 void CDiplomaPrinter::PrintImage() {
@@ -133,48 +123,25 @@ void CDiplomaPrinter::SaveImage() {
     buttonsHidden = false;
 }
 
-int CDiplomaPrinter::OnMouseDown(unsigned, long lParam) {
-    if (!AcceptClick()) return 1;
-    const int x = MouseParamX(lParam), y = MouseParamY(lParam);
-    if (stop.HitTest(x, y)) {
-        startSound.Play(0);
-        if (zoomed)
-            ShowOverview();
-        else
-            nextScreen = kSettings;
-        return 1;
-    }
-    if (print.HitTest(x, y)) {
-        startSound.Play(0);
-        PrintImage();
-        return 1;
-    }
-    if (save.HitTest(x, y)) {
-        startSound.Play(0);
-        SaveImage();
-        return 1;
-    }
-    for (int i = 0; i < CDiploma::kDesigns; ++i) {
+void CDiplomaPrinter::Press(int x, int y) {
+    if (!AcceptClick()) return;
+    const int button = ui::Hit({&stop, &print, &save}, x, y);
+    int shown = -1;  // the design under the press
+    for (int i = 0; i < CDiploma::kDesigns && button < 0 && shown < 0; ++i) {
         const CSprite& t = thumbnails[static_cast<size_t>(i)];
-        if (!t.visible || !t.HitTest(x, y)) continue;
-        startSound.Play(0);
-        if (zoomed)
-            ShowOverview();
-        else
-            ShowLarge(i);
-        return 1;
+        if (t.visible && t.HitTest(x, y)) shown = i;
     }
-    return 1;
-}
-
-int CDiplomaPrinter::OnKeyDown(int key, int, long) {
-    if (keyHeld) return 1;
-    keyHeld = 1;
-    switch (key) {
-        case platform::VK_RETURN: answerScan.Press(); break;
-        case platform::VK_SPACE: answerScan.Step(); break;
-        case platform::VK_ESCAPE: nextScreen = kSettings; break;
-        default: break;
+    if (button < 0 && shown < 0) return;
+    startSound.Play(0);
+    if (button == 1) {
+        PrintImage();
+    } else if (button == 2) {
+        SaveImage();
+    } else if (zoomed) {
+        ShowOverview();  // stop, or a press on the large design
+    } else if (button == 0) {
+        nextScreen = kSettings;
+    } else {
+        ShowLarge(shown);
     }
-    return 1;
 }

@@ -14,16 +14,12 @@ public:
     static constexpr uint32_t kOutline = 0xFF428AFFu;
 
     int Init(Graphics* backGraphics, Graphics* windowGraphics, Bitmap* backBuffer, Profile* profile) override;
-    int Update() override;
     int Draw() override;
-    int OnMouseDown(unsigned wParam, long lParam) override;
-    int OnMouseMove(unsigned wParam, long lParam) override;
-    int OnKeyDown(int virtualKey, int unused, long lParam) override;
 
     void ShowOverview();
     void ShowLarge(int i);
 
-    // Read by tests and tools.
+    // The thumbnails and buttons, read by tests and tools.
     bool Zoomed() const { return zoomed; }
     bool Filled(int i) const { return filled[static_cast<size_t>(i)]; }
     const CSprite& Thumbnail(int i) const { return thumbnails[static_cast<size_t>(i)]; }
@@ -33,6 +29,8 @@ public:
     const ScanList& Scan() const { return answerScan; }
 
 private:
+    void Press(int x, int y) override;
+    void Hover(int x, int y) override;
     // Draws the screen without its buttons and prints or saves what it shows.
     void PrintImage();
     void SaveImage();

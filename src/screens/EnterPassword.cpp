@@ -5,7 +5,7 @@
 #include "graphics/Graphics.h"
 #include "platform/Platform.h"
 #include "profiles/Profile.h"
-#include "screens/ScreenParts.h"
+#include "ui/Button.h"
 
 namespace {
 
@@ -25,6 +25,7 @@ void SetScreenAfterPassword(int screenId) { screenAfterPassword = screenId; }
 int CEnterPassword::Init(Graphics* back, Graphics* windowG, Bitmap* buffer, Profile* p) {
     CGameBase::Init(back, windowG, buffer, p);
     destination = screenAfterPassword;
+    escapeScreen = kLogin;
     screenAfterPassword = kMenu;
 
     backdrop.LoadImage(L"gfx\\splash\\background.png", back, 1, 0);  // as behind the login
@@ -33,21 +34,19 @@ int CEnterPassword::Init(Graphics* back, Graphics* windowG, Bitmap* buffer, Prof
     const float py = static_cast<float>(300 - static_cast<int>(picture.height) / 2);
     picture.SetPosition(px, py);
 
-    screens::MakeHotBox(cancel, back, px + 260, py + 45, 55, 55);
-    screens::SetHoverLabel(cancel, Text(kTextCancel));
-    screens::PlaceLabelCentredOn(cancel, 400, 255);
-    screens::MakeHotBox(ok, back, px + 325, py + 45, 55, 55);
-    screens::SetHoverLabel(ok, L"OK");
-    screens::PlaceLabelCentredOn(ok, 400, 255);
-    screens::SetCaption(caption, back, Text(kTextPassword), 20, px + 70, py + 60);
+    ui::MakeHotBox(cancel, back, px + 260, py + 45, 55, 55);
+    ui::SetHoverLabel(cancel, Text(kTextCancel));
+    ui::PlaceLabelCentredOn(cancel, 400, 255);
+    ui::MakeHotBox(ok, back, px + 325, py + 45, 55, 55);
+    ui::SetHoverLabel(ok, L"OK");
+    ui::PlaceLabelCentredOn(ok, 400, 255);
+    ui::SetCaption(caption, back, Text(kTextPassword), 20, px + 70, py + 60);
 
-    answerScan.SetPress(MousePress());
-    answerScan.Clear();
+    BeginScan();
     answerScan.Add(&cancel);
     answerScan.Add(&ok);
-    if (profile && profile->options.o7) answerScan.SetScanTime(profile->options.o19);
 
-    field = std::make_unique<platform::TextField>(static_cast<int>(px) + 70, static_cast<int>(py) + 60, 125, 25);
+    field = std::make_unique<ui::TextField>(static_cast<int>(px) + 70, static_cast<int>(py) + 60, 125, 25);
     field->SetLimit(Profile::kMaxPasswordLength, Text(kTextPasswordLimit));
     refusal.LoadImage(L"", back, 1, 0);
     refusal.SetLabel(Text(kTextWrongPassword), 16);
@@ -57,42 +56,24 @@ int CEnterPassword::Init(Graphics* back, Graphics* windowG, Bitmap* buffer, Prof
     return 1;
 }
 
-int CEnterPassword::Update() {
-    CGameBase::Update();
-    return nextScreen;
-}
-
 int CEnterPassword::Draw() {
     if (backGraphics) backGraphics->Clear(0xFF4069B0u);
     backdrop.Draw();
     picture.Draw();
-    for (CSprite* b : {&cancel, &ok}) {
-        if (!b->hovered) continue;
-        screens::DrawHighlight(*b);
-        screens::DrawLabel(*b);
-    }
+    ui::DrawHovered({&cancel, &ok});
     caption.DrawText();
-    if (RefusalShown()) screens::DrawLabel(refusal);
+    if (RefusalShown()) ui::DrawLabel(refusal);
     Present();  // the field is drawn over the presented frame
     return 1;
 }
 
-int CEnterPassword::OnMouseMove(unsigned, long lParam) {
-    const int x = MouseParamX(lParam), y = MouseParamY(lParam);
-    const bool overCancel = cancel.UpdateHover(x, y) != 0;
-    const bool overOk = ok.UpdateHover(x, y) != 0;
-    screens::PointerShape(overCancel || overOk);
-    return 1;
-}
+void CEnterPassword::Hover(int x, int y) { ui::PointerShape(ui::Hover({&cancel, &ok}, x, y)); }
 
-int CEnterPassword::OnMouseDown(unsigned, long lParam) {
-    const int x = MouseParamX(lParam), y = MouseParamY(lParam);
-    if (cancel.HitTest(x, y)) {
+void CEnterPassword::Press(int x, int y) {
+    if (cancel.HitTest(x, y))
         nextScreen = kLogin;
-        return 1;
-    }
-    if (ok.HitTest(x, y)) TryPassword();
-    return 1;
+    else if (ok.HitTest(x, y))
+        TryPassword();
 }
 
 void CEnterPassword::TryPassword() {
@@ -115,23 +96,15 @@ void CEnterPassword::TryPassword() {
 
 bool CEnterPassword::RefusalShown() const { return refused && field && field->KeysTaken() == keysAtRefusal; }
 
-int CEnterPassword::OnKeyDown(int virtualKey, int, long) {
-    refused = false;  // any key ends the refusal's showing
-    if (keyHeld) return 1;
-    keyHeld = 1;
-    switch (virtualKey) {
-        case platform::VK_ESCAPE: nextScreen = kLogin; break;
-        case platform::VK_SPACE: answerScan.Step(); break;
-        case platform::VK_RETURN:
-            if (field && field->Focused()) {
-                TryPassword();
-            } else {
-                scanPress = true;
-                answerScan.Press();
-                scanPress = false;
-            }
-            break;
-        default: break;
-    }
-    return 1;
+int CEnterPassword::OnKeyDown(int virtualKey, int unused, long lParam) {
+    refused = false;
+    return CPlainScreen::OnKeyDown(virtualKey, unused, lParam);
+}
+
+void CEnterPassword::OnKey(int virtualKey) {
+    if (virtualKey != platform::VK_RETURN) return CPlainScreen::OnKey(virtualKey);
+    if (field && field->Focused()) return TryPassword();
+    scanPress = true;
+    answerScan.Press();
+    scanPress = false;
 }

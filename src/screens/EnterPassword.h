@@ -7,23 +7,21 @@
 
 #include "engine/GameBase.h"
 #include "graphics/Sprite.h"
-#include "platform/TextField.h"
+#include "ui/TextField.h"
 
 class CEnterPassword final : public CPlainScreen {
 public:
     int Init(Graphics* backGraphics, Graphics* windowGraphics, Bitmap* backBuffer, Profile* profile) override;
-    int Update() override;
     int Draw() override;
-    int OnMouseDown(unsigned wParam, long lParam) override;
-    int OnMouseMove(unsigned wParam, long lParam) override;
+    // Any key ends the refusal's showing.
     int OnKeyDown(int virtualKey, int unused, long lParam) override;
 
-    // Read by tests and tools.
+    // The password's picture, field, buttons and refusal, read by tests and tools.
     const CSprite& CancelButton() const { return cancel; }
     const CSprite& OkButton() const { return ok; }
     const CSprite& Picture() const { return picture; }
     const CSprite& Caption() const { return caption; }
-    platform::TextField* Field() const { return field.get(); }
+    ui::TextField* Field() const { return field.get(); }
     int Destination() const { return destination; }
     // Whether the refusal of a wrong password shows under the field.
     bool RefusalShown() const;
@@ -32,6 +30,10 @@ public:
 private:
     // OK: the typed password opens the destination, or is refused.
     void TryPassword();
+    void Press(int x, int y) override;
+    void Hover(int x, int y) override;
+    // Enter in the field tries the password; otherwise it presses the button the scan rests on.
+    void OnKey(int virtualKey) override;
 
     CSprite backdrop;
     CSprite picture;
@@ -39,7 +41,7 @@ private:
     CSprite ok;
     CSprite caption;
     CSprite refusal;  // the language's refusal, under the field until the next key
-    std::unique_ptr<platform::TextField> field;
+    std::unique_ptr<ui::TextField> field;
     int destination = kMenu;
     bool refused = false;
     int keysAtRefusal = 0;   // the field's key count when the password was refused

@@ -10,7 +10,7 @@
 #include "platform/Utf.h"
 #include "profiles/Profile.h"
 #include "screens/EnterPassword.h"
-#include "screens/ScreenParts.h"
+#include "ui/Button.h"
 
 namespace {
 
@@ -65,6 +65,7 @@ std::unique_ptr<Bitmap> TraineePicture(const std::wstring& folder, const std::ws
 
 int CLogin::Init(Graphics* back, Graphics* windowG, Bitmap* buffer, Profile* p) {
     CGameBase::Init(back, windowG, buffer, p);
+    escapeScreen = kQuitProgram;
     // The window stands on the landscape of the splash, so whatever screen came before
     // does not show around it.
     backdrop.LoadImage(L"gfx\\splash\\background.png", back, 1, 0);
@@ -76,21 +77,21 @@ int CLogin::Init(Graphics* back, Graphics* windowG, Bitmap* buffer, Profile* p) 
     float y = wy + 20;
     for (int i = 0; i < kTextButtons; ++i) {
         CSprite& b = textButtons[static_cast<size_t>(i)];
-        screens::MakeHotBox(b, back, wx + 309, y, 55, 55);
-        screens::SetHoverLabel(b, Text(kTextFirstButton + static_cast<uint32_t>(i)));
+        ui::MakeHotBox(b, back, wx + 309, y, 55, 55);
+        ui::SetHoverLabel(b, Text(kTextFirstButton + static_cast<uint32_t>(i)));
         // The label is centred on its button, moved in where it would leave the canvas.
         b.SetTextPosition(std::clamp(b.CentreX() - b.textBox.width / 2, 0.0f,
                                      std::max(0.0f, platform::kCanvasWidth - b.textBox.width)),
                           b.CentreY() - b.textBox.height / 2);
         y += b.height + 14;
     }
-    screens::MakeHotBox(previousPage, back, wx + 110, wy + 355, 31, 31);
-    screens::MakeHotBox(nextPage, back, wx + 162, wy + 355, 31, 31);
-    screens::MakePicture(endButton, back, L"gfx\\login\\end.png", wx + 28, wy + 357);
-    screens::SetHoverLabel(endButton, Text(kTextEnd));
+    ui::MakeHotBox(previousPage, back, wx + 110, wy + 355, 31, 31);
+    ui::MakeHotBox(nextPage, back, wx + 162, wy + 355, 31, 31);
+    ui::MakePicture(endButton, back, L"gfx\\login\\end.png", wx + 28, wy + 357);
+    ui::SetHoverLabel(endButton, Text(kTextEnd));
     endButton.SetTextPosition(endButton.x, endButton.y + endButton.height + 12);
-    screens::MakePicture(exportButton, back, L"gfx\\login\\saveas.png", wx + 248, wy + 357);
-    screens::SetHoverLabel(exportButton, Text(kTextExport));
+    ui::MakePicture(exportButton, back, L"gfx\\login\\saveas.png", wx + 248, wy + 357);
+    ui::SetHoverLabel(exportButton, Text(kTextExport));
     exportButton.SetTextPosition(std::min(exportButton.x, 790 - exportButton.textBox.width),
                                  exportButton.y + exportButton.height + 12);
     marker.LoadImage(L"gfx\\login\\selected.png", back, 1, 0);
@@ -108,9 +109,8 @@ int CLogin::Init(Graphics* back, Graphics* windowG, Bitmap* buffer, Profile* p) 
         SetStatus(WithFolder(Text(kTextFolderMade), profile->folder));
     }
 
-    answerScan.SetPress(MousePress());
+    BeginScan();
     FillScanList();
-    if (profile && profile->options.o7) answerScan.SetScanTime(profile->options.o19);
     return 1;
 }
 
@@ -198,11 +198,6 @@ void CLogin::Select(const CSprite& entry, const std::wstring& name) {
     marker.SetPosition(wx + 20, entry.y - 2);
 }
 
-int CLogin::Update() {
-    CGameBase::Update();
-    return nextScreen;
-}
-
 int CLogin::Draw() {
     if (backGraphics) backGraphics->Clear(0xFF4069B0u);
     backdrop.Draw();
@@ -213,33 +208,22 @@ int CLogin::Draw() {
         e.sprite->Draw();
         e.sprite->DrawText();
     }
-    for (auto& b : textButtons) {
-        if (!b.hovered) continue;
-        screens::DrawHighlight(b);
-        screens::DrawLabel(b);
-    }
+    ui::DrawHovered({&textButtons[0], &textButtons[1], &textButtons[2], &textButtons[3], &textButtons[4]});
     endButton.Draw();
     exportButton.Draw();
-    for (CSprite* b : {&endButton, &exportButton}) {
-        if (!b->hovered) continue;
-        screens::DrawHighlight(*b);
-        screens::DrawLabel(*b);
-    }
-    screens::DrawHighlight(previousPage);
-    screens::DrawHighlight(nextPage);
-    if (!status.text.empty()) screens::DrawLabel(status);
+    ui::DrawHovered({&endButton, &exportButton});
+    ui::DrawHighlight(previousPage);
+    ui::DrawHighlight(nextPage);
+    if (!status.text.empty()) ui::DrawLabel(status);
     Present();
     return 1;
 }
 
-int CLogin::OnMouseMove(unsigned, long lParam) {
-    const int x = MouseParamX(lParam), y = MouseParamY(lParam);
+void CLogin::Hover(int x, int y) {
     bool hand = false;
     for (auto& e : entries) hand = e.sprite->UpdateHover(x, y) || hand;
-    for (auto& b : textButtons) hand = b.UpdateHover(x, y) || hand;
-    for (CSprite* b : {&previousPage, &nextPage, &endButton, &exportButton}) hand = b->UpdateHover(x, y) || hand;
-    screens::PointerShape(hand);
-    return 1;
+    hand = ui::Hover(textButtons, x, y) || hand;
+    ui::PointerShape(ui::Hover({&previousPage, &nextPage, &endButton, &exportButton}, x, y) || hand);
 }
 
 void CLogin::LoadSelected() {
@@ -286,55 +270,40 @@ void CLogin::ExportAll() {
     SetStatus(WithFolder(Text(result.failed == 0 ? kTextSavedIn : kTextNotSavedIn), target));
 }
 
-int CLogin::OnMouseDown(unsigned, long lParam) {
-    if (!profile) return 1;
-    const int x = MouseParamX(lParam), y = MouseParamY(lParam);
+void CLogin::Press(int x, int y) {
+    if (!profile) return;
     SetStatus(L"");
     for (auto& e : entries) {
-        if (e.sprite->HitTest(x, y)) {
-            Select(*e.sprite, e.name);
-            return 1;
-        }
+        if (e.sprite->HitTest(x, y)) return Select(*e.sprite, e.name);
     }
-    if (textButtons[0].HitTest(x, y))
-        StartDay(kMenu);
-    else if (textButtons[1].HitTest(x, y))
-        nextScreen = kNewProfile;
-    else if (textButtons[2].HitTest(x, y)) {
-        // The number test is taken outside the training plan: the trainee's settings and
-        // language, no new training day, and it saves nothing.
-        LoadSelected();
-        nextScreen = kNumberTest;
-    } else if (textButtons[3].HitTest(x, y))
-        StartDay(kStats);
-    else if (textButtons[4].HitTest(x, y))
-        StartDay(kSettings);
-    else if (endButton.HitTest(x, y))
-        nextScreen = kQuitProgram;
-    else if (exportButton.HitTest(x, y))
-        ExportAll();
-    else if (previousPage.HitTest(x, y)) {
-        if (page > 0) {
-            --page;
-            LayOutPage();
-        }
-    } else if (nextPage.HitTest(x, y)) {
-        if (kPageSize * page + kPageSize < static_cast<int>(entries.size())) {
-            ++page;
-            LayOutPage();
-        }
-    }
-    return 1;
-}
-
-int CLogin::OnKeyDown(int virtualKey, int, long) {
-    if (keyHeld) return 1;
-    keyHeld = 1;
-    switch (virtualKey) {
-        case platform::VK_ESCAPE: nextScreen = kQuitProgram; break;
-        case platform::VK_SPACE: answerScan.Step(); break;
-        case platform::VK_RETURN: answerScan.Press(); break;
+    switch (ui::Hit(std::span<const CSprite>(textButtons), x, y)) {
+        case 0: return StartDay(kMenu);
+        case 1: nextScreen = kNewProfile; return;
+        case 2:
+            // The number test is taken outside the training plan: the trainee's settings and
+            // language, no new training day, and it saves nothing.
+            LoadSelected();
+            nextScreen = kNumberTest;
+            return;
+        case 3: return StartDay(kStats);
+        case 4: return StartDay(kSettings);
         default: break;
     }
-    return 1;
+    switch (ui::Hit({&endButton, &exportButton, &previousPage, &nextPage}, x, y)) {
+        case 0: nextScreen = kQuitProgram; break;
+        case 1: ExportAll(); break;
+        case 2:
+            if (page > 0) {
+                --page;
+                LayOutPage();
+            }
+            break;
+        case 3:
+            if (kPageSize * page + kPageSize < static_cast<int>(entries.size())) {
+                ++page;
+                LayOutPage();
+            }
+            break;
+        default: break;
+    }
 }

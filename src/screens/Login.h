@@ -17,13 +17,9 @@ public:
     static constexpr int kTextButtons = 5;
 
     int Init(Graphics* backGraphics, Graphics* windowGraphics, Bitmap* backBuffer, Profile* profile) override;
-    int Update() override;
     int Draw() override;
-    int OnMouseDown(unsigned wParam, long lParam) override;
-    int OnMouseMove(unsigned wParam, long lParam) override;
-    int OnKeyDown(int virtualKey, int unused, long lParam) override;
 
-    // Read by tests and tools.
+    // The page of trainees shown and what stands on it, read by tests and tools.
     int Page() const { return page; }
     int EntryCount() const { return static_cast<int>(entries.size()); }
     const std::wstring& EntryName(int i) const { return entries[static_cast<size_t>(i)].name; }
@@ -45,6 +41,8 @@ private:
         bool prepared = false;    // picture and label loaded (when its page was first shown)
     };
 
+    void Press(int x, int y) override;
+    void Hover(int x, int y) override;
     void BuildEntries();
     void PrepareEntry(ProfileEntry& e);
     void LayOutPage();

@@ -5,7 +5,7 @@
 #include "graphics/Graphics.h"
 #include "platform/Platform.h"
 #include "profiles/Profile.h"
-#include "screens/ScreenParts.h"
+#include "ui/Button.h"
 
 namespace {
 
@@ -44,19 +44,17 @@ CMainSettingsMenu::~CMainSettingsMenu() { SaveOptions(); }
 
 int CMainSettingsMenu::Init(Graphics* back, Graphics* windowG, Bitmap* buffer, Profile* p) {
     CGameBase::Init(back, windowG, buffer, p);
+    escapeScreen = kMenu;
     background.LoadImage(L"gfx\\settings\\general.png", back, 1, 0);
     click.Open(L"sfx\\click\\click0.wav");
-    answerScan.SetPress(MousePress());
-    answerScan.Clear();
+    BeginScan();
     for (int k = 0; k < kButtons; ++k) {
         CSprite& b = buttons[static_cast<size_t>(k)];
         b.LoadImage(std::wstring(L"gfx\\buttons\\") + kPictures[k], back, 1, 0);
         float x = 0, y = 0;
         ButtonPosition(k, x, y);
         b.SetPosition(x, y);
-        b.SetOutlineShape(1);
-        b.SetOutlineWidth(5);
-        b.SetOutlineColor(0xFFFFFFFFu);
+        ui::SetHighlight(b, 5, 0xFFFFFFFFu, 0);
         b.SetLabel(Text(static_cast<uint32_t>(k + 1)), kCaptionSize);
         b.SetTextPosition(400 - b.textBox.width / 2, kCaptionTop);
         answerScan.Add(&b);
@@ -65,7 +63,6 @@ int CMainSettingsMenu::Init(Graphics* back, Graphics* windowG, Bitmap* buffer, P
     // (it keeps its place in the switch list, where a press on it does nothing).
     visualShown = Text(kVisual + 1) != L"-";
     buttons[kOff].LoadImage(L"gfx\\settings\\offbtn.png", back, 1, 0);
-    if (profile && profile->options.o7) answerScan.SetScanTime(profile->options.o19);
     StartGuide(kSettings);
     return 1;
 }
@@ -86,11 +83,6 @@ bool CMainSettingsMenu::OverlayOn(int k) const {
         case kRabbit: return o.o4 == 0;
         default: return false;
     }
-}
-
-int CMainSettingsMenu::Update() {
-    CGameBase::Update();
-    return nextScreen;
 }
 
 int CMainSettingsMenu::Draw() {
@@ -132,16 +124,14 @@ int CMainSettingsMenu::Draw() {
     return 1;
 }
 
-int CMainSettingsMenu::OnMouseMove(unsigned, long lParam) {
-    const int x = MouseParamX(lParam), y = MouseParamY(lParam);
+void CMainSettingsMenu::Hover(int x, int y) {
     bool hand = buttons[kBack].UpdateHover(x, y) != 0;
     if (!creditsShown) {
         for (int k = 1; k < kButtons; ++k) {
             if (Shown(k) && buttons[static_cast<size_t>(k)].UpdateHover(x, y)) hand = true;
         }
     }
-    screens::PointerShape(hand);
-    return 1;
+    ui::PointerShape(hand);
 }
 
 void CMainSettingsMenu::Click() { click.Play(0); }
@@ -191,62 +181,40 @@ void CMainSettingsMenu::ToggleOption(int k) {
     }
 }
 
-int CMainSettingsMenu::OnMouseDown(unsigned, long lParam) {
-    const int x = MouseParamX(lParam), y = MouseParamY(lParam);
+void CMainSettingsMenu::Press(int x, int y) {
     const auto hit = [&](int k) { return Shown(k) && buttons[static_cast<size_t>(k)].HitTest(x, y) != 0; };
     if (creditsShown) {
-        if (hit(kBack)) {
-            Click();
-            LeaveCredits();
-        }
-        return 1;
+        if (!hit(kBack)) return;
+        Click();
+        return LeaveCredits();
     }
     if (hit(kStatistics)) {
         Click();
         nextScreen = kStats;
-        return 1;
-    }
-    if (hit(kBack)) {
+    } else if (hit(kBack)) {
         Click();
         SaveOptions();
         nextScreen = kMenu;
-        return 1;
-    }
-    if (hit(kAbout)) {
+    } else if (hit(kAbout)) {
         Click();
         ShowCredits();
-        return 1;
-    }
-    if (hit(kDiplomas)) {
+    } else if (hit(kDiplomas)) {
         nextScreen = kDiplomaPrinter;
-        return 1;
-    }
-    if (hit(kChooseGames)) {
+    } else if (hit(kChooseGames)) {
         nextScreen = kSelectGame;
-        return 1;
+    } else if (profile) {
+        for (int k : {kMusic, kSound, kTwoSwitches, kOneSwitch, kExtraFrame, kReward, kShowCorrect, kUseStop, kVisual,
+                      kRabbit, kScanTime, kReset}) {
+            if (!hit(k)) continue;
+            Click();
+            ToggleOption(k);
+        }
     }
-    if (!profile) return 1;
-    for (int k : {kMusic, kSound, kTwoSwitches, kOneSwitch, kExtraFrame, kReward, kShowCorrect, kUseStop, kVisual,
-                  kRabbit, kScanTime, kReset}) {
-        if (!hit(k)) continue;
-        Click();
-        ToggleOption(k);
-    }
-    return 1;
 }
 
-int CMainSettingsMenu::OnKeyDown(int virtualKey, int, long) {
-    if (keyHeld) return 1;
-    keyHeld = 1;
-    if (creditsShown) {
+void CMainSettingsMenu::OnKey(int virtualKey) {
+    if (creditsShown)
         LeaveCredits();
-        return 1;
-    }
-    switch (virtualKey) {
-        case platform::VK_RETURN: answerScan.Press(); break;
-        case platform::VK_SPACE: answerScan.Step(); break;
-        case platform::VK_ESCAPE: nextScreen = kMenu; break;
-        default: break;
-    }
-    return 1;
+    else
+        CPlainScreen::OnKey(virtualKey);
 }

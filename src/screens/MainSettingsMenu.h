@@ -40,13 +40,9 @@ public:
     ~CMainSettingsMenu() override;
 
     int Init(Graphics* backGraphics, Graphics* windowGraphics, Bitmap* backBuffer, Profile* profile) override;
-    int Update() override;
     int Draw() override;
-    int OnMouseDown(unsigned wParam, long lParam) override;
-    int OnMouseMove(unsigned wParam, long lParam) override;
-    int OnKeyDown(int virtualKey, int unused, long lParam) override;
 
-    // Read by tests and tools.
+    // The buttons, overlays and the credits page, read by tests and tools.
     const CSprite& ButtonSprite(int k) const { return buttons[static_cast<size_t>(k)]; }
     const CSprite& CreditsSprite() const { return buttons[kCredits]; }
     bool Shown(int k) const { return k != kVisual || visualShown; }
@@ -62,6 +58,10 @@ private:
     void ShowCredits();
     void LeaveCredits();
     void ToggleOption(int k);
+    void Press(int x, int y) override;
+    void Hover(int x, int y) override;
+    // While the credits show, any key leaves them.
+    void OnKey(int virtualKey) override;
 
     CSprite background;
     std::array<CSprite, 19> buttons;

@@ -7,7 +7,7 @@
 #include "platform/Platform.h"
 #include "platform/gfx/ImageCache.h"
 #include "profiles/Profile.h"
-#include "screens/ScreenParts.h"
+#include "ui/Button.h"
 
 namespace {
 
@@ -31,29 +31,14 @@ int CMenu::Init(Graphics* back, Graphics* windowG, Bitmap* buffer, Profile* p) {
     if (profile && profile->options.o8) marker.LoadImage(L"gfx\\interface\\extramarker.png", back, 1, 0);
     marker.SetPosition(810, 610);
 
-    float x = 70, y = 60;
-    for (int g = 1; g <= kGames; ++g) {
-        CSprite& b = games[static_cast<size_t>(g - 1)];
-        const std::wstring base = L"gfx\\menu\\game0" + std::to_wstring(g);
-        b.LoadImage(base + L"a.png", back, 1, 0);
-        b.LoadImage(base + L"b.png", back, 1, 0);
-        b.LoadImage(base + L"c.png", back, 1, 0);
-        b.SetFrame(0);
-        b.SetPosition(x, y);
-        b.SetFont(14, FontStyleBold);
-        b.SetTextColor(0xFFFFFFFFu);
-        b.SetText(L"");
-        b.SetTextPosition(x, y);
-        x += b.width + 55;
-        if (g % 3 == 0) {
-            x = 70;
-            y += b.height;
-        }
+    LoadGames();
+    for (auto& b : games) {
+        // The debug overlay writes each exercise's day on its button.
+        ui::SetCaption(b, L"", 14, 0xFFFFFFFFu, FontStyleBold);
+        b.SetTextPosition(b.x, b.y);
     }
     overlay.LoadImage(L"", back, 1, 0);
-    overlay.SetFont(16, FontStyleBold);
-    overlay.SetTextColor(0xFFFFFFFFu);
-    overlay.SetText(L"");
+    ui::SetCaption(overlay, L"", 16, 0xFFFFFFFFu, FontStyleBold);
 
     if (!profile) return 1;
     // The reward bag: the day is finished and the diploma screen was not opened today.
@@ -63,12 +48,10 @@ int CMenu::Init(Graphics* back, Graphics* windowG, Bitmap* buffer, Profile* p) {
         if (profile->IsWeekEnd()) bag.Play(1, 0, 0, 0, 1);
     }
 
-    answerScan.SetPress(MousePress());
-    answerScan.Clear();
+    BeginScan();
     for (auto& b : games) answerScan.Add(&b);
     if (bagShown) answerScan.Add(&bag);
     if (profile->options.o2) answerScan.Add(&stop);
-    if (profile->options.o7) answerScan.SetScanTime(profile->options.o19);
 
     if (profile->options.o1) {
         music.OpenRandom(L"sfx\\intro\\menu*.wav");
@@ -86,7 +69,7 @@ int CMenu::Look(int g) const {
 }
 
 int CMenu::Update() {
-    CGameBase::Update();
+    CPlainScreen::Update();
     for (auto& b : games) b.Update();
     if (bagShown) bag.Update();
     return nextScreen;
@@ -95,8 +78,7 @@ int CMenu::Update() {
 void CMenu::UpdateOverlay() {
     if (!profile) return;
     for (int g = 1; g <= kGames; ++g)
-        games[static_cast<size_t>(g - 1)].SetText(L"Dag " +
-                                                  std::to_wstring(profile->dayProgress[static_cast<size_t>(g)]));
+        Game(g).SetText(L"Dag " + std::to_wstring(profile->dayProgress[static_cast<size_t>(g)]));
     const int32_t day = profile->dayProgress[0];
     std::wstring line = L"Systemdag " + std::to_wstring(day) + L" (";
     if (day > kLastDay - 1)
@@ -111,15 +93,12 @@ void CMenu::UpdateOverlay() {
 }
 
 int CMenu::Draw() {
-    if (backGraphics) backGraphics->Clear(kBackground);
-    if (overlayOn) UpdateOverlay();
-    for (int g = 1; g <= kGames; ++g) {
-        CSprite& b = games[static_cast<size_t>(g - 1)];
-        b.SetFrame(Look(g));
-        b.Draw();
-        if (overlayOn) b.DrawText();
+    DrawGames();
+    if (overlayOn) {
+        UpdateOverlay();
+        for (auto& b : games) b.DrawText();
+        overlay.DrawText();
     }
-    if (overlayOn) overlay.DrawText();
     if (profile && profile->options.o2) stop.Draw();
     options.Draw();
     if (bagShown) bag.Draw();
@@ -157,25 +136,23 @@ void CMenu::WarmUpExercises() const {
     platform::gfx::WarmUpImages(std::move(pictures));
 }
 
-int CMenu::OnMouseMove(unsigned, long lParam) {
-    const int x = MouseParamX(lParam), y = MouseParamY(lParam);
+void CMenu::Hover(int x, int y) {
     marker.SetPosition(810, 610);
     stop.hovered = options.hovered = 0;
     for (auto& b : games) b.hovered = 0;
-    if (!profile) return 1;
+    if (!profile) return;
     bool active = false;
     if (profile->options.o2 && stop.UpdateHover(x, y)) active = true;
     if (options.UpdateHover(x, y)) active = true;
     if (bagShown && bag.HitTest(x, y)) active = true;
     for (int g = 1; g <= kGames; ++g) {
-        CSprite& b = games[static_cast<size_t>(g - 1)];
+        CSprite& b = Game(g);
         // Every button under the pointer is marked (the debug keys act on it); only a
         // playable one is something to click.
         if (profile->options.ExerciseOn(g) && b.UpdateHover(x, y) && Playable(g)) active = true;
     }
-    screens::PointerShape(active);
+    ui::PointerShape(active);
     if (active) marker.SetPosition(static_cast<float>(x) - marker.width / 2, static_cast<float>(y) - marker.height / 2);
-    return 1;
 }
 
 void CMenu::LeaveDay() {
@@ -183,33 +160,26 @@ void CMenu::LeaveDay() {
     if (profile && profile->LeaveDay(!profile->DayUnfinished() || Ask(kTextLeaveDay))) nextScreen = kLogin;
 }
 
-int CMenu::OnMouseDown(unsigned, long lParam) {
-    if (!profile) return 1;
-    const int x = MouseParamX(lParam), y = MouseParamY(lParam);
-    if (profile->options.o2 && stop.HitTest(x, y)) {
-        LeaveDay();
-        return 1;
-    }
+void CMenu::Press(int x, int y) {
+    if (!profile) return;
+    if (profile->options.o2 && stop.HitTest(x, y)) return LeaveDay();
     if (options.HitTest(x, y)) {
         nextScreen = kSettings;
-        return 1;
-    }
-    if (bagShown && bag.HitTest(x, y)) {
+    } else if (bagShown && bag.HitTest(x, y)) {
         nextScreen = kDiploma;
-        return 1;
+    } else {
+        for (int g = 1; g <= kGames; ++g) {
+            if (!profile->options.ExerciseOn(g) || !Game(g).HitTest(x, y)) continue;
+            if (Playable(g)) nextScreen = g;
+            break;
+        }
     }
-    for (int g = 1; g <= kGames; ++g) {
-        if (!profile->options.ExerciseOn(g) || !games[static_cast<size_t>(g - 1)].HitTest(x, y)) continue;
-        if (Playable(g)) nextScreen = g;
-        break;
-    }
-    return 1;
 }
 
 void CMenu::StepDay(int delta) {
     const auto wrap = [](int32_t v) { return v > kLastDay ? 0 : v < 0 ? kLastDay : v; };
     for (int g = 1; g <= kGames; ++g) {
-        if (!games[static_cast<size_t>(g - 1)].hovered) continue;
+        if (!Game(g).hovered) continue;
         auto& days = profile->dayProgress[static_cast<size_t>(g)];
         days = wrap(days + delta);
         return;
@@ -219,17 +189,15 @@ void CMenu::StepDay(int delta) {
     profile->dayDates[static_cast<size_t>(day)] = Profile::TodayText();
 }
 
-int CMenu::OnKeyDown(int virtualKey, int, long) {
-    if (keyHeld) return 1;
-    keyHeld = 1;
+void CMenu::OnKey(int virtualKey) {
     switch (virtualKey) {
-        case platform::VK_ESCAPE: LeaveDay(); return 1;
-        case platform::VK_SPACE: answerScan.Step(); return 1;
-        case platform::VK_RETURN: answerScan.Press(); return 1;
-        case platform::VK_F1: nextScreen = kSettings; return 1;
+        case platform::VK_ESCAPE: return LeaveDay();
+        case platform::VK_SPACE:
+        case platform::VK_RETURN: return CPlainScreen::OnKey(virtualKey);
+        case platform::VK_F1: nextScreen = kSettings; return;
         default: break;
     }
-    if (!debug || !profile) return 1;
+    if (!debug || !profile) return;
     switch (virtualKey) {
         case kKeyD: nextScreen = kDiploma; break;
         case platform::VK_ADD: StepDay(1); break;
@@ -237,5 +205,4 @@ int CMenu::OnKeyDown(int virtualKey, int, long) {
         case kKeyI: overlayOn = !overlayOn; break;
         default: break;
     }
-    return 1;
 }

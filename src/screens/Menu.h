@@ -3,29 +3,21 @@
 // playable while it is switched on and behind the current day), the stop and options
 // buttons, the reward bag once the day is finished, the menu music and spoken prompt,
 // and in debug mode keys to move the days and an overlay that shows them.
-#include <array>
 #include <string>
 
-#include "engine/GameBase.h"
 #include "graphics/Sprite.h"
+#include "screens/GameGrid.h"
 #include "sound/SoundGroup.h"
 
-class CMenu final : public CPlainScreen {
+class CMenu final : public CGameGridScreen {
 public:
-    static constexpr int kGames = 9;
-    static constexpr uint32_t kBackground = 0xFF4069B0u;
-
     int Init(Graphics* backGraphics, Graphics* windowGraphics, Bitmap* backBuffer, Profile* profile) override;
     int Update() override;
     int Draw() override;
-    int OnMouseDown(unsigned wParam, long lParam) override;
-    int OnMouseMove(unsigned wParam, long lParam) override;
-    int OnKeyDown(int virtualKey, int unused, long lParam) override;
 
     // Read by tests and tools. Exercise g is 1..9.
-    const CSprite& GameButton(int g) const { return games[static_cast<size_t>(g - 1)]; }
-    // The look a button is drawn with: 0 playable, 1 done or switched off, 2 playable and hovered.
-    int Look(int g) const;
+    // 0 playable, 1 done or switched off, 2 playable and hovered.
+    int Look(int g) const override;
     bool Playable(int g) const;
     bool BagShown() const { return bagShown; }
     bool BagAnimated() const { return bag.playing && !bag.IsAnimationStopped(); }
@@ -39,12 +31,16 @@ public:
     const CSoundGroup& Music() const { return music; }
 
 private:
+    // The hand and the extra marker over a playable exercise, options, stop or the bag.
+    void Hover(int x, int y) override;
+    void Press(int x, int y) override;
+    // Escape leaves the day, F1 opens the settings; in debug mode D, +, - and I.
+    void OnKey(int virtualKey) override;
     void LeaveDay();
     void StepDay(int delta);
     void UpdateOverlay();
     void WarmUpExercises() const;
 
-    std::array<CSprite, kGames> games;
     CSprite stop;
     CSprite options;
     CSprite bag;

@@ -4,7 +4,7 @@
 #include "platform/Files.h"
 #include "platform/Platform.h"
 #include "profiles/Profile.h"
-#include "screens/ScreenParts.h"
+#include "ui/Button.h"
 
 namespace {
 // Every letter, not only the plain Latin ones, whatever the locale: "ÅSA" is "åsa".
@@ -62,6 +62,7 @@ constexpr ChoiceLook kChoices[] = {
 
 int CNewProfile::Init(Graphics* back, Graphics* windowG, Bitmap* buffer, Profile* p) {
     CGameBase::Init(back, windowG, buffer, p);
+    escapeScreen = kLogin;
     backdrop.LoadImage(L"gfx\\splash\\background.png", back, 1, 0);  // as behind the login
     background.LoadImage(L"gfx\\newprofile\\background.png", back, 1, 0);
     bx = static_cast<float>(400 - static_cast<int>(background.width) / 2);
@@ -76,32 +77,25 @@ int CNewProfile::Init(Graphics* back, Graphics* windowG, Bitmap* buffer, Profile
         c.LoadImage(base + L"1.png", back, 1, 0);
         c.SetFrame(0);
         c.SetPosition(bx + look.dx, by + look.dy);
-        c.SetOutlineShape(1);
-        c.SetOutlineWidth(3);
-        c.SetOutlineMargin(4);
-        c.SetOutlineColor(0xFFFFF2A0u);
-        c.SetFont(15, FontStyleRegular);
-        c.SetTextColor(0xFFFFFFFFu);
-        c.SetText(Text(look.help));
-        c.SetTextPosition(bx + 15, by + 75);
+        ui::SetHighlight(c, 3);
     }
-    screens::MakeHotBox(cancel, back, bx + 270, by + 230, 55, 55);
-    screens::MakeHotBox(create, back, bx + 330, by + 230, 55, 55);
-    for (auto [button, help] : {std::pair{&cancel, kTextCancel}, std::pair{&create, kTextCreate}}) {
-        button->SetFont(15, FontStyleRegular);
-        button->SetTextColor(0xFFFFFFFFu);
-        button->SetText(Text(help));
-        button->SetTextPosition(bx + 15, by + 75);
-    }
-    screens::SetCaption(nameCaption, back, Text(kTextName), 16, bx + 13, by + 40);
-    screens::SetCaption(passwordCaption, back, Text(kTextPassword), 16, bx + 148, by + 40);
+    ui::MakeHotBox(cancel, back, bx + 270, by + 230, 55, 55);
+    ui::MakeHotBox(create, back, bx + 330, by + 230, 55, 55);
+    // Each button's help is written in the box's help line while it is hovered.
+    const auto help = [&](CSprite& b, uint32_t text) {
+        ui::SetCaption(b, Text(text), 15, 0xFFFFFFFFu);
+        b.SetTextPosition(bx + 15, by + 75);
+    };
+    for (int i = 0; i < kChoiceCount; ++i) help(choices[static_cast<size_t>(i)], kChoices[i].help);
+    help(cancel, kTextCancel);
+    help(create, kTextCreate);
+    ui::SetCaption(nameCaption, back, Text(kTextName), 16, bx + 13, by + 40);
+    ui::SetCaption(passwordCaption, back, Text(kTextPassword), 16, bx + 148, by + 40);
 
-    answerScan.SetPress(MousePress());
-    answerScan.Clear();
+    BeginScan();
     for (auto& c : choices) answerScan.Add(&c);
     answerScan.Add(&cancel);
     answerScan.Add(&create);
-    if (profile && profile->options.o7) answerScan.SetScanTime(profile->options.o19);
 
     // The first choice of each group matches the profile's defaults ("M", "1", 8, 25).
     Choose(kLevel1, 3, kLevel1);
@@ -109,9 +103,8 @@ int CNewProfile::Init(Graphics* back, Graphics* windowG, Bitmap* buffer, Profile
     Choose(kBoy, 2, kBoy);
     Choose(kWeeks3, 3, kWeeks5);
 
-    nameField = std::make_unique<platform::TextField>(static_cast<int>(bx) + 15, static_cast<int>(by) + 40, 125, 25);
-    passwordField =
-        std::make_unique<platform::TextField>(static_cast<int>(bx) + 150, static_cast<int>(by) + 40, 125, 25);
+    nameField = std::make_unique<ui::TextField>(static_cast<int>(bx) + 15, static_cast<int>(by) + 40, 125, 25);
+    passwordField = std::make_unique<ui::TextField>(static_cast<int>(bx) + 150, static_cast<int>(by) + 40, 125, 25);
     passwordField->SetLimit(Profile::kMaxPasswordLength, Text(kTextPasswordLimit));
 
     if (profile) {
@@ -123,11 +116,6 @@ int CNewProfile::Init(Graphics* back, Graphics* windowG, Bitmap* buffer, Profile
 
 void CNewProfile::Choose(int first, int count, int chosen) {
     for (int i = first; i < first + count; ++i) choices[static_cast<size_t>(i)].SetFrame(i == chosen ? 1 : 0);
-}
-
-int CNewProfile::Update() {
-    CGameBase::Update();
-    return nextScreen;
 }
 
 int CNewProfile::Draw() {
@@ -142,7 +130,7 @@ int CNewProfile::Draw() {
     }
     for (CSprite* b : {&cancel, &create}) {
         if (!b->hovered) continue;
-        screens::DrawHighlight(*b);
+        ui::DrawHighlight(*b);
         b->DrawText();
     }
     nameCaption.DrawText();
@@ -151,19 +139,13 @@ int CNewProfile::Draw() {
     return 1;
 }
 
-int CNewProfile::OnMouseMove(unsigned, long lParam) {
-    const int x = MouseParamX(lParam), y = MouseParamY(lParam);
-    bool hand = false;
-    for (auto& c : choices) hand = c.UpdateHover(x, y) || hand;
-    hand = cancel.UpdateHover(x, y) || hand;
-    hand = create.UpdateHover(x, y) || hand;
-    screens::PointerShape(hand);
-    return 1;
+void CNewProfile::Hover(int x, int y) {
+    const bool overChoice = ui::Hover(choices, x, y);
+    ui::PointerShape(ui::Hover({&cancel, &create}, x, y) || overChoice);
 }
 
-int CNewProfile::OnMouseDown(unsigned wParam, long lParam) {
-    if (!profile) return 1;
-    const int x = MouseParamX(lParam), y = MouseParamY(lParam);
+void CNewProfile::Press(int x, int y) {
+    if (!profile) return;
     for (int i = 0; i < 3; ++i) {
         const CSprite& level = choices[static_cast<size_t>(kLevel1 + i)];
         if (level.HitTest(x, y)) {
@@ -171,17 +153,17 @@ int CNewProfile::OnMouseDown(unsigned wParam, long lParam) {
             profile->level = std::wstring(1, static_cast<wchar_t>(L'1' + i));
             // The level brings its number of rounds along; it can be changed afterwards.
             const CSprite& rounds = choices[static_cast<size_t>(kRounds8 + i)];
-            return OnMouseDown(wParam, MakeMouseParam(static_cast<int>(rounds.x) + 5, static_cast<int>(rounds.y) + 5));
+            return Press(static_cast<int>(rounds.x) + 5, static_cast<int>(rounds.y) + 5);
         }
         if (choices[static_cast<size_t>(kRounds8 + i)].HitTest(x, y)) {
             Choose(kRounds8, 3, kRounds8 + i);
             profile->roundsPerDay = 8 + i;
-            return 1;
+            return;
         }
         if (choices[static_cast<size_t>(kWeeks3 + i)].HitTest(x, y)) {
             Choose(kWeeks3, 3, kWeeks3 + i);
             profile->trainingDays = 15 + 5 * i;
-            return 1;
+            return;
         }
     }
     if (choices[kBoy].HitTest(x, y)) {
@@ -195,7 +177,6 @@ int CNewProfile::OnMouseDown(unsigned wParam, long lParam) {
     } else if (create.HitTest(x, y)) {
         Create();
     }
-    return 1;
 }
 
 void CNewProfile::Create() {
@@ -232,21 +213,9 @@ void CNewProfile::Create() {
     nextScreen = kLogin;
 }
 
-int CNewProfile::OnKeyDown(int virtualKey, int, long) {
-    if (keyHeld) return 1;
-    keyHeld = 1;
-    switch (virtualKey) {
-        case platform::VK_ESCAPE: nextScreen = kLogin; break;
-        case platform::VK_SPACE: answerScan.Step(); break;
-        case platform::VK_RETURN:
-            // Enter in a field creates the trainee; otherwise it presses the scanned button.
-            if ((nameField && nameField->Focused()) || (passwordField && passwordField->Focused())) {
-                if (profile) Create();
-            } else {
-                answerScan.Press();
-            }
-            break;
-        default: break;
-    }
-    return 1;
+void CNewProfile::OnKey(int virtualKey) {
+    // Enter in a field creates the trainee; otherwise it presses the scanned button.
+    const bool inField = (nameField && nameField->Focused()) || (passwordField && passwordField->Focused());
+    if (virtualKey != platform::VK_RETURN || !inField) return CPlainScreen::OnKey(virtualKey);
+    if (profile) Create();
 }

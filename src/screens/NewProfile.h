@@ -10,7 +10,7 @@
 
 #include "engine/GameBase.h"
 #include "graphics/Sprite.h"
-#include "platform/TextField.h"
+#include "ui/TextField.h"
 
 namespace screens {
 
@@ -29,11 +29,7 @@ NameProblem CheckNewName(const std::wstring& name, const std::vector<std::wstrin
 class CNewProfile final : public CPlainScreen {
 public:
     int Init(Graphics* backGraphics, Graphics* windowGraphics, Bitmap* backBuffer, Profile* profile) override;
-    int Update() override;
     int Draw() override;
-    int OnMouseDown(unsigned wParam, long lParam) override;
-    int OnMouseMove(unsigned wParam, long lParam) override;
-    int OnKeyDown(int virtualKey, int unused, long lParam) override;
 
     // The choice buttons, in scanning order.
     enum Button {
@@ -51,16 +47,19 @@ public:
         kChoiceCount
     };
 
-    // Read by tests and tools.
+    // The choices, buttons and fields, read by tests and tools.
     const CSprite& Choice(int i) const { return choices[static_cast<size_t>(i)]; }
     bool Chosen(int i) const { return choices[static_cast<size_t>(i)].GetFrame() == 1; }
     const CSprite& CancelButton() const { return cancel; }
     const CSprite& CreateButton() const { return create; }
     const CSprite& Background() const { return background; }
-    platform::TextField* NameField() const { return nameField.get(); }
-    platform::TextField* PasswordField() const { return passwordField.get(); }
+    ui::TextField* NameField() const { return nameField.get(); }
+    ui::TextField* PasswordField() const { return passwordField.get(); }
 
 private:
+    void Press(int x, int y) override;
+    void Hover(int x, int y) override;
+    void OnKey(int virtualKey) override;
     void Choose(int first, int count, int chosen);
     void Create();
 
@@ -71,7 +70,7 @@ private:
     CSprite create;
     CSprite nameCaption;
     CSprite passwordCaption;
-    std::unique_ptr<platform::TextField> nameField;
-    std::unique_ptr<platform::TextField> passwordField;
+    std::unique_ptr<ui::TextField> nameField;
+    std::unique_ptr<ui::TextField> passwordField;
     float bx = 0, by = 0;
 };

@@ -56,9 +56,7 @@ int CSplash::Draw() {
     return 1;
 }
 
-int CSplash::OnKeyDown(int virtualKey, int unused, long lParam) {
-    CGameBase::OnKeyDown(virtualKey, unused, lParam);
-    // Quitting the splash leads to the login: the menu needs a trainee who has logged in.
+void CSplash::OnKey(int virtualKey) {
+    ActOnKey(virtualKey);
     if (nextScreen == kMenu) nextScreen = kLogin;
-    return 1;
 }

@@ -14,7 +14,6 @@ public:
     int Init(Graphics* backGraphics, Graphics* windowGraphics, Bitmap* backBuffer, Profile* profile) override;
     int Update() override;
     int Draw() override;
-    int OnKeyDown(int virtualKey, int unused, long lParam) override;
     // The notice line at the bottom edge, set up by the frame after Init (at start-up only).
     void SetupNotice();
 
@@ -23,6 +22,10 @@ public:
     const CSprite& Notice() const { return notice; }
 
 private:
+    // Keys act as in an exercise, but quitting leads to the login: the menu needs a trainee
+    // who has logged in.
+    void OnKey(int virtualKey) override;
+
     CSprite background;
     CSprite logo;
     CSprite notice;

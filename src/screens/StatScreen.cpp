@@ -10,7 +10,7 @@
 #include "platform/Platform.h"
 #include "profiles/Profile.h"
 #include "profiles/StatisticsTable.h"
-#include "screens/ScreenParts.h"
+#include "ui/Button.h"
 
 namespace {
 
@@ -74,6 +74,7 @@ float ScaleAbove(const float* values, int count) {
 
 int CStatScreen::Init(Graphics* back, Graphics* windowG, Bitmap* buffer, Profile* p) {
     CGameBase::Init(back, windowG, buffer, p);
+    escapeScreen = kSettings;
     stopButton.LoadImage(L"gfx\\buttons\\stop.png", back, 1, 0);
     stopButton.SetPosition(10, 10);
     save.LoadImage(L"gfx\\buttons\\save.png", back, 1, 0);
@@ -125,9 +126,8 @@ int CStatScreen::Init(Graphics* back, Graphics* windowG, Bitmap* buffer, Profile
             b.SetPosition(-100, -100);
             b.visible = 0;
         }
-        if (profile->options.o7) answerScan.SetScanTime(profile->options.o19);
     }
-    answerScan.SetPress(MousePress());
+    BeginScan();
     Place();
     StartGuide(kStats);
     return 1;
@@ -201,11 +201,6 @@ void CStatScreen::ChooseWeek(int i) {
 void CStatScreen::ChooseStatType(int type) {
     statType = type;
     Place();
-}
-
-int CStatScreen::Update() {
-    CGameBase::Update();
-    return nextScreen;
 }
 
 void CStatScreen::DrawText(const std::wstring& text, float x, float y, float size, uint32_t argb) {
@@ -416,70 +411,43 @@ void CStatScreen::PrintStatistics() {
     platform::Os().PrintImage(picture.Pixels(), picture.StrideBytes(), profile->name);
 }
 
-int CStatScreen::OnMouseDown(unsigned, long lParam) {
-    const int x = MouseParamX(lParam), y = MouseParamY(lParam);
-    if (stopButton.HitTest(x, y)) {
-        click.Play(0);
-        if (detailExercise != 0) {
-            detailExercise = 0;
-            Place();
-        } else {
-            nextScreen = kSettings;
-        }
-        return 1;
+void CStatScreen::Press(int x, int y) {
+    switch (ui::Hit({&stopButton, &save, &print}, x, y)) {
+        case 0:
+            click.Play(0);
+            if (detailExercise == 0) {
+                nextScreen = kSettings;
+            } else {
+                detailExercise = 0;
+                Place();
+            }
+            return;
+        case 1: click.Play(0); return SaveStatistics();
+        case 2: click.Play(0); return PrintStatistics();
+        default: break;
     }
-    if (save.HitTest(x, y)) {
-        click.Play(0);
-        SaveStatistics();
-        return 1;
-    }
-    if (print.HitTest(x, y)) {
-        click.Play(0);
-        PrintStatistics();
-        return 1;
-    }
-    if (detailExercise != 0) return 1;
-    for (int i = 0; i < 2; ++i) {
-        if (!statButtons[static_cast<size_t>(i)].HitTest(x, y)) continue;
+    if (detailExercise != 0) return;
+    if (const int i = ui::Hit(std::span<const CSprite>(statButtons), x, y); i >= 0) {
         ChooseStatType(i == 0 ? 1 : 0);
         click.Play(0);
-        return 1;
+        return;
     }
     for (int i = 0; i < kWeekButtons; ++i) {
         const CSprite& b = weekButtons[static_cast<size_t>(i)];
-        if (!b.visible || !b.HitTest(x, y)) continue;
-        ChooseWeek(i);
-        return 1;
+        if (b.visible && b.HitTest(x, y)) return ChooseWeek(i);
     }
-    for (int g = 1; g < 10; ++g) {
-        if (!icons[static_cast<size_t>(g)].HitTest(x, y)) continue;
-        detailExercise = g;
-        Place();
-        return 1;
-    }
-    return 1;
+    const int g = ui::Hit(std::span<const CSprite>(icons).subspan(1), x, y) + 1;
+    if (g <= 0) return;
+    detailExercise = g;
+    Place();
 }
 
-int CStatScreen::OnMouseMove(unsigned, long lParam) {
-    const int x = MouseParamX(lParam), y = MouseParamY(lParam);
-    bool hand = stopButton.HitTest(x, y) || save.HitTest(x, y) || print.HitTest(x, y);
+void CStatScreen::Hover(int x, int y) {
+    bool hand = ui::Hit({&stopButton, &save, &print}, x, y) >= 0;
     if (detailExercise == 0) {
-        for (const auto& b : statButtons) hand = hand || b.HitTest(x, y);
+        hand = hand || ui::Hit(std::span<const CSprite>(statButtons), x, y) >= 0;
         for (const auto& b : weekButtons) hand = hand || (b.visible && b.HitTest(x, y));
-        for (int g = 1; g < 10; ++g) hand = hand || icons[static_cast<size_t>(g)].HitTest(x, y);
+        hand = hand || ui::Hit(std::span<const CSprite>(icons).subspan(1), x, y) >= 0;
     }
-    screens::PointerShape(hand);
-    return 1;
-}
-
-int CStatScreen::OnKeyDown(int virtualKey, int, long) {
-    if (keyHeld) return 1;
-    keyHeld = 1;
-    switch (virtualKey) {
-        case platform::VK_ESCAPE: nextScreen = kSettings; break;
-        case platform::VK_SPACE: answerScan.Step(); break;
-        case platform::VK_RETURN: answerScan.Press(); break;
-        default: break;
-    }
-    return 1;
+    ui::PointerShape(hand);
 }

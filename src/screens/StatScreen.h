@@ -21,13 +21,9 @@ public:
     static constexpr int kWeekButtons = 6;              // weeks 1..5 and all weeks
 
     int Init(Graphics* backGraphics, Graphics* windowGraphics, Bitmap* backBuffer, Profile* profile) override;
-    int Update() override;
     int Draw() override;
-    int OnMouseDown(unsigned wParam, long lParam) override;
-    int OnMouseMove(unsigned wParam, long lParam) override;
-    int OnKeyDown(int virtualKey, int unused, long lParam) override;
 
-    // Read by tests and tools.
+    // The view chosen and its buttons, read by tests and tools.
     int SelectedWeek() const { return selectedWeek; }
     bool WeekView() const { return weekView; }
     int StatType() const { return statType; }
@@ -54,6 +50,8 @@ public:
     std::array<float, 5> OverviewSeries(int g, bool backward) const;
 
 private:
+    void Press(int x, int y) override;
+    void Hover(int x, int y) override;
     void Place();
     void RebuildScan();
     void ChooseWeek(int i);

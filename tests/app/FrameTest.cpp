@@ -40,9 +40,9 @@ public:
         log_->push_back("move");
         return 1;
     }
-    int OnKeyDown(int key, int unused, long lParam) override {
-        if (!keyHeld) log_->push_back("key " + std::to_string(key));
-        return CGameBase::OnKeyDown(key, unused, lParam);
+    void OnKey(int key) override {
+        log_->push_back("key " + std::to_string(key));
+        ActOnKey(key);
     }
     void Ask(int id) { nextScreen = id; }
 

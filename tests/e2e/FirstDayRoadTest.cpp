@@ -71,7 +71,7 @@ TEST_F(Road, ANewTraineesFirstDay) {
     H().Key(platform::VK_TAB);
     EXPECT_TRUE(Os().TextInputOn());
     Type(L"Mia");
-    const platform::TextField* password = As<CNewProfile>().PasswordField();
+    const ui::TextField* password = As<CNewProfile>().PasswordField();
     H().Click(password->X() + 10, password->Y() + 10);
     Type(L"Ek5");
     ClickOn(As<CNewProfile>().Choice(CNewProfile::kWeeks3));

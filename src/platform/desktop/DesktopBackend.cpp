@@ -12,17 +12,16 @@
 
 #include <algorithm>
 #include <deque>
+#include <functional>
 #include <string>
 #include <vector>
 
+#include "platform/CanvasWidgets.h"
 #include "platform/Files.h"
-#include "platform/FolderChooser.h"
 #include "platform/Log.h"
+#include "platform/NativeDialogs.h"
 #include "platform/Printer.h"
-#include "platform/QuestionBox.h"
-#include "platform/SaveDialog.h"
 #include "platform/Sound.h"
-#include "platform/TextField.h"
 #include "platform/UserConfig.h"
 #include "platform/Utf.h"
 #include "platform/desktop/FullScreenState.h"
@@ -226,9 +225,10 @@ public:
     // what changed since the last showing is drawn and sent to the display.
     void Show() {
         const uint32_t* pixels = last_.data();
-        if (!LiveTextFields().empty()) {
+        CanvasWidgets* widgets = Widgets();
+        if (widgets && widgets->Overlaid()) {
             composite_ = last_;
-            DrawTextFields(composite_.data(), kCanvasWidth * 4, SDL_GetTicks());
+            widgets->DrawOverlay(composite_.data(), kCanvasWidth * 4, SDL_GetTicks());
             pixels = composite_.data();
         }
         fieldState_ = FieldState();
@@ -251,21 +251,16 @@ public:
         picture_.Forget();
     }
 
-    // What the text fields show: text, caret, focus and the caret's blink phase.
-    std::wstring FieldState() const {
-        std::wstring state;
-        for (const TextField* f : LiveTextFields())
-            state += f->Text() + L'\x1' + std::to_wstring(f->Caret()) + (f->Focused() ? L"f" : L"-") + L'\x2';
-        if (!state.empty()) state += std::to_wstring(SDL_GetTicks() / 530 % 2);
-        return state;
+    // What the text fields over the frame show (empty when there are none).
+    static std::wstring FieldState() {
+        CanvasWidgets* widgets = Widgets();
+        return widgets ? widgets->OverlayState(SDL_GetTicks()) : std::wstring();
     }
 
     bool PollEvent(InputEvent& event) override {
         sound_->RestIfSilent();
         // Typing changes no drawing of the screen's, so the fields are shown again here.
-        if (window_ && !last_.empty() && (!LiveTextFields().empty() || !fieldState_.empty()) &&
-            FieldState() != fieldState_)
-            Show();
+        if (window_ && !last_.empty() && FieldState() != fieldState_) Show();
         if (!owed_.empty()) {
             event = owed_.front();
             owed_.pop_front();
@@ -364,39 +359,40 @@ public:
 
     bool ChooseFolder(const FolderDialogTexts& texts, std::wstring& folder) override {
         const std::string start = HomeFolder();
-        if (HasNativeFolderDialog()) {
-            // The program's window would cover the dialog: it steps aside meanwhile.
-            if (window_) SDL_MinimizeWindow(window_);
-            std::string chosen;
-            const int result = RunNativeFolderDialog(texts, start, chosen);
-            if (window_) {
-                SDL_RestoreWindow(window_);
-                SDL_RaiseWindow(window_);
-            }
-            if (result == 1) folder = WideFromUtf8(chosen);
-            if (result >= 0) return result == 1;
-        }
-        return RunFolderChooser(*this, texts, start, folder);
+        const int native =
+            RunNative([&](std::string& chosen) { return RunNativeFolderDialog(texts, start, chosen); }, folder);
+        if (native >= 0) return native == 1;
+        CanvasWidgets* widgets = Widgets();
+        return widgets && widgets->ChooseFolder(*this, texts, start, folder);
     }
 
     bool ChooseSaveFile(const SaveFileRequest& request, std::wstring& path) override {
         return RunSaveChoice(
             *this, request,
             [this](const SaveFileRequest& shown, std::wstring& chosen) {
-                if (HasNativeFolderDialog()) {
-                    if (window_) SDL_MinimizeWindow(window_);
-                    std::string native;
-                    const int result = RunNativeSaveDialog(shown, native);
-                    if (window_) {
-                        SDL_RestoreWindow(window_);
-                        SDL_RaiseWindow(window_);
-                    }
-                    if (result == 1) chosen = WideFromUtf8(native);
-                    if (result >= 0) return result == 1;
-                }
-                return RunCanvasSaveDialog(*this, shown, chosen);
+                const int native =
+                    RunNative([&](std::string& named) { return RunNativeSaveDialog(shown, named); }, chosen);
+                if (native >= 0) return native == 1;
+                CanvasWidgets* widgets = Widgets();
+                return widgets && widgets->ChooseSaveFile(*this, shown, chosen);
             },
             path);
+    }
+
+    // Runs one of the desktop's own dialogs, when it has them: 1 with chosen set, 0 when it
+    // was cancelled, -1 when there is none to run. The program's window would cover the
+    // dialog: it steps aside meanwhile.
+    int RunNative(const std::function<int(std::string&)>& dialog, std::wstring& chosen) {
+        if (!HasNativeFolderDialog()) return -1;
+        if (window_) SDL_MinimizeWindow(window_);
+        std::string native;
+        const int result = dialog(native);
+        if (window_) {
+            SDL_RestoreWindow(window_);
+            SDL_RaiseWindow(window_);
+        }
+        if (result == 1) chosen = WideFromUtf8(native);
+        return result;
     }
 
     bool PrintImage(const uint32_t* pixels, int strideBytes, const std::wstring& documentName) override {

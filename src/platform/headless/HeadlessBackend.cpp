@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "platform/SaveDialog.h"
+#include "platform/NativeDialogs.h"
 
 namespace platform {
 

@@ -11,7 +11,7 @@
 
 #include "platform/Platform.h"
 #include "platform/Printer.h"
-#include "platform/QuestionBox.h"
+#include "platform/CanvasWidgets.h"
 #include "platform/Sound.h"
 
 namespace platform {

@@ -14,7 +14,10 @@
 
 #include "platform/Platform.h"
 
-namespace platform {
+namespace ui {
+
+// The caret shows and hides every this many milliseconds.
+constexpr uint32_t kCaretBlinkMs = 530;
 
 class TextField final {
 public:
@@ -75,8 +78,8 @@ const std::vector<TextField*>& LiveTextFields();
 // Tab focuses the first field, or moves on to the next one. With a field focused, text
 // and editing keys (and Space) are the field's; Escape takes the focus away; Enter and
 // function keys go on to the screen.
-bool RouteToTextFields(const InputEvent& event);
+bool RouteToTextFields(const platform::InputEvent& event);
 // Draws every live field over premultiplied ARGB32 pixels of the 800 x 600 canvas.
 void DrawTextFields(uint32_t* pixels, int strideBytes, uint32_t nowMs);
 
-}  // namespace platform
+}  // namespace ui

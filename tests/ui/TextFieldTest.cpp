@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "app/Harness.h"
-#include "platform/TextField.h"
+#include "ui/TextField.h"
 
 namespace {
 
@@ -26,7 +26,7 @@ public:
 
 TEST(TextField, EditingKeys) {
     HeadlessHarness h;
-    platform::TextField f(100, 100, 125, 25);
+    ui::TextField f(100, 100, 125, 25);
     auto* screen = new KeyCounter;
     h.Frame().Adopt(std::unique_ptr<CGameBase>(screen), kLogin);
     h.Click(110, 110);
@@ -80,7 +80,7 @@ TEST(TextField, EditingKeys) {
 
 TEST(TextField, FocusFollowsClicksAndTab) {
     HeadlessHarness h;
-    platform::TextField name(100, 100, 125, 25), password(300, 100, 125, 25);
+    ui::TextField name(100, 100, 125, 25), password(300, 100, 125, 25);
     auto* screen = new KeyCounter;
     h.Frame().Adopt(std::unique_ptr<CGameBase>(screen), kNewProfile);
     // No field has the keys at first: Space reaches the screen; Tab enters the first field.
@@ -112,9 +112,9 @@ TEST(TextField, FocusFollowsClicksAndTab) {
 TEST(TextField, FieldsAreDrawnOverTheCanvas) {
     std::vector<uint32_t> canvas(800 * 600, 0xFF4069B0);
     {
-        platform::TextField f(100, 100, 125, 25);
+        ui::TextField f(100, 100, 125, 25);
         f.SetText(L"Kim");
-        platform::DrawTextFields(canvas.data(), 800 * 4, 0);
+        ui::DrawTextFields(canvas.data(), 800 * 4, 0);
     }
     EXPECT_EQ(canvas[110 * 800 + 220], 0xFFFFFFFFu);  // the white box, clear of the text
     bool dark = false;
@@ -122,5 +122,5 @@ TEST(TextField, FieldsAreDrawnOverTheCanvas) {
         for (int x = 104; x < 130; ++x) dark |= (canvas[y * 800 + x] & 0xFF) < 0x40;
     EXPECT_TRUE(dark);                              // the text
     EXPECT_EQ(canvas[50 * 800 + 50], 0xFF4069B0u);  // nothing outside the field
-    EXPECT_TRUE(platform::LiveTextFields().empty());
+    EXPECT_TRUE(ui::LiveTextFields().empty());
 }

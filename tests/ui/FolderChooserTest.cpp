@@ -7,7 +7,8 @@
 #include <fstream>
 #include <memory>
 
-#include "platform/FolderChooser.h"
+#include "platform/NativeDialogs.h"
+#include "ui/FolderChooser.h"
 #include "platform/ImageFile.h"
 #include "platform/Utf.h"
 #include "platform/headless/HeadlessBackend.h"
@@ -16,7 +17,7 @@
 namespace {
 
 namespace fs = std::filesystem;
-using platform::FolderChooser;
+using ui::FolderChooser;
 
 class ChooserFolder {
 public:
@@ -117,11 +118,11 @@ TEST(FolderChooser, RunsModallyOnTheBackendUntilChosen) {
     os.QueueEvent(Key(platform::VK_RETURN));
     os.QueueEvent(Press(FolderChooser::OkBox()));
     std::wstring chosen;
-    ASSERT_TRUE(platform::RunFolderChooser(os, kTexts, f.path.string(), chosen));
+    ASSERT_TRUE(ui::RunFolderChooser(os, kTexts, f.path.string(), chosen));
     EXPECT_EQ(chosen, platform::WideFromUtf8((f.path / "beta").string()));
     EXPECT_GE(os.PresentCount(), 1);
     os.QueueEvent(Key(platform::VK_ESCAPE));
-    EXPECT_FALSE(platform::RunFolderChooser(os, kTexts, f.path.string(), chosen));
+    EXPECT_FALSE(ui::RunFolderChooser(os, kTexts, f.path.string(), chosen));
 }
 
 TEST(FolderChooser, DrawsItsPanelListAndButtons) {

@@ -7,12 +7,12 @@
 
 #include "exercises/CansFixture.h"
 #include "platform/ImageFile.h"
-#include "platform/QuestionBox.h"
+#include "ui/QuestionBox.h"
 
 namespace {
 
 using platform::InputEvent;
-using platform::QuestionBox;
+using ui::QuestionBox;
 
 class QuestionTest : public CansFixture {
 protected:

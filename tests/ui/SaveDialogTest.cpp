@@ -6,7 +6,8 @@
 #include <filesystem>
 
 #include "app/Harness.h"
-#include "platform/SaveDialog.h"
+#include "platform/NativeDialogs.h"
+#include "ui/SaveDialog.h"
 #include "platform/Utf.h"
 #include "support/TempFolder.h"
 
@@ -28,7 +29,7 @@ protected:
         request.folder = platform::WideFromUtf8(folder.Native(""));
     }
     platform::HeadlessBackend& Os() { return harness.Os(); }
-    platform::InputEvent Press(const platform::SaveDialog::Box& box) {
+    platform::InputEvent Press(const ui::SaveDialog::Box& box) {
         platform::InputEvent e;
         e.type = platform::EventType::MouseDown;
         e.x = box.x + 5;
@@ -103,9 +104,9 @@ TEST_F(SaveDialogTest, ScriptedDialogAsksAgainAfterARefusal) {
 }
 
 TEST_F(SaveDialogTest, CanvasDialog) {
-    platform::SaveDialog dialog(request);
-    using R = platform::SaveDialog::Result;
-    using D = platform::SaveDialog;
+    ui::SaveDialog dialog(request);
+    using R = ui::SaveDialog::Result;
+    using D = ui::SaveDialog;
     // Folders first, then the pictures; other files are not listed.
     ASSERT_EQ(dialog.Entries().size(), 2u);
     EXPECT_EQ(dialog.Entries()[0].name, "pictures");

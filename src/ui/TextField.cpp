@@ -1,15 +1,23 @@
-#include "platform/TextField.h"
-
-#include <cairo.h>
-#include <pango/pangocairo.h>
+#include "ui/TextField.h"
 
 #include <algorithm>
 #include <cmath>
 
-#include "platform/Utf.h"
+#include "graphics/Graphics.h"
+#include "ui/Dialog.h"
 
-namespace platform {
+namespace ui {
+
+using namespace platform;
+
 namespace {
+
+constexpr uint32_t kShadow = 0xFF737373u;     // the sunken edge, top and left
+constexpr uint32_t kLight = 0xFFDCDCDCu;      // and bottom and right
+constexpr uint32_t kSelection = 0xFFB3D4FFu;  // a pale blue band behind selected letters
+constexpr uint32_t kNoteStrip = 0xBF000000u;
+constexpr uint32_t kNoteInk = 0xFFFFFFCCu;
+constexpr uint32_t kBlack = 0xFF000000u;
 
 std::vector<TextField*>& Fields() {
     static std::vector<TextField*> fields;
@@ -20,6 +28,61 @@ TextField* focused = nullptr;
 void SetFocus(TextField* f) {
     focused = f;
     if (HasBackend()) Os().SetTextInput(f != nullptr);
+}
+
+// Where the text before index ends, from the text's left edge.
+float AdvanceTo(Graphics& g, const std::wstring& text, size_t index, const Font& font) {
+    if (index == 0) return 0;
+    const RectF r = g.MeasureString(text.substr(0, index), font, RectF{}, StringFormat{});
+    return r.width - font.sizePx / 3;  // the measured width holds a sixth of the size on either side
+}
+
+void DrawField(Graphics& g, const TextField& f, uint32_t nowMs) {
+    const float x = static_cast<float>(f.X()), y = static_cast<float>(f.Y());
+    const float w = static_cast<float>(f.Width()), h = static_cast<float>(f.Height());
+    // A sunken white box, as a system edit field looks.
+    g.FillRectangle(SolidBrush(kWhite), RectF{x, y, w, h});
+    g.FillRectangle(SolidBrush(kShadow), RectF{x, y, 1, h});
+    g.FillRectangle(SolidBrush(kShadow), RectF{x, y, w, 1});
+    g.FillRectangle(SolidBrush(kLight), RectF{x + w - 1, y + 1, 1, h - 1});
+    g.FillRectangle(SolidBrush(kLight), RectF{x + 1, y + h - 1, w - 1, 1});
+
+    // The letters are drawn inside the box's edge only: onto a white bitmap of the inside,
+    // which is then put in place. The text scrolls so the caret stays inside the box.
+    const Font font(L"Arial", std::max(8.0f, h - 9));
+    const float padding = font.sizePx / 6;
+    const std::wstring& text = f.Text();
+    const float th = g.MeasureString(text.empty() ? L"X" : text, font, RectF{}, StringFormat{}).height;
+    const float caretX = AdvanceTo(g, text, f.Caret(), font);
+    const float inner = w - 8;
+    const float scroll = caretX > inner ? caretX - inner : 0;
+    const int insideW = std::max(1, f.Width() - 4), insideH = std::max(1, f.Height() - 4);
+    Bitmap inside(insideW, insideH);
+    {
+        Graphics ig(&inside, DrawMode::Direct);
+        ig.Clear(kWhite);
+        const float left = 2 - scroll, ty = (h - th) / 2 - 2;
+        if (f.HasSelection()) {
+            const float otherX = AdvanceTo(ig, text, f.SelectionStart(), font);
+            ig.FillRectangle(SolidBrush(kSelection),
+                             RectF{left + std::min(caretX, otherX), ty, std::abs(caretX - otherX), th});
+        }
+        ig.DrawString(text, font, RectF{left - padding, ty, 0, 0}, StringFormat{}, SolidBrush(kBlack));
+        if (f.Focused() && (nowMs / kCaretBlinkMs) % 2 == 0)
+            ig.FillRectangle(SolidBrush(kBlack), RectF{left + caretX, ty + 1, 1, th - 2});
+    }
+    g.DrawImage(inside, RectF{x + 2, y + 2, static_cast<float>(insideW), static_cast<float>(insideH)});
+
+    if (f.Full() && !f.LimitNote().empty()) {
+        // The note on a dark strip just under the field.
+        const Font noteFont(L"Arial", 12);
+        const RectF size = g.MeasureString(f.LimitNote(), noteFont, RectF{}, StringFormat{});
+        const float nw = size.width - noteFont.sizePx / 3, nh = size.height;
+        const float nx = std::min(x, static_cast<float>(kCanvasWidth) - nw - 6);
+        g.FillRectangle(SolidBrush(kNoteStrip), RectF{nx, y + h + 2, nw + 6, nh + 4});
+        g.DrawString(f.LimitNote(), noteFont, RectF{nx + 3 - noteFont.sizePx / 6, y + h + 4, 0, 0}, StringFormat{},
+                     SolidBrush(kNoteInk));
+    }
 }
 
 }  // namespace
@@ -169,87 +232,9 @@ bool RouteToTextFields(const InputEvent& e) {
 
 void DrawTextFields(uint32_t* pixels, int stride, uint32_t nowMs) {
     if (Fields().empty() || !pixels) return;
-    cairo_surface_t* s = cairo_image_surface_create_for_data(reinterpret_cast<unsigned char*>(pixels),
-                                                             CAIRO_FORMAT_ARGB32, kCanvasWidth, kCanvasHeight, stride);
-    cairo_t* cr = cairo_create(s);
-    PangoLayout* layout = pango_cairo_create_layout(cr);
-    PangoFontDescription* font = pango_font_description_from_string("Arial");
-    for (TextField* f : Fields()) {
-        const double x = f->X(), y = f->Y(), w = f->Width(), h = f->Height();
-        // A sunken white box, as a system edit field looks.
-        cairo_set_source_rgb(cr, 1, 1, 1);
-        cairo_rectangle(cr, x, y, w, h);
-        cairo_fill(cr);
-        cairo_set_line_width(cr, 1);
-        cairo_set_source_rgb(cr, 0.45, 0.45, 0.45);
-        cairo_move_to(cr, x + 0.5, y + h);
-        cairo_line_to(cr, x + 0.5, y + 0.5);
-        cairo_line_to(cr, x + w, y + 0.5);
-        cairo_stroke(cr);
-        cairo_set_source_rgb(cr, 0.86, 0.86, 0.86);
-        cairo_move_to(cr, x + w - 0.5, y + 1);
-        cairo_line_to(cr, x + w - 0.5, y + h - 0.5);
-        cairo_line_to(cr, x + 1, y + h - 0.5);
-        cairo_stroke(cr);
-
-        pango_font_description_set_absolute_size(font, std::max(8.0, h - 9) * PANGO_SCALE);
-        pango_layout_set_font_description(layout, font);
-        const std::string utf8 = Utf8FromWide(f->Text());
-        pango_layout_set_text(layout, utf8.c_str(), -1);
-        int tw = 0, th = 0;
-        pango_layout_get_pixel_size(layout, &tw, &th);
-        // Caret position in pixels; the text scrolls so the caret stays inside the box.
-        const std::string before = Utf8FromWide(f->Text().substr(0, f->Caret()));
-        PangoRectangle pos{};
-        pango_layout_index_to_pos(layout, static_cast<int>(before.size()), &pos);
-        const double caretX = pos.x / static_cast<double>(PANGO_SCALE);
-        const double inner = w - 8;
-        const double scroll = caretX > inner ? caretX - inner : 0;
-        cairo_save(cr);
-        cairo_rectangle(cr, x + 2, y + 2, w - 4, h - 4);
-        cairo_clip(cr);
-        const double ty = y + (h - th) / 2.0;
-        if (f->HasSelection()) {
-            // The selection lies on a pale blue band behind its letters.
-            const size_t other = f->SelectionStart();
-            PangoRectangle end{};
-            pango_layout_index_to_pos(layout, static_cast<int>(Utf8FromWide(f->Text().substr(0, other)).size()), &end);
-            const double otherX = end.x / static_cast<double>(PANGO_SCALE);
-            cairo_set_source_rgb(cr, 0.70, 0.83, 1.0);
-            cairo_rectangle(cr, x + 4 - scroll + std::min(caretX, otherX), ty, std::abs(caretX - otherX), th);
-            cairo_fill(cr);
-        }
-        cairo_set_source_rgb(cr, 0, 0, 0);
-        cairo_move_to(cr, x + 4 - scroll, ty);
-        pango_cairo_show_layout(cr, layout);
-        if (f->Focused() && (nowMs / 530) % 2 == 0) {
-            cairo_rectangle(cr, x + 4 - scroll + caretX, ty + 1, 1, th - 2);
-            cairo_fill(cr);
-        }
-        cairo_restore(cr);
-
-        if (f->Full() && !f->LimitNote().empty()) {
-            // The note on a dark strip just under the field.
-            pango_font_description_set_absolute_size(font, 12 * PANGO_SCALE);
-            pango_layout_set_font_description(layout, font);
-            const std::string note = Utf8FromWide(f->LimitNote());
-            pango_layout_set_text(layout, note.c_str(), -1);
-            int nw = 0, nh = 0;
-            pango_layout_get_pixel_size(layout, &nw, &nh);
-            const double nx = std::min(x, static_cast<double>(kCanvasWidth - nw - 6));
-            cairo_set_source_rgba(cr, 0, 0, 0, 0.75);
-            cairo_rectangle(cr, nx, y + h + 2, nw + 6, nh + 4);
-            cairo_fill(cr);
-            cairo_set_source_rgb(cr, 1, 1, 0.8);
-            cairo_move_to(cr, nx + 3, y + h + 4);
-            pango_cairo_show_layout(cr, layout);
-        }
-    }
-    pango_font_description_free(font);
-    g_object_unref(layout);
-    cairo_destroy(cr);
-    cairo_surface_flush(s);
-    cairo_surface_destroy(s);
+    DrawOnPixels(pixels, stride, [nowMs](Graphics& g) {
+        for (const TextField* f : Fields()) DrawField(g, *f, nowMs);
+    });
 }
 
-}  // namespace platform
+}  // namespace ui
