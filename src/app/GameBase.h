@@ -161,7 +161,8 @@ protected:
     // The common start of SetupRound: helper stopped, round + 1; false once the session is
     // over (then Payout is under way). Otherwise the start button blinks and the phase is
     // WaitStart; the exercise lays out the round, refills answerScan and sets stepIndex 0.
-    bool BeginRound();
+    // A due reward holds the end for rewardHoldMs more before the bag.
+    bool BeginRound(uint32_t rewardHoldMs = 2000);
     // The choice of this round's places for the current span: the pool is read again when
     // the span changed, shuffled, and its first candidate that fits the layout taken.
     std::vector<int> ChoosePlaces(const std::wstring& folder, const std::wstring& listName, int places);

@@ -110,7 +110,8 @@ int CLogin::Init(Graphics* back, Graphics* windowG, Bitmap* buffer, Profile* p) 
 
     answerScan.SetWindow(this);
     FillScanList();
-    if (profile && profile->options.o7) answerScan.SetScanTime(profile->options.o19);
+    // No trainee is chosen yet: the last trainee's one-switch stepping would move the next
+    // user's pointer, so the login steps only on the switch keys.
     return 1;
 }
 

@@ -101,7 +101,7 @@ int CNewProfile::Init(Graphics* back, Graphics* windowG, Bitmap* buffer, Profile
     for (auto& c : choices) answerScan.Add(&c);
     answerScan.Add(&cancel);
     answerScan.Add(&create);
-    if (profile && profile->options.o7) answerScan.SetScanTime(profile->options.o19);
+    // The trainee being set up has no switch options yet: stepping only on the switch keys.
 
     // The first choice of each group matches the profile's defaults ("M", "1", 8, 25).
     Choose(kLevel1, 3, kLevel1);

@@ -287,21 +287,26 @@ TEST_F(LoginTest, SwitchesStepOverTheShownTraineesThenTheButtons) {
     EXPECT_EQ(H().ScreenId(), kNewProfile);
 }
 
-TEST_F(LoginTest, OneContactStepsByItself) {
+TEST_F(LoginTest, TheLastTraineesOneSwitchSteppingStaysWithThem) {
     AddTrainee(L"Anna", [](Profile& p) {
         p.options.o7 = 1;
         p.options.o19 = 2;
     });
-    Go(kLogin);
-    P().options.o7 = 1;
-    P().options.o19 = 2;
-    Go(kLogin);  // the options of the record in memory decide
-    EXPECT_EQ(Login().AnswerScan().Interval(), 2000);
-    ASSERT_EQ(Login().AnswerScan().Count(), 1 + 9);
-    H().RunFor(2100);
-    EXPECT_EQ(Login().AnswerScan().Current(), 0);
-    H().RunFor(2000);
-    EXPECT_EQ(Login().AnswerScan().Current(), 1);
+    for (int screen : {kLogin, kNewProfile}) {
+        P().options.o7 = 1;  // a one-switch trainee just left the day
+        P().options.o19 = 2;
+        Go(screen);
+        int x0 = 0, y0 = 0, x = 0, y = 0;
+        Os().GetCursorPos(x0, y0);
+        H().RunFor(6500);
+        Os().GetCursorPos(x, y);
+        EXPECT_EQ(H().Screen()->AnswerScan().Current(), -1) << screen;
+        EXPECT_EQ(x, x0) << screen;
+        EXPECT_EQ(y, y0) << screen;
+        // The switch keys still step.
+        H().Key(platform::VK_SPACE);
+        EXPECT_EQ(H().Screen()->AnswerScan().Current(), 0) << screen;
+    }
 }
 
 TEST_F(LoginTest, ScreenShowsSeveralTraineesWithoutMissingTexts) {
