@@ -58,6 +58,12 @@ public:
     virtual void OnRoundCorrect() = 0;
     virtual void OnRoundWrong() = 0;
 
+    // The scanned item's highlight: a yellow band edged in black, wider with the extra frame.
+    static constexpr float kScanBand = 6;
+    static constexpr float kScanBandLarge = 12;
+    static constexpr uint32_t kScanColour = 0xFFFFD400u;
+    static constexpr uint32_t kScanEdge = 0xFF000000u;
+
     // Shows or hides the pointer, driving the display count past 0 either way.
     void ShowMouseCursor(bool show);
 
@@ -98,8 +104,10 @@ protected:
     // The base handling of a key once the latch let it through: switch keys, Escape and
     // the debug keys of the exercises.
     void ActOnKey(int virtualKey);
-    // Presents the finished back buffer on the window.
+    // Presents the finished back buffer on the window, with the scanned item highlighted.
     void Present();
+    // The thick frame around the switch list's current entry (see Present).
+    void DrawScanHighlight();
 
     // The exercise machinery shared by the nine exercises (src/engine/).
 
@@ -283,6 +291,9 @@ protected:
     int nextScreen = kStayOnScreen;
     int keyHeld = 0;
     int debug = 0;
+    // False on the screens before a trainee is chosen (login, new trainee): they keep to the
+    // default options rather than the last trainee's.
+    bool traineeOptions = true;
 };
 
 // Screens that are not exercises: no rounds.

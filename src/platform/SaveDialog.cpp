@@ -75,6 +75,10 @@ SaveChoice FinishSaveChoice(Backend& os, const SaveFileRequest& request, const s
     }
     std::error_code ec;
     if (!fs::is_directory(p.parent_path(), ec)) return SaveChoice::Invalid;
+    if (request.refused && request.refused(candidate)) {
+        os.ShowError(request.title, WideFromUtf8(p.filename().string()) + L" " + request.refusedNotice);
+        return SaveChoice::Refused;
+    }
     const fs::file_status status = fs::status(p, ec);
     if (fs::exists(status)) {
         if (fs::is_directory(status)) return SaveChoice::Invalid;
@@ -106,8 +110,9 @@ SaveDialog::SaveDialog(const SaveFileRequest& request)
     : request_(request),
       current_(StartFolder(request)),
       field_(std::make_unique<TextField>(NameBox().x, NameBox().y, NameBox().w, NameBox().h)) {
+    // As every text field: the keys go to the name only once it is entered (Tab or a press
+    // on it), so a switch's Space never types into the offered name.
     field_->SetText(request.fileName);
-    field_->Focus();
     List();
 }
 
@@ -180,7 +185,6 @@ SaveDialog::Result SaveDialog::Handle(const InputEvent& e) {
     if (RouteToTextFields(e)) return Result::Open;
     switch (e.type) {
         case EventType::MouseDown: {
-            field_->Focus();  // typing always goes to the name
             if (CancelBox().Contains(e.x, e.y)) return Result::Cancelled;
             if (SaveBox().Contains(e.x, e.y)) return Name().empty() ? Result::Open : Result::Chosen;
             if (UpBox().Contains(e.x, e.y)) {

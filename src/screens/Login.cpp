@@ -65,6 +65,7 @@ std::unique_ptr<Bitmap> TraineePicture(const std::wstring& folder, const std::ws
 
 int CLogin::Init(Graphics* back, Graphics* windowG, Bitmap* buffer, Profile* p) {
     CGameBase::Init(back, windowG, buffer, p);
+    traineeOptions = false;
     // The window stands on the landscape of the splash, so whatever screen came before
     // does not show around it.
     backdrop.LoadImage(L"gfx\\splash\\background.png", back, 1, 0);

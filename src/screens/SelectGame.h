@@ -23,10 +23,17 @@ public:
     // Read by tests and tools. Exercise g is 1..9.
     const CSprite& GameButton(int g) const { return games[static_cast<size_t>(g - 1)]; }
     const CSprite& StopButton() const { return stop; }
-    // The look a button is drawn with: 0 on, 1 off, 2 on and under the pointer.
+    // The look a button is drawn with: 0 on, 2 on and under the pointer, kOffLook off (the
+    // menu's grey "done today" look would mislead: an exercise switched off shows its own
+    // picture dimmed under the settings' off cross and the word "Off").
+    static constexpr int kOffLook = 3;
     int Look(int g) const;
+    const CSprite& Title() const { return title; }
 
 private:
     std::array<CSprite, kGames> games;
     CSprite stop;
+    CSprite offMark;
+    CSprite offWord;
+    CSprite title;
 };

@@ -309,6 +309,26 @@ TEST_F(LoginTest, TheLastTraineesOneSwitchSteppingStaysWithThem) {
     }
 }
 
+TEST_F(LoginTest, TheScannedEntryGetsAThickHighlight) {
+    AddTrainees(2);
+    P().options.o8 = 1;  // the last trainee's extra frame does not widen the login's
+    Go(kLogin);
+    const CSprite& entry = Login().Entry(0);
+    const auto bandAt = [&](float inset) {
+        H().RunPasses(2);
+        return H().Frame().BackBuffer().PixelAt(static_cast<int>(entry.x - inset),
+                                                static_cast<int>(entry.y + entry.hitBox.height / 2));
+    };
+    EXPECT_NE(bandAt(6), CGameBase::kScanColour);
+    H().Key(platform::VK_SPACE);
+    ASSERT_EQ(Login().AnswerScan().Entry(Login().AnswerScan().Current()), &entry);
+    EXPECT_EQ(bandAt(6), CGameBase::kScanColour);
+    EXPECT_EQ(bandAt(4), CGameBase::kScanColour);  // six pixels wide
+    EXPECT_EQ(bandAt(8), CGameBase::kScanColour);
+    EXPECT_NE(bandAt(12), CGameBase::kScanColour);
+    Shot("login-scanned.png");
+}
+
 TEST_F(LoginTest, ScreenShowsSeveralTraineesWithoutMissingTexts) {
     for (const wchar_t* n : {L"Anna", L"Bert", L"Cecilia", L"David", L"Eva", L"Fredrik"}) AddTrainee(n);
     Go(kLogin);
