@@ -232,7 +232,7 @@ int CNumberTest::OnKeyDown(int key, int unused, long lParam) {
     if (PressDigitKey(key, 0, 0)) return 1;
     if (key != kKeyT && key != kKeyLowerT && key != platform::VK_ESCAPE && key != platform::VK_ADD &&
         key != platform::VK_SUBTRACT)
-        return CGameBase::OnKeyDown(key, unused, lParam);
+        return CSpokenNumberExercise::OnKeyDown(key, unused, lParam);
     if (keyHeld) return 1;
     keyHeld = 1;
     if (key == platform::VK_ESCAPE) {
