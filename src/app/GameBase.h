@@ -93,6 +93,8 @@ public:
     const CSprite& RewardSprite() const { return reward; }
     const CSprite& RoundLamps() const { return roundLamps; }
     const CSprite& DirectionArrow() const { return directionArrow; }
+    const CSprite& VisualFrame() const { return visualFrame; }
+    const CSprite& VisualCue() const { return visualCue; }
     int DebugPanel() const { return debugPanel; }
     const std::wstring& DebugLine() const { return debugLine; }
     const SequencePool& Pool(int poolSpan) const;

@@ -32,7 +32,6 @@ public:
     int LampAnimal(int k) const { return lampAnimal[static_cast<size_t>(k & 7)]; }
     int TargetPosition() const { return targetPosition; }
     CSoundGroup& AnimalSounds() { return animalSounds; }
-    const CSprite& VisualCue() const { return visualCue; }
 
 protected:
     void StepPresenting() override;

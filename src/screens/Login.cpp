@@ -215,6 +215,8 @@ int CLogin::Draw() {
         e.sprite->Draw();
         e.sprite->DrawText();
     }
+    // The status line first: a hover label always shows whole.
+    if (!status.text.empty()) screens::DrawLabel(status);
     for (auto& b : textButtons) {
         if (!b.hovered) continue;
         screens::DrawHighlight(b);
@@ -229,7 +231,6 @@ int CLogin::Draw() {
     }
     screens::DrawHighlight(previousPage);
     screens::DrawHighlight(nextPage);
-    if (!status.text.empty()) screens::DrawLabel(status);
     Present();
     return 1;
 }
@@ -269,8 +270,10 @@ void CLogin::StartDay(int screen) {
 
 void CLogin::SetStatus(const std::wstring& text) {
     status.SetText(text);
-    status.SetTextPosition(400 - status.textBox.width / 2,
-                           std::min(wy + window.height + 6, 600 - status.textBox.height));
+    // Under the end and export buttons' hover labels, which stand below the window too.
+    float top = wy + window.height + 6;
+    for (const CSprite* b : {&endButton, &exportButton}) top = std::max(top, b->textBox.y + b->textBox.height + 6);
+    status.SetTextPosition(400 - status.textBox.width / 2, std::min(top, 600 - status.textBox.height));
 }
 
 void CLogin::ExportAll() {

@@ -207,6 +207,15 @@ TEST_F(LoginTest, ExportCopiesEveryTraineeIntoTheChosenFolder) {
     const std::wstring targetFolder = platform::WideFromUtf8(target.Profiles().string());
     EXPECT_EQ(Login().StatusText(), L"The trainees were saved in " + targetFolder);
     EXPECT_EQ(H().ScreenId(), kLogin);
+    // The line hides no hover label.
+    const RectF line = Login().StatusLine().textBox;
+    for (const CSprite* b : {&Login().EndButton(), &Login().ExportButton(), &Login().TextButton(0)}) {
+        const RectF& label = b->textBox;
+        EXPECT_TRUE(label.y + label.height <= line.y || line.y + line.height <= label.y ||
+                    label.x + label.width <= line.x || line.x + line.width <= label.x)
+            << platform::Utf8FromWide(b->text);
+    }
+    EXPECT_LE(line.y + line.height, 600);
     // A folder that cannot take the files is reported.
     Os().QueueFolder(platform::WideFromUtf8((target.Profiles() / "missing").string()));
     ClickOn(Login().ExportButton());
