@@ -48,6 +48,7 @@ void CGameBase::ShowMouseCursor(bool show) {
 }
 
 void CGameBase::DrawScanHighlight() {
+    scanHighlightDrawn = true;
     // An exercise's lists run only while the trainee may choose: the start list while
     // waiting, the answer list while answering. Other screens scan their one list.
     const bool exercise = startScan.Count() > 0;
@@ -71,7 +72,8 @@ void CGameBase::DrawScanHighlight() {
 }
 
 void CGameBase::Present() {
-    DrawScanHighlight();
+    if (!scanHighlightDrawn) DrawScanHighlight();
+    scanHighlightDrawn = false;
     if (windowGraphics && backBuffer)
         windowGraphics->DrawImage(*backBuffer, 0, 0, platform::kCanvasWidth, platform::kCanvasHeight);
 }

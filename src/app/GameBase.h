@@ -108,7 +108,8 @@ protected:
     void ActOnKey(int virtualKey);
     // Presents the finished back buffer on the window, with the scanned item highlighted.
     void Present();
-    // The thick frame around the switch list's current entry (see Present).
+    // The thick frame around the switch list's current entry. Present draws it last, unless
+    // the screen drew it earlier in the frame (under its hover labels).
     void DrawScanHighlight();
 
     // The exercise machinery shared by the nine exercises (src/engine/).
@@ -296,6 +297,7 @@ protected:
     // False on the screens before a trainee is chosen (login, new trainee): they keep to the
     // default options rather than the last trainee's.
     bool traineeOptions = true;
+    bool scanHighlightDrawn = false;  // in the frame being drawn
 };
 
 // Screens that are not exercises: no rounds.

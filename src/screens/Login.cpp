@@ -215,8 +215,9 @@ int CLogin::Draw() {
         e.sprite->Draw();
         e.sprite->DrawText();
     }
-    // The status line first: a hover label always shows whole.
+    // The status line and the switch's highlight first: a hover label always shows whole.
     if (!status.text.empty()) screens::DrawLabel(status);
+    DrawScanHighlight();
     for (auto& b : textButtons) {
         if (!b.hovered) continue;
         screens::DrawHighlight(b);

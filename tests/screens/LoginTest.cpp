@@ -336,6 +336,18 @@ TEST_F(LoginTest, TheScannedEntryGetsAThickHighlight) {
     EXPECT_EQ(bandAt(8), CGameBase::kScanColour);
     EXPECT_NE(bandAt(12), CGameBase::kScanColour);
     Shot("login-scanned.png");
+    // A hover label lies over the band, not under it.
+    H().Key(platform::VK_SPACE);
+    H().Key(platform::VK_SPACE);  // past the second trainee to the first button
+    const CSprite& start = Login().TextButton(0);
+    ASSERT_EQ(Login().AnswerScan().Entry(Login().AnswerScan().Current()), &start);
+    MoveTo(static_cast<int>(start.CentreX()), static_cast<int>(start.CentreY()));
+    H().RunPasses(2);
+    const float bandX = start.x - 6;
+    if (start.textBox.x < bandX && bandX < start.textBox.x + start.textBox.width)
+        EXPECT_NE(H().Frame().BackBuffer().PixelAt(static_cast<int>(bandX),
+                                                   static_cast<int>(start.textBox.y + start.textBox.height / 2)),
+                  CGameBase::kScanColour);
 }
 
 TEST_F(LoginTest, ScreenShowsSeveralTraineesWithoutMissingTexts) {
