@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <string>
 
-#include "app/ScreenId.h"
+#include "base/ScreenId.h"
 
 class ProfileStats;
 

@@ -1,8 +1,17 @@
 #include "engine/ExerciseSetup.h"
 
-#include "app/GameBase.h"
+#include "engine/GameBase.h"
 #include "profiles/Profile.h"
 #include "text/Random.h"
+
+bool CGameBase::BeginInit(Graphics* back, Graphics* window, Bitmap* buffer, Profile* p, const wchar_t* backgroundImage,
+                          const wchar_t* seniorBackground) {
+    CGameBase::Init(back, window, buffer, p);
+    if (!profile) return false;
+    SetupAnswerScan();
+    background.LoadImage(seniorBackground && profile->options.o3 ? seniorBackground : backgroundImage, back, 1, 0);
+    return true;
+}
 
 void CGameBase::LoadExerciseSounds(const ExerciseSounds& s) {
     const std::wstring name = s.name;
@@ -56,7 +65,7 @@ int CGameBase::ChooseReward(const std::wstring& exercise, std::initializer_list<
 }
 
 void CGameBase::SetupAnswerScan() {
-    answerScan.SetWindow(this);
+    answerScan.SetPress(MousePress());
     if (profile && profile->options.o7) answerScan.SetScanTime(profile->options.o19);
 }
 

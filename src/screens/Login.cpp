@@ -109,7 +109,7 @@ int CLogin::Init(Graphics* back, Graphics* windowG, Bitmap* buffer, Profile* p) 
         SetStatus(WithFolder(Text(kTextFolderMade), profile->folder));
     }
 
-    answerScan.SetWindow(this);
+    answerScan.SetPress(MousePress());
     FillScanList();
     // No trainee is chosen yet: the last trainee's one-switch stepping would move the next
     // user's pointer, so the login steps only on the switch keys.

@@ -8,6 +8,7 @@
 #include "screens/ScreenParts.h"
 
 namespace {
+constexpr int kTextSwitchOff = 18;
 constexpr uint32_t kTextTitle = 19;
 constexpr uint32_t kTextOff = 144;
 constexpr uint32_t kOffShade = 0xA0283040u;
@@ -44,7 +45,7 @@ int CSelectGame::Init(Graphics* back, Graphics* windowG, Bitmap* buffer, Profile
     title.SetTextColor(0xFFFFFFFFu);
     title.SetText(Text(kTextTitle));
     title.SetTextPosition(400 - title.textBox.width / 2, 30 - title.textBox.height / 2);
-    answerScan.SetWindow(this);
+    answerScan.SetPress(MousePress());
     answerScan.Clear();
     for (auto& b : games) answerScan.Add(&b);
     answerScan.Add(&stop);
@@ -98,7 +99,7 @@ int CSelectGame::OnMouseDown(unsigned, long lParam) {
     for (int g = 1; g <= kGames; ++g) {
         if (!games[static_cast<size_t>(g - 1)].HitTest(x, y)) continue;
         // Switching off asks first; switching on joins the plan at the last completed day.
-        profile->ToggleExercise(g);
+        profile->ToggleExercise(g, profile->options.ExerciseOn(g) != 0 && Ask(kTextSwitchOff));
         break;
     }
     return 1;

@@ -1,16 +1,14 @@
 #pragma once
 // CGameBase: the base of every screen and exercise. This header holds the contract the
 // frame relies on; the machinery the exercises share (phases, scoring, scanning) is added
-// beside it by the engine.
+// in the engine files beside it.
 #include <array>
 #include <cstdint>
-#include <functional>
 #include <memory>
-#include <span>
 #include <string>
 #include <vector>
 
-#include "app/ScreenId.h"
+#include "base/ScreenId.h"
 #include "engine/Difficulty.h"
 #include "engine/ExercisePhase.h"
 #include "engine/ExerciseSetup.h"
@@ -111,6 +109,8 @@ protected:
     // The thick frame around the switch list's current entry. Present draws it last, unless
     // the screen drew it earlier in the frame (under its hover labels).
     void DrawScanHighlight();
+    // A left mouse press on this screen at a canvas point: what a switch selection does.
+    ScanList::PressAt MousePress();
 
     // The exercise machinery shared by the nine exercises (src/engine/).
 
@@ -121,8 +121,10 @@ protected:
     // (HUD, start scan, debug text, the first round, the spoken guide).
     void LoadExerciseSounds(const ExerciseSounds& sounds);
     // Init's first steps: the drawing targets and the profile, the switch list's window and
-    // scan time, and the scene's background; false without a profile (nothing to train).
-    bool BeginInit(Graphics* back, Graphics* window, Bitmap* buffer, Profile* p, const wchar_t* backgroundImage);
+    // scan time, and the scene's background (the senior one, when given, in the senior
+    // layout); false without a profile (nothing to train).
+    bool BeginInit(Graphics* back, Graphics* window, Bitmap* buffer, Profile* p, const wchar_t* backgroundImage,
+                   const wchar_t* seniorBackground = nullptr);
     int ChooseReward(const std::wstring& exercise, std::initializer_list<RewardChoice> choices);
     void SetupAnswerScan();
     void FinishInit();
@@ -135,10 +137,6 @@ protected:
     // button in WaitStart): true when the press was used up. The help button comes last.
     bool HandleCommonPress(int x, int y);
     void HandleHelpPress(int x, int y);
-    // The whole OnMouseDown of an exercise whose items are a row of sprites, in the shared
-    // order: gate, stop, start, then the answer check of each item on show under the pointer
-    // while Answering (picked is called for each one found right), then help.
-    int PressOnItems(long lParam, std::span<CSprite> items, const std::function<void(int)>& picked);
 
     // Presses are accepted at most every 400 ms.
     bool AcceptClick();
@@ -205,15 +203,15 @@ protected:
     void HoverFeedback();
     // The arrow, or the hand when this pass's feedback found something to click.
     void ApplyCursor();
-    // The whole UpdateCursor of an exercise whose items are a row of sprites: the base
-    // feedback, then the hand and the extra marker over a shown item.
-    void ItemCursor(std::span<const CSprite> items);
     void SetupStartScan();
     bool StartGuide(int screenId);
     // Stops the spoken guide for the rest of the screen (a trial started, help asked for).
     void SilenceGuide();
     // The language text n of the active profile.
     std::wstring Text(uint32_t n) const;
+    // A Yes/No question: language text n under the program's title (text 0), in the
+    // profile's question style; No is the default answer.
+    bool Ask(uint32_t n) const;
     // Whether the millisecond clock has passed t, on the wrapping clock.
     static bool Passed(uint32_t t);
     static uint32_t Now();
