@@ -344,10 +344,11 @@ TEST_F(LoginTest, TheScannedEntryGetsAThickHighlight) {
     MoveTo(static_cast<int>(start.CentreX()), static_cast<int>(start.CentreY()));
     H().RunPasses(2);
     const float bandX = start.x - 6;
-    if (start.textBox.x < bandX && bandX < start.textBox.x + start.textBox.width)
+    if (start.textBox.x < bandX && bandX < start.textBox.x + start.textBox.width) {
         EXPECT_NE(H().Frame().BackBuffer().PixelAt(static_cast<int>(bandX),
                                                    static_cast<int>(start.textBox.y + start.textBox.height / 2)),
                   CGameBase::kScanColour);
+    }
 }
 
 TEST_F(LoginTest, ScreenShowsSeveralTraineesWithoutMissingTexts) {
