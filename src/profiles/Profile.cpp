@@ -205,11 +205,28 @@ bool Profile::SaveFile(const std::wstring& extension, int which) const {
 
 bool Profile::Save(bool pro, bool opt, bool sta) const {
     if (!profiles::IsSafeName(name) || folder.empty()) return false;
+    if (lock_ && !lock_->Held()) return false;
     bool ok = true;
     if (pro) ok = SaveFile(L".pro", kPro) && ok;
     if (opt) ok = SaveFile(L".opt", kOpt) && ok;
     if (sta) ok = SaveFile(L".sta", kSta) && ok;
     return ok;
+}
+
+bool Profile::ClaimTrainee() {
+    FreeTrainee();
+    // Only a trainee whose record exists has results to lose.
+    long long size = 0, changed = 0;
+    if (!profiles::IsSafeName(name) || folder.empty() || !platform::FileStamp(folder, name + L".pro", size, changed))
+        return true;
+    auto lock = std::make_unique<platform::TraineeLock>();
+    switch (lock->Acquire(folder, name)) {
+        case platform::TraineeLock::Result::kHeld: lock_ = std::move(lock); return true;
+        case platform::TraineeLock::Result::kInUse: return false;
+        // A folder no lock can be made in takes no saves either: training goes on, unguarded.
+        case platform::TraineeLock::Result::kFailed: return true;
+    }
+    return true;
 }
 
 std::vector<std::wstring> Profile::ProfileNames() const {

@@ -4,10 +4,12 @@
 // the rules of the training plan (days, weeks, what is offered, rewards, diplomas).
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "platform/Files.h"
+#include "platform/TraineeLock.h"
 #include "profiles/ProfileOptions.h"
 #include "profiles/ProfileStats.h"
 
@@ -55,7 +57,14 @@ public:
     // Writes the files the flags name. Each file is replaced only by a complete new one;
     // a file that cannot be written keeps its old content. True when every named file
     // was written.
+    // Nothing is written while another program has taken this trainee over (ClaimTrainee).
     bool Save(bool pro, bool opt, bool sta) const;
+
+    // One program at a time per trainee: the login claims the chosen trainee before loading
+    // its files and frees it when back at the login (and the program frees it at its end).
+    // False while another live program trains this trainee; then nothing is loaded or held.
+    bool ClaimTrainee();
+    void FreeTrainee() { lock_.reset(); }
 
     // folder + name + extension (extension with its dot, such as L".pro").
     std::wstring FilePath(const std::wstring& extension) const;
@@ -124,6 +133,7 @@ public:
     static std::wstring TodayText();
 
 private:
+    std::unique_ptr<platform::TraineeLock> lock_;
     bool SaveFile(const std::wstring& extension, int which) const;
 };
 

@@ -7,6 +7,7 @@
 #include "graphics/Graphics.h"
 #include "platform/Files.h"
 #include "platform/Platform.h"
+#include "platform/TraineeLock.h"
 #include "platform/Utf.h"
 #include "profiles/Profile.h"
 #include "screens/EnterPassword.h"
@@ -25,6 +26,7 @@ constexpr uint32_t kTextSavedIn = 110;     // "%s": the folder
 constexpr uint32_t kTextNotSavedIn = 111;  // "%s": the folder
 constexpr uint32_t kTextFolderMade = 112;  // "%s": the trainees' folder
 constexpr uint32_t kTextNoFolder = 113;
+constexpr uint32_t kTextInUse = 140;
 constexpr float kPictureSide = 50;  // a trainee's picture is drawn at 50 x 50
 constexpr float kOffScreen = 900;
 constexpr size_t kShownNameLength = 22;  // longer names are cut with an ellipsis
@@ -97,6 +99,8 @@ int CLogin::Init(Graphics* back, Graphics* windowG, Bitmap* buffer, Profile* p) 
     status.LoadImage(L"", back, 1, 0);
     status.SetLabel(L"", 18);
 
+    // Back at the login, no trainee is in training here any more.
+    if (profile) profile->FreeTrainee();
     BuildEntries();
     page = 0;
     LayOutPage();
@@ -196,6 +200,8 @@ void CLogin::FillScanList() {
 void CLogin::Select(const CSprite& entry, const std::wstring& name) {
     if (profile) profile->name = name;
     marker.SetPosition(wx + 20, entry.y - 2);
+    if (profile && !profile->folder.empty() && platform::TraineeLock::InUse(profile->folder, name))
+        SetStatus(Text(kTextInUse));
 }
 
 int CLogin::Update() {
@@ -242,13 +248,20 @@ int CLogin::OnMouseMove(unsigned, long lParam) {
     return 1;
 }
 
-void CLogin::LoadSelected() {
+bool CLogin::LoadSelected() {
+    // Another program training this trainee would write its record back over anything done
+    // here: the trainee is not opened at all.
+    if (!profile->ClaimTrainee()) {
+        SetStatus(Text(kTextInUse));
+        return false;
+    }
     profile->Reset(false, true, true);
     profile->Load(true, true, true);
+    return true;
 }
 
 void CLogin::StartDay(int screen) {
-    LoadSelected();
+    if (!LoadSelected()) return;
     profile->AdvanceDay();
     if (!profile->password.empty()) {
         screens::SetScreenAfterPassword(screen);
@@ -303,8 +316,7 @@ int CLogin::OnMouseDown(unsigned, long lParam) {
     else if (textButtons[2].HitTest(x, y)) {
         // The number test is taken outside the training plan: the trainee's settings and
         // language, no new training day, and it saves nothing.
-        LoadSelected();
-        nextScreen = kNumberTest;
+        if (LoadSelected()) nextScreen = kNumberTest;
     } else if (textButtons[3].HitTest(x, y))
         StartDay(kStats);
     else if (textButtons[4].HitTest(x, y))

@@ -15,6 +15,7 @@
 #include "platform/Utf.h"
 #include "profiles/ProfileFile.h"
 #include "profiles/ProfileTestUtil.h"
+#include "profiles/SaverProcess.h"
 #include "profiles/SaverValues.h"
 
 namespace {
@@ -54,27 +55,10 @@ private:
 
 // Starts the saver; returns its pid once it is about to save, or -1.
 pid_t StartSaver(const std::string& folder, int firstVersion) {
-    const std::string exe = platform::Utf8FromWide(platform::ExecutableFolder()) + "/profilesaver";
-    int fds[2];
-    if (::pipe(fds) != 0) return -1;
-    const std::string version = std::to_string(firstVersion);
-    const pid_t pid = ::fork();
-    if (pid == 0) {
-        ::dup2(fds[1], STDOUT_FILENO);
-        ::close(fds[0]);
-        ::close(fds[1]);
-        ::execl(exe.c_str(), exe.c_str(), folder.c_str(), "Eva", version.c_str(), static_cast<char*>(nullptr));
-        ::_exit(127);
-    }
-    ::close(fds[1]);
-    char ready = 0;
-    const ssize_t n = pid > 0 ? ::read(fds[0], &ready, 1) : -1;
-    ::close(fds[0]);
-    if (n != 1) {
-        if (pid > 0) ::waitpid(pid, nullptr, 0);
-        return -1;
-    }
-    return pid;
+    const SaverProcess p = StartSaverTool({folder, "Eva", std::to_string(firstVersion)});
+    if (p.said == 'R') return p.pid;
+    if (p.pid > 0) ::waitpid(p.pid, nullptr, 0);
+    return -1;
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 
 #include "graphics/Graphics.h"
 #include "profiles/ProfileTestUtil.h"
+#include "profiles/SaverProcess.h"
 #include "screens/EnterPassword.h"
 #include "screens/Login.h"
 #include "screens/NewProfile.h"
@@ -176,3 +177,40 @@ TEST_F(FirstStart, TheLoginTellsWhereTheTraineesFolderWasMade) {
 }
 
 }  // namespace
+
+// Two programs on one trainee folder: while another program trains Eva, this login opens her
+// for nothing that writes; once that program is killed, she logs in as usual.
+TEST_F(LoginSafety, ATraineeInTrainingElsewhereIsNotOpened) {
+    AddTrainee(L"Eva", [](Profile& p) { p.coins = 5; });
+    const std::string folder = platform::Utf8FromWide(root.ProfileFolder());
+    SaverProcess other = StartSaverTool({"hold", folder, "Eva"});
+    ASSERT_EQ(other.said, 'R');
+    Go(kLogin);
+    const std::wstring inUse = P().options.GetText(140);
+    EXPECT_EQ(Login().StatusText(), inUse);
+    const std::string files = root.Read("Eva.pro") + root.Read("Eva.opt") + root.Read("Eva.sta");
+    for (int button : {0, 2, 3, 4}) {
+        ClickOn(Login().TextButton(button));
+        H().RunFor(100);
+        EXPECT_EQ(H().ScreenId(), kLogin) << "button " << button;
+        EXPECT_EQ(Login().StatusText(), inUse);
+    }
+    EXPECT_EQ(root.Read("Eva.pro") + root.Read("Eva.opt") + root.Read("Eva.sta"), files);
+    SaverProcess third = StartSaverTool({"hold", folder, "Eva"});
+    EXPECT_EQ(third.said, 'B') << "a third program took the trainee";
+    KillSaver(third);
+
+    ASSERT_TRUE(KillSaver(other));
+    ClickOn(Login().TextButton(0));
+    H().RunFor(100);
+    ASSERT_EQ(H().ScreenId(), kMenu);
+    EXPECT_EQ(P().coins, 5);
+    SaverProcess meanwhile = StartSaverTool({"hold", folder, "Eva"});
+    EXPECT_EQ(meanwhile.said, 'B') << "the trainee was not held while training here";
+    KillSaver(meanwhile);
+    // Back at the login she is free again.
+    Go(kLogin);
+    SaverProcess after = StartSaverTool({"hold", folder, "Eva"});
+    EXPECT_EQ(after.said, 'R');
+    KillSaver(after);
+}
