@@ -2,6 +2,7 @@
 
 #include "graphics/Graphics.h"
 #include "platform/Platform.h"
+#include "profiles/Profile.h"
 
 CGameBase::CGameBase() = default;
 CGameBase::~CGameBase() = default;
@@ -11,6 +12,7 @@ int CGameBase::Init(Graphics* back, Graphics* window, Bitmap* buffer, Profile* p
     windowGraphics = window;
     backBuffer = buffer;
     profile = p;
+    if (p && game >= 1 && game <= 9) p->BeginExercise();  // an exercise: its results may be taken back
     // The exercise clocks start from now, so "passed" holds on the wrapping millisecond clock
     // however long the program has run.
     if (platform::HasBackend()) deadline = answerDeadline = cueEnd = clickGate = platform::TimeGetTime();

@@ -117,9 +117,15 @@ public:
     bool IsWeekEnd() const { return dayProgress[0] % 5 == 0; }
     // The diploma of the current week, 0..4.
     int DiplomaStage() const;
+    // An exercise screen opens: its coins and statistics are remembered, to be taken back
+    // when its results cannot be saved.
+    void BeginExercise();
     // An exercise screen is left: one more completed day for exercise g, its last span and
-    // direction kept, ".pro" and ".sta" saved.
-    void FinishExercise(int g, int lastSpan, int lastDirection);
+    // direction kept, ".sta" and then ".pro" saved, so a ".pro" on disk never counts a day
+    // whose statistics are not there. False when either could not be saved: then the day is
+    // not counted and the session's coins and statistics are taken back (as far as
+    // BeginExercise remembered them), so they are neither paid nor kept without the other.
+    bool FinishExercise(int g, int lastSpan, int lastDirection);
     // The menu's stop button or Escape. When some switched-on exercise is still behind,
     // asks (language texts 0 and 88) whether to leave anyway; Yes marks every exercise done
     // up to the last completed day and saves ".pro". True when the menu goes to the login.
@@ -134,6 +140,11 @@ public:
 
 private:
     std::unique_ptr<platform::TraineeLock> lock_;
+    struct ExerciseStart {
+        int32_t coins = 0;
+        ProfileStats stats;
+    };
+    std::unique_ptr<ExerciseStart> exerciseStart_;
     bool SaveFile(const std::wstring& extension, int which) const;
 };
 
