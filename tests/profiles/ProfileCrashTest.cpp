@@ -12,6 +12,7 @@
 #include <thread>
 
 #include "platform/Files.h"
+#include "platform/TempNames.h"
 #include "platform/Utf.h"
 #include "profiles/ProfileFile.h"
 #include "profiles/ProfileTestUtil.h"
@@ -91,9 +92,10 @@ TEST(ProfileCrash, KilledSavesLeaveWholeFiles) {
         ASSERT_TRUE(WIFSIGNALED(status)) << "the saver stopped by itself, status " << status;
         // A kill that cut a save short leaves that writer's temporary file beside the profile
         // (the next writer clears it away); it never counts as a profile.
-        const std::string mark = ".tmp" + std::to_string(pid) + "_";
+        const std::string mark = "-" + std::to_string(pid) + "-";
         for (const auto& e : std::filesystem::directory_iterator(dir.Native()))
-            if (e.path().filename().string().find(mark) != std::string::npos) {
+            if (platform::IsTemporaryFileName(e.path().filename().string()) &&
+                e.path().filename().string().find(mark) != std::string::npos) {
                 ++interrupted;
                 break;
             }
