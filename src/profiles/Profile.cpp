@@ -40,8 +40,10 @@ void SayNoFolder() {
 
 std::wstring SettleProfileFolder(const std::wstring& pathsFile, const std::wstring& title,
                                  bool (*createFolder)(const std::wstring&),
-                                 platform::FolderState (*createUserFolder)(const std::wstring&), bool* made) {
+                                 platform::FolderState (*createUserFolder)(const std::wstring&), bool* made,
+                                 std::wstring* refused) {
     if (made) *made = false;
+    if (refused) refused->clear();
     const std::wstring fallback = L"data\\profiles\\";
     std::wstring folder = fallback;
     auto in = ReadLines(pathsFile, 2);
@@ -68,14 +70,19 @@ std::wstring SettleProfileFolder(const std::wstring& pathsFile, const std::wstri
     const std::wstring user = base + L"/" + name + L"/";
     const platform::FolderState state = createUserFolder(user);
     if (state == platform::FolderState::kFailed) return fallback;
+    if (state == platform::FolderState::kRefused) {
+        if (refused) *refused = user;
+        return std::wstring();
+    }
     if (made) *made = state == platform::FolderState::kMade;
     return user;
 }
 
-std::wstring SettleProfileFolder(const std::wstring& pathsFile, const std::wstring& title, bool* made) {
+std::wstring SettleProfileFolder(const std::wstring& pathsFile, const std::wstring& title, bool* made,
+                                 std::wstring* refused) {
     return SettleProfileFolder(
         pathsFile, title, [](const std::wstring& path) { return platform::CreateFolder(path); },
-        platform::CreatePrivateFolder, made);
+        platform::CreatePrivateFolder, made, refused);
 }
 
 std::wstring FolderOfPath(const std::wstring& path) {
@@ -115,7 +122,7 @@ void Profile::Reset(bool profile, bool opts, bool statistics) {
         roundsPerDay = 8;
         trainingDays = 25;
         speechCounters.fill(0);
-        folder = profiles::SettleProfileFolder(L"data\\paths.txt", options.GetText(0), &folderMade);
+        folder = profiles::SettleProfileFolder(L"data\\paths.txt", options.GetText(0), &folderMade, &refusedFolder);
     }
     if (opts) options.ResetValues();
     if (statistics) stats.ClearStats();

@@ -35,8 +35,9 @@ public:
     std::wstring lastDate = L"-";           // date of the login that began the current day
     std::wstring rewardDate = L"-";         // date of the last visit to the diploma screen
     std::array<std::wstring, 26> dayDates;  // dayDates[k]: date on which day k began; 0..24 stored
-    std::wstring folder;      // the profile folder, ending in a separator; empty: nowhere to keep trainees
-    bool folderMade = false;  // the last settling made the trainees' folder
+    std::wstring folder;         // the profile folder, ending in a separator; empty: nowhere to keep trainees
+    bool folderMade = false;     // the last settling made the trainees' folder
+    std::wstring refusedFolder;  // the trainees' folder others could write into, not used (folder empty)
     int32_t reservedNumber = 0;
     std::array<int32_t, kExercises> dayProgress{};  // [0] current day; [g] days exercise g was completed
     std::array<int32_t, kExercises> span{};         // span exercise g reached last time
@@ -159,11 +160,14 @@ bool IsSafeName(const std::wstring& name);
 // title, made for the user alone (or, without a home, the XDG data home + title). Empty when
 // there is no such folder at all: then nothing is saved. createFolder makes the sub-folder of
 // line 2 and tells whether it exists afterwards; createUserFolder makes the per-user folder.
-// made tells whether the per-user folder was made just now.
+// made tells whether the per-user folder was made just now; refused names a per-user folder
+// that others could write into (then nothing is saved: empty).
 std::wstring SettleProfileFolder(const std::wstring& pathsFile, const std::wstring& title,
                                  bool (*createFolder)(const std::wstring&),
-                                 platform::FolderState (*createUserFolder)(const std::wstring&), bool* made = nullptr);
-std::wstring SettleProfileFolder(const std::wstring& pathsFile, const std::wstring& title, bool* made = nullptr);
+                                 platform::FolderState (*createUserFolder)(const std::wstring&), bool* made = nullptr,
+                                 std::wstring* refused = nullptr);
+std::wstring SettleProfileFolder(const std::wstring& pathsFile, const std::wstring& title, bool* made = nullptr,
+                                 std::wstring* refused = nullptr);
 
 // The folder part of a chosen file path, up to and including its last separator.
 std::wstring FolderOfPath(const std::wstring& path);

@@ -27,7 +27,8 @@ constexpr uint32_t kTextNotSavedIn = 111;  // "%s": the folder
 constexpr uint32_t kTextFolderMade = 112;  // "%s": the trainees' folder
 constexpr uint32_t kTextNoFolder = 113;
 constexpr uint32_t kTextInUse = 140;
-constexpr float kPictureSide = 50;  // a trainee's picture is drawn at 50 x 50
+constexpr uint32_t kTextFolderRefused = 142;  // "%s": the folder
+constexpr float kPictureSide = 50;            // a trainee's picture is drawn at 50 x 50
 constexpr float kOffScreen = 900;
 constexpr size_t kShownNameLength = 22;  // longer names are cut with an ellipsis
 
@@ -105,7 +106,9 @@ int CLogin::Init(Graphics* back, Graphics* windowG, Bitmap* buffer, Profile* p) 
     page = 0;
     LayOutPage();
     // The first start tells the trainer where the trainees' files are kept.
-    if (profile && profile->folder.empty()) {
+    if (profile && profile->folder.empty() && !profile->refusedFolder.empty()) {
+        SetStatus(WithFolder(Text(kTextFolderRefused), profile->refusedFolder));
+    } else if (profile && profile->folder.empty()) {
         SetStatus(Text(kTextNoFolder));
     } else if (profile && profile->folderMade) {
         profile->folderMade = false;

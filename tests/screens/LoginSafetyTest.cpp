@@ -214,3 +214,20 @@ TEST_F(LoginSafety, ATraineeInTrainingElsewhereIsNotOpened) {
     EXPECT_EQ(after.said, 'R');
     KillSaver(after);
 }
+
+// The trainees' folder in the documents folder can be changed by others: nothing is kept in
+// it, and the login says so instead of showing an empty list.
+TEST_F(LoginSafety, ARefusedTraineesFolderIsNamedOnTheLogin) {
+    ProfileFolder home;
+    fs::create_directories(home.File("Documents/Kestrova"));
+    ::chmod(home.File("Documents/Kestrova").c_str(), 0777);
+    ScopedEnv env({{"HOME", home.Native()}, {"XDG_CONFIG_HOME", ""}, {"XDG_DATA_HOME", ""}});
+    std::ofstream(platform::Utf8FromWide(root.Assets()) + "/data/paths.txt", std::ios::binary) << "USER\r\n";
+    P().Reset(true, false, false);
+    EXPECT_EQ(P().folder, L"");
+    Go(kLogin);
+    const std::wstring shown = Login().StatusText();
+    EXPECT_NE(shown.find(platform::WideFromUtf8(home.File("Documents/Kestrova/"))), std::wstring::npos)
+        << platform::Utf8FromWide(shown);
+    EXPECT_EQ(shown.substr(0, 10), P().options.GetText(142).substr(0, 10));
+}
