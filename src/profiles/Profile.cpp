@@ -13,8 +13,10 @@ namespace profiles {
 
 bool IsSafeName(const std::wstring& name) {
     if (name.empty() || name == L"." || name == L"..") return false;
+    // U+FFFD stands for bytes of a file name that are not UTF-8 (an archive from an older
+    // system): the name does not lead back to the trainee's files, so it is never used.
     for (wchar_t c : name) {
-        if (c == L'\\' || c == L'/' || c < 0x20 || c == 0x7F) return false;
+        if (c == L'\\' || c == L'/' || c < 0x20 || c == 0x7F || c == 0xFFFD) return false;
     }
     return true;
 }

@@ -152,7 +152,8 @@ private:
 namespace profiles {
 
 // A trainee name that is safe to use as a file name in the profile folder: not empty, no
-// folder separators or control characters, not "." or "..".
+// folder separators or control characters, not "." or "..", and not one read from a file
+// name that is not UTF-8 (it holds U+FFFD).
 bool IsSafeName(const std::wstring& name);
 
 // Where the profiles live: "data\profiles\", or what the paths file (line 1 the folder,

@@ -7,6 +7,8 @@
 
 #include "app/GameBase.h"
 #include "graphics/Sprite.h"
+#include "platform/PrintJob.h"
+#include "screens/Notice.h"
 #include "screens/Diploma.h"
 
 class CDiplomaPrinter final : public CPlainScreen {
@@ -31,6 +33,8 @@ public:
     const CSprite& PrintButton() const { return print; }
     const CSprite& SaveButton() const { return save; }
     const ScanList& Scan() const { return answerScan; }
+    // What became of the last print or save, while it is shown.
+    std::wstring NoticeText() const { return notice.Shown(); }
 
 private:
     // Draws the screen without its buttons and prints or saves what it shows.
@@ -45,4 +49,6 @@ private:
     CSprite save;
     bool zoomed = false;
     bool buttonsHidden = false;
+    platform::PrintJob printJob;
+    screens::Notice notice;
 };

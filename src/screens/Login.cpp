@@ -28,7 +28,8 @@ constexpr uint32_t kTextFolderMade = 112;  // "%s": the trainees' folder
 constexpr uint32_t kTextNoFolder = 113;
 constexpr uint32_t kTextInUse = 140;
 constexpr uint32_t kTextFolderRefused = 142;  // "%s": the folder
-constexpr float kPictureSide = 50;            // a trainee's picture is drawn at 50 x 50
+constexpr uint32_t kTextDamagedName = 143;
+constexpr float kPictureSide = 50;  // a trainee's picture is drawn at 50 x 50
 constexpr float kOffScreen = 900;
 constexpr size_t kShownNameLength = 22;  // longer names are cut with an ellipsis
 
@@ -203,7 +204,9 @@ void CLogin::FillScanList() {
 void CLogin::Select(const CSprite& entry, const std::wstring& name) {
     if (profile) profile->name = name;
     marker.SetPosition(wx + 20, entry.y - 2);
-    if (profile && !profile->folder.empty() && platform::TraineeLock::InUse(profile->folder, name))
+    if (!profiles::IsSafeName(name))
+        SetStatus(Text(kTextDamagedName));
+    else if (profile && !profile->folder.empty() && platform::TraineeLock::InUse(profile->folder, name))
         SetStatus(Text(kTextInUse));
 }
 
@@ -252,6 +255,11 @@ int CLogin::OnMouseMove(unsigned, long lParam) {
 }
 
 bool CLogin::LoadSelected() {
+    // A trainee whose file name is damaged would log in blank and be saved as a second one.
+    if (!profiles::IsSafeName(profile->name)) {
+        SetStatus(Text(kTextDamagedName));
+        return false;
+    }
     // Another program training this trainee would write its record back over anything done
     // here: the trainee is not opened at all.
     if (!profile->ClaimTrainee()) {

@@ -42,6 +42,10 @@ constexpr uint32_t kTextPictureType = 121;
 constexpr uint32_t kTextReplace = 122;
 constexpr uint32_t kTextSave = 123;
 constexpr uint32_t kTextFileName = 124;
+constexpr uint32_t kTextPrinted = 144;
+constexpr uint32_t kTextNotPrinted = 145;
+constexpr uint32_t kTextPictureNotSaved = 146;
+constexpr uint32_t kTextPictureSaved = 147;
 
 // The view selectors are drawn smaller than their pictures, so that the row of week buttons
 // and the two stat type buttons end left of the print button.
@@ -75,14 +79,19 @@ float ScaleAbove(const float* values, int count) {
 const char* const kEnglishNames[10] = {"",         "Cans",        "Treasure", "Big wheel", "The circle",
                                        "The pond", "Ghost house", "Space",    "Paint",     "Zoo"};
 
-// A text cell: quoted when it holds a separator, a quote or a line end; a leading character
-// that a spreadsheet would take as the start of a formula is kept as text.
+// A text cell. Spreadsheets split ".csv" on commas, semicolons or tabs as the locale has it,
+// so a character that would start a formula is kept as text wherever any of them could begin
+// a cell: at the start and after every separator or line end. The cell is quoted when it
+// holds a separator, a quote or a line end.
 std::string CsvText(const std::string& text) {
-    std::string cell = text;
-    if (!cell.empty() &&
-        (cell[0] == '=' || cell[0] == '+' || cell[0] == '-' || cell[0] == '@' || cell[0] == '\t' || cell[0] == '\r'))
-        cell.insert(cell.begin(), '\'');
-    if (cell.find_first_of(",\"\r\n") == std::string::npos) return cell;
+    std::string cell;
+    bool cellStart = true;
+    for (char c : text) {
+        if (cellStart && (c == '=' || c == '+' || c == '-' || c == '@' || c == '\t' || c == '\r')) cell += '\'';
+        cell += c;
+        cellStart = c == ',' || c == ';' || c == '\t' || c == '\r' || c == '\n';
+    }
+    if (cell.find_first_of(",;\t\"\r\n") == std::string::npos) return cell;
     std::string quoted = "\"";
     for (char c : cell) {
         if (c == '"') quoted += '"';
@@ -132,6 +141,7 @@ int CStatScreen::Init(Graphics* back, Graphics* windowG, Bitmap* buffer, Profile
     stopButton.SetPosition(10, 10);
     save.LoadImage(L"gfx\\buttons\\save.png", back, 1, 0);
     save.SetPosition(800 - save.width - 10, 10);
+    notice.Init(back);
     print.LoadImage(L"gfx\\buttons\\print.png", back, 1, 0);
     print.SetPosition(800 - 2 * print.width - 20, 10);
     for (int g = 0; g < 10; ++g) {
@@ -259,6 +269,11 @@ void CStatScreen::ChooseStatType(int type) {
 
 int CStatScreen::Update() {
     CGameBase::Update();
+    switch (printJob.Take()) {
+        case platform::PrintJob::Outcome::kSent: notice.Show(Text(kTextPrinted)); break;
+        case platform::PrintJob::Outcome::kFailed: notice.Show(Text(kTextNotPrinted)); break;
+        case platform::PrintJob::Outcome::kNone: break;
+    }
     return nextScreen;
 }
 
@@ -406,6 +421,7 @@ int CStatScreen::Draw() {
         stopButton.Draw();
         save.Draw();
         print.Draw();
+        notice.Draw();
     }
     if (profile) {
         if (detailExercise == 0)
@@ -442,7 +458,12 @@ void CStatScreen::SaveStatistics() {
     backBuffer->Pixels();
     if (!chosen) return;
     DrawWithoutButtons();
-    backBuffer->SavePng(path);
+    // The picture and the results beside it are told as one: saved, or not (a read-only
+    // folder, a full stick), each written whole or not at all.
+    if (!backBuffer->SavePng(path)) {
+        notice.Show(Text(kTextPictureNotSaved));
+        return;
+    }
     // The results beside the picture, under the same name.
     std::wstring table = path;
     const size_t dot = table.find_last_of(L'.');
@@ -460,14 +481,16 @@ void CStatScreen::SaveStatistics() {
             request.title, table.substr(slash == std::wstring::npos ? 0 : slash + 1) + L" " + request.replaceQuestion,
             profile->options.Question()))
         return;
-    platform::WriteFileAtomic(table, StatisticsCsv(*profile));
+    notice.Show(
+        Text(platform::WriteFileAtomic(table, StatisticsCsv(*profile)) ? kTextPictureSaved : kTextPictureNotSaved));
 }
 
 void CStatScreen::PrintStatistics() {
     if (!profile || !backBuffer) return;
     DrawWithoutButtons();
+    // Off the frame's thread: the outcome is shown once the print server has answered.
     const Bitmap& picture = *backBuffer;
-    platform::Os().PrintImage(picture.Pixels(), picture.StrideBytes(), profile->name);
+    printJob.Start(picture.Pixels(), picture.StrideBytes(), profile->name);
 }
 
 int CStatScreen::OnMouseDown(unsigned, long lParam) {

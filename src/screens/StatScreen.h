@@ -10,6 +10,8 @@
 
 #include "app/GameBase.h"
 #include "graphics/Sprite.h"
+#include "platform/PrintJob.h"
+#include "screens/Notice.h"
 #include "sound/SoundGroup.h"
 
 class Profile;
@@ -32,6 +34,7 @@ public:
     int OnKeyDown(int virtualKey, int unused, long lParam) override;
 
     // Read by tests and tools.
+    std::wstring NoticeText() const { return notice.Shown(); }
     int SelectedWeek() const { return selectedWeek; }
     bool WeekView() const { return weekView; }
     int StatType() const { return statType; }
@@ -94,4 +97,6 @@ private:
     int detailExercise = 0;
     int weeksInPlan = 5;
     bool buttonsHidden = false;
+    platform::PrintJob printJob;
+    screens::Notice notice;  // what became of the last print or save
 };

@@ -231,3 +231,28 @@ TEST_F(LoginSafety, ARefusedTraineesFolderIsNamedOnTheLogin) {
         << platform::Utf8FromWide(shown);
     EXPECT_EQ(shown.substr(0, 10), P().options.GetText(142).substr(0, 10));
 }
+
+// A trainee file named in Latin-1 by an older system ("\xC5sa.pro"): listed as damaged, never
+// opened as a blank record, and nothing writes a second trainee beside it.
+TEST_F(LoginSafety, ATraineeWhoseFileNameIsNotUtf8IsNeverOpened) {
+    AddTrainee(L"Eva", [](Profile& p) { p.coins = 9; });
+    for (const char* ext : {".pro", ".opt", ".sta"}) {
+        std::ofstream(root.Profiles() / (std::string("\xC5sa") + ext), std::ios::binary)
+            << root.Read(std::string("Eva") + ext);
+    }
+    Go(kLogin);
+    ASSERT_EQ(Login().EntryCount(), 2);
+    const int damaged = Login().EntryName(0) == L"Eva" ? 1 : 0;
+    const size_t files = root.FileCount();
+    ClickOn(Login().Entry(damaged));
+    const std::wstring said = P().options.GetText(143);
+    EXPECT_EQ(Login().StatusText(), said);
+    for (int button : {0, 2, 3, 4}) {
+        ClickOn(Login().TextButton(button));
+        H().RunFor(100);
+        EXPECT_EQ(H().ScreenId(), kLogin) << "button " << button;
+        EXPECT_EQ(Login().StatusText(), said);
+    }
+    EXPECT_FALSE(P().Save(true, true, true));
+    EXPECT_EQ(root.FileCount(), files);
+}

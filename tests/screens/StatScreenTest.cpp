@@ -5,6 +5,9 @@
 #include "TestPaths.h"
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <thread>
+
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -227,6 +230,12 @@ TEST_F(StatScreenTest, SaveAndPrintTakeTheScreenWithoutButtons) {
     harness->Os().SetPrinterPresent(false);
     ClickOn(S().PrintButton());
     EXPECT_EQ(pages.size(), 1u);
+    // The outcome, once the print's own thread knows it, shows on the canvas.
+    for (int i = 0; i < 400 && S().NoticeText() != P().options.GetText(145); ++i) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        harness->RunPasses(1);
+    }
+    EXPECT_EQ(S().NoticeText(), P().options.GetText(145));
     EXPECT_TRUE(harness->Os().Errors().empty());
     EXPECT_TRUE(harness->Os().Questions().empty());
 
@@ -242,6 +251,7 @@ TEST_F(StatScreenTest, SaveAndPrintTakeTheScreenWithoutButtons) {
     EXPECT_EQ(picture->PixelAt(18, 40), kWhite);
     EXPECT_EQ(picture->PixelAt(112, 200), Pixel(112, 200));
     EXPECT_EQ(folder.Get("maja-results.csv"), StatisticsCsv(P()));
+    EXPECT_EQ(S().NoticeText(), P().options.GetText(147));
 
     // A table of that name already there is replaced only with a Yes.
     folder.Put("maja-results.csv", "kept");
@@ -258,6 +268,11 @@ TEST_F(StatScreenTest, SaveAndPrintTakeTheScreenWithoutButtons) {
     ClickOn(S().SaveButton());
     EXPECT_EQ(count(), files);
     EXPECT_EQ(harness->Os().SaveRequests().size(), 3u);
+    // A folder that takes no files (as a read-only one, even for the superuser): said on the
+    // canvas, and no table written without its picture.
+    harness->Os().QueueSaveFile(L"/proc/maja-results.png");
+    ClickOn(S().SaveButton());
+    EXPECT_EQ(S().NoticeText(), P().options.GetText(146));
 }
 
 TEST_F(StatScreenTest, Pictures) {
@@ -320,4 +335,26 @@ TEST(StatisticsTable, RowsOfKnownResultsParseBack) {
               "1|Big wheel|11|11.00|'2026-12-01'\n"
               "2|Zoo|0|0.00|'\\'=1+1, \"x\"'\n"
               "25|Treasure|9|9.00|''\n");
+}
+
+// A doctored date text in a locale whose spreadsheets split on ';' or on tabs: no piece that
+// any of those separators cuts out starts a formula.
+TEST(StatisticsTable, NoSeparatorLetsADateTextStartAFormula) {
+    auto p = std::make_unique<Profile>();
+    p->stats.CountItem(0, 1, 4, false);
+    p->dayDates[1] = L"1;=HYPERLINK(\"x\");+1\t@SUM(A1)\t-2;\r\n=3";
+    const std::string csv = StatisticsCsv(*p);
+    const std::string row = csv.substr(csv.find("\r\n1,") + 2);
+    for (char separator : {',', ';', '\t', '\n', '\r'}) {
+        size_t start = 0;
+        for (;;) {
+            size_t end = row.find(separator, start);
+            std::string piece = row.substr(start, end == std::string::npos ? std::string::npos : end - start);
+            piece.erase(0, piece.find_first_not_of("\" \r\n"));
+            EXPECT_TRUE(piece.empty() || std::string("=+-@").find(piece[0]) == std::string::npos)
+                << "a cell cut at '" << separator << "' starts with " << piece;
+            if (end == std::string::npos) break;
+            start = end + 1;
+        }
+    }
 }
