@@ -71,4 +71,5 @@ private:
     CSprite resultText;
     CSprite scoreText;
     NumberTestScore score;
+    bool resultKept = false;  // the finished test's result was added to the trainee's file
 };
