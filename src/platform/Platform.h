@@ -176,7 +176,7 @@ private:
 };
 
 // The backend the program runs on. Installed once at start-up (or by a test); it stands
-// in for the operating system, which the original calls reach globally as well.
+// in for the operating system, so every part of the program reaches it through Os().
 Backend& Os();
 void InstallBackend(std::unique_ptr<Backend> backend);
 bool HasBackend();
