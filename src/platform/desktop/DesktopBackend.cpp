@@ -391,6 +391,9 @@ public:
     bool PrintImage(const uint32_t* pixels, int strideBytes, const std::wstring& documentName) override {
         return CupsPrinter().Print(pixels, strideBytes, documentName);
     }
+    bool PrintDocument(const std::string& pdf, const std::wstring& documentName) override {
+        return CupsPrinter().PrintDocument(pdf, documentName);
+    }
 
     SoundDevice& Sound() override { return *sound_; }
 
