@@ -4,9 +4,7 @@
 // beside it by the engine.
 #include <array>
 #include <cstdint>
-#include <functional>
 #include <memory>
-#include <span>
 #include <string>
 #include <vector>
 
@@ -110,8 +108,10 @@ protected:
     // (HUD, start scan, debug text, the first round, the spoken guide).
     void LoadExerciseSounds(const ExerciseSounds& sounds);
     // Init's first steps: the drawing targets and the profile, the switch list's window and
-    // scan time, and the scene's background; false without a profile (nothing to train).
-    bool BeginInit(Graphics* back, Graphics* window, Bitmap* buffer, Profile* p, const wchar_t* backgroundImage);
+    // scan time, and the scene's background (the senior one, when given, in the senior
+    // layout); false without a profile (nothing to train).
+    bool BeginInit(Graphics* back, Graphics* window, Bitmap* buffer, Profile* p, const wchar_t* backgroundImage,
+                   const wchar_t* seniorBackground = nullptr);
     int ChooseReward(const std::wstring& exercise, std::initializer_list<RewardChoice> choices);
     void SetupAnswerScan();
     void FinishInit();
@@ -124,10 +124,6 @@ protected:
     // button in WaitStart): true when the press was used up. The help button comes last.
     bool HandleCommonPress(int x, int y);
     void HandleHelpPress(int x, int y);
-    // The whole OnMouseDown of an exercise whose items are a row of sprites, in the shared
-    // order: gate, stop, start, then the answer check of each item on show under the pointer
-    // while Answering (picked is called for each one found right), then help.
-    int PressOnItems(long lParam, std::span<CSprite> items, const std::function<void(int)>& picked);
 
     // Presses are accepted at most every 400 ms.
     bool AcceptClick();
@@ -193,9 +189,6 @@ protected:
     void HoverFeedback();
     // The arrow, or the hand when this pass's feedback found something to click.
     void ApplyCursor();
-    // The whole UpdateCursor of an exercise whose items are a row of sprites: the base
-    // feedback, then the hand and the extra marker over a shown item.
-    void ItemCursor(std::span<const CSprite> items);
     void SetupStartScan();
     bool StartGuide(int screenId);
     // Stops the spoken guide for the rest of the screen (a trial started, help asked for).

@@ -4,6 +4,15 @@
 #include "profiles/Profile.h"
 #include "text/Random.h"
 
+bool CGameBase::BeginInit(Graphics* back, Graphics* window, Bitmap* buffer, Profile* p, const wchar_t* backgroundImage,
+                          const wchar_t* seniorBackground) {
+    CGameBase::Init(back, window, buffer, p);
+    if (!profile) return false;
+    SetupAnswerScan();
+    background.LoadImage(seniorBackground && profile->options.o3 ? seniorBackground : backgroundImage, back, 1, 0);
+    return true;
+}
+
 void CGameBase::LoadExerciseSounds(const ExerciseSounds& s) {
     const std::wstring name = s.name;
     introSound.Open(L"sfx\\intro\\" + name + L".wav");

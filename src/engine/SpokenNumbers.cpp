@@ -1,6 +1,9 @@
 #include "engine/SpokenNumbers.h"
 
+#include <algorithm>
+
 #include "platform/Platform.h"
+#include "profiles/Profile.h"
 
 namespace {
 constexpr int kLitMs = 800;
@@ -38,30 +41,70 @@ bool CSpokenNumberExercise::PressDigitKey(int key, int dx, int dy) {
     return true;
 }
 
-void CSpokenNumberExercise::LoadNumberButton(CSprite& button, const std::wstring& stem) {
-    button.LoadImage(stem + L"a.png", backGraphics, 1, 0);
-    button.LoadImage(stem + L"b.png", backGraphics, 1, kLitMs);
+void CSpokenNumberExercise::ApplyNumberLevel() {
+    visibleCount = 9;
+    const std::wstring& level = profile->level;
+    if (level == L"1") {
+        neededCorrect = 3;
+        if (span <= 6) visibleCount = 6;
+    } else if (level == L"2") {
+        neededCorrect = 3;
+    } else if (level == L"3") {
+        neededCorrect = 2;
+    }
 }
 
-void CSpokenNumberExercise::LightOnce(CSprite& button, bool hideAfter) {
-    button.SetFrame(0);
-    button.Play(0, hideAfter ? 1 : 0, 0, hideAfter ? 0 : 1, 1);
+void CSpokenNumberExercise::ResetButtons(bool zeroOut) {
+    answerScan.Clear();
+    const std::span<CSprite> buttons = Items();
+    for (size_t i = 0; i < buttons.size(); ++i) {
+        CSprite& button = buttons[i];
+        button.StopAnimation();
+        button.SetFrame(0);
+        button.visible = (i >= 1 || zeroOut) && i <= static_cast<size_t>(visibleCount) ? 1 : 0;
+        if (button.visible && i >= 1) answerScan.Add(&button);
+    }
+}
+
+void CSpokenNumberExercise::ChooseNumbers(const std::wstring& exercise, const std::wstring& listName) {
+    const std::wstring folder = L"data\\pos\\" + exercise + (visibleCount == 6 ? L"\\6pos\\" : L"\\9pos\\");
+    const std::vector<int> places = ChoosePlaces(folder, listName, std::min(visibleCount, 9));
+    sequence.clear();
+    for (int p : places) {
+        if (sequence.size() >= static_cast<size_t>(std::min(span, 10))) break;
+        sequence.push_back(p + 1);
+    }
+}
+
+void CSpokenNumberExercise::LoadNumberButtons(const std::wstring& stem, int first, const RectF* hitArea) {
+    const std::span<CSprite> buttons = Items();
+    for (size_t n = static_cast<size_t>(std::max(first, 0)); n < buttons.size(); ++n) {
+        CSprite& button = buttons[n];
+        const std::wstring picture = stem + std::to_wstring(n);
+        button.LoadImage(picture + L"a.png", backGraphics, 1, 0);
+        button.LoadImage(picture + L"b.png", backGraphics, 1, kLitMs);
+        button.user[0] = static_cast<int>(n);
+        if (!hitArea) continue;
+        button.SetOutlineWidth(1);
+        button.SetHitBox(hitArea->x, hitArea->y, hitArea->width, hitArea->height);
+    }
+}
+
+void CSpokenNumberExercise::PlaceKeypad(float left, float top, float gap, float rowStep) {
+    const std::span<CSprite> buttons = Items();
+    float x = left, y = top;
+    for (size_t n = 1; n <= 9 && n < buttons.size(); ++n) {
+        CSprite& button = buttons[n];
+        button.SetPosition(x, y);
+        x += button.width + gap;
+        if (n % 3 == 0) {
+            x = left;
+            y += rowStep;
+        }
+    }
 }
 
 int CSpokenNumberExercise::OnKeyDown(int key, int unused, long lParam) {
     if (PressDigitKey(key, 20, 20)) return 1;
     return CGameBase::OnKeyDown(key, unused, lParam);
 }
-
-void CSpokenNumberExercise::UpdateCursor() {
-    PointerFeedback();
-    for (int item = 0; item <= 9; ++item) {
-        const CSprite* button = ItemSprite(item);
-        if (button && Choosable(*button) && button->HitTest(mousePos.x, mousePos.y)) HoverFeedback();
-    }
-    ApplyCursor();
-}
-
-void CSpokenNumberExercise::OnRoundCorrect() { ApplySuccessRule(); }
-
-void CSpokenNumberExercise::OnRoundWrong() { ApplyFailureRule(); }

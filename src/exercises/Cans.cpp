@@ -1,6 +1,6 @@
 #include "exercises/Cans.h"
 
-#include "platform/Platform.h"
+#include "engine/ItemRow.h"
 #include "profiles/Profile.h"
 #include "text/Random.h"
 
@@ -12,10 +12,6 @@ constexpr float kCanLitMs = 800;
 constexpr float kHitX = 18, kHitY = 7, kHitWidth = 85, kHitHeight = 120;
 }  // namespace
 
-CCans::CCans() { game = kCans; }
-
-CCans::~CCans() { WriteBack(); }
-
 const CSprite& CCans::Prop(int i) const {
     switch (i) {
         case 0: return leftProp1;
@@ -26,11 +22,7 @@ const CSprite& CCans::Prop(int i) const {
 }
 
 int CCans::Init(Graphics* back, Graphics* window, Bitmap* buffer, Profile* p) {
-    CGameBase::Init(back, window, buffer, p);
-    if (!profile) return 1;
-    SetupAnswerScan();
-
-    background.LoadImage(L"gfx\\cans\\background.png", back, 1, 0);
+    if (!BeginInit(back, window, buffer, p, L"gfx\\cans\\background.png")) return 1;
     shelf1.LoadImage(L"gfx\\cans\\shelf.png", back, 1, 0);
     shelf2.LoadImage(L"gfx\\cans\\shelf.png", back, 1, 0);
     shelf1.SetPosition(0, 200);
@@ -145,55 +137,18 @@ int CCans::SetupRound() {
     return 1;
 }
 
-void CCans::LightCan(int i) {
-    CSprite& can = cans[static_cast<size_t>(i)];
-    can.SetFrame(0);
-    can.Play(0, 0, 0, 1, 1);
-}
-
-void CCans::ShowItem(int item) {
-    if (item >= 0 && item < kCanCount) LightCan(item);
-}
-
-CSprite* CCans::ItemSprite(int item) {
-    return item >= 0 && item < kCanCount ? &cans[static_cast<size_t>(item)] : nullptr;
-}
-
-int CCans::Update() {
-    BeginUpdate();
-    for (auto& can : cans) can.Update();
-    return FinishUpdate();
-}
-
-void CCans::UpdateCursor() {
-    PointerFeedback();
-    for (auto& can : cans)
-        if (can.visible && can.HitTest(mousePos.x, mousePos.y)) HoverFeedback();
-    ApplyCursor();
-}
-
-int CCans::OnMouseDown(unsigned, long lParam) {
-    const int x = MouseParamX(lParam);
-    const int y = MouseParamY(lParam);
-    if (HandleCommonPress(x, y)) return 1;
-    for (int i = 0; i < kCanCount; ++i) {
-        CSprite& can = cans[static_cast<size_t>(i)];
-        if (phase != Answering || !can.visible || !can.HitTest(x, y)) continue;
-        if (CheckAnswer(i)) {
-            LightCan(i);
-            // The picked can leaves the switch list; scanning starts again at the first one left.
-            answerScan.RemoveEntry(&can);
-        }
-    }
-    HandleHelpPress(x, y);
-    return 1;
+void CCans::OnItemPicked(int item) {
+    CSprite& can = cans[static_cast<size_t>(item)];
+    engine::LightOnce(can);
+    // Scanning starts again at the first can left.
+    answerScan.RemoveEntry(&can);
 }
 
 int CCans::Draw() {
     background.Draw();
     shelf1.Draw();
     shelf2.Draw();
-    for (auto& can : cans) can.Draw();
+    engine::DrawAll(cans);
     DrawHud(kCans);
     leftProp1.Draw();
     leftProp2.Draw();
@@ -202,7 +157,3 @@ int CCans::Draw() {
     Present();
     return 1;
 }
-
-void CCans::OnRoundCorrect() { ApplySuccessRule(); }
-
-void CCans::OnRoundWrong() { ApplyFailureRule(); }

@@ -5,23 +5,18 @@
 #include <array>
 #include <cstdint>
 
-#include "app/GameBase.h"
+#include "engine/Exercise.h"
 
-class CCans final : public CGameBase {
+class CCans final : public CExercise {
 public:
     static constexpr int kCanCount = 8;
 
-    CCans();
-    ~CCans() override;
+    CCans() : CExercise(kCans) {}
 
     int Init(Graphics* backGraphics, Graphics* windowGraphics, Bitmap* backBuffer, Profile* profile) override;
-    int Update() override;
-    void UpdateCursor() override;
-    int Draw() override;
-    int OnMouseDown(unsigned wParam, long lParam) override;
     int SetupRound() override;
-    void OnRoundCorrect() override;
-    void OnRoundWrong() override;
+    // The shelves and the cans; the props stand in front of the display.
+    int Draw() override;
 
     // Read by tests and tools.
     const CSprite& Can(int i) const { return cans[static_cast<size_t>(i & 7)]; }
@@ -30,16 +25,15 @@ public:
     int PlaceCount() const { return placeCount; }
 
 protected:
-    void ShowItem(int item) override;
-    CSprite* ItemSprite(int item) override;
+    // A can lights when it is shown; one found right lights too and leaves the switch list.
+    std::span<CSprite> Items() override { return cans; }
+    void OnItemPicked(int item) override;
 
 private:
     struct Place {
         int16_t x = 0;
         int16_t y = 0;
     };
-    void LightCan(int i);
-
     CSprite shelf1;
     CSprite shelf2;
     std::array<CSprite, kCanCount> cans;

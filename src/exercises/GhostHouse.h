@@ -16,14 +16,15 @@ public:
     static constexpr ExercisePhase kEntering = static_cast<ExercisePhase>(-1);
     static constexpr ExercisePhase kRevealing = static_cast<ExercisePhase>(10);
 
-    CGhostHouse();
-    ~CGhostHouse() override;
+    CGhostHouse() : CSpokenNumberExercise(kGhostHouse) {}
 
     int Init(Graphics* backGraphics, Graphics* windowGraphics, Bitmap* backBuffer, Profile* profile) override;
+    // While the house is entered the first round waits: the walk in plays first.
+    int SetupRound() override;
+    // While the house is entered only the entrance is on the screen and presses wait.
     int Update() override;
     int Draw() override;
     int OnMouseDown(unsigned wParam, long lParam) override;
-    int SetupRound() override;
 
     // Read by tests and tools.
     const CSprite& Button(int i) const { return buttons[static_cast<size_t>(i >= 0 && i < kButtons ? i : 0)]; }
@@ -32,11 +33,17 @@ public:
     const CSprite& Background() const { return background; }
     // The window (horror number) button i hangs in this round.
     int WindowOf(int i) const { return Button(i).user[1]; }
-    int VisibleCount() const { return visibleCount; }
 
 protected:
+    // Button i carries the number i.
+    std::span<CSprite> Items() override { return buttons; }
+    // The horrors and the buttons; a solved sequence's horrors come out after a pause.
+    void UpdateScene() override;
+    // The buttons once the numbers are said; once solved, the horrors behind the clicked ones.
+    void DrawScene() override;
+    // A button found right lights once, disappears and leaves the switch list.
+    void OnItemPicked(int item) override;
     void StepPresenting() override;
-    CSprite* ItemSprite(int item) override;
 
 private:
     CSprite entrance;

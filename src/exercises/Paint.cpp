@@ -1,6 +1,6 @@
 #include "exercises/Paint.h"
 
-#include "engine/ItemSprites.h"
+#include "engine/ItemRow.h"
 
 #include "profiles/Profile.h"
 #include "text/FileUtil.h"
@@ -15,15 +15,10 @@ constexpr uint32_t kHighlight = 0xFFFF0000u;
 const wchar_t* const kClownParts[] = {L"clownarm", L"clownface", L"clownhat", L"clownshoe"};
 }  // namespace
 
-CPaint::CPaint() { game = kPaint; }
-
-CPaint::~CPaint() { WriteBack(); }
-
 int CPaint::Init(Graphics* back, Graphics* window, Bitmap* buffer, Profile* p) {
-    const bool senior = p && p->options.o3 != 0;
-    if (!BeginInit(back, window, buffer, p,
-                   senior ? L"gfx\\senior\\paint\\background.png" : L"gfx\\paint\\background.png"))
+    if (!BeginInit(back, window, buffer, p, L"gfx\\paint\\background.png", L"gfx\\senior\\paint\\background.png"))
         return 1;
+    const bool senior = profile->options.o3 != 0;
     if (!senior) {
         clown.LoadSequence(std::wstring(L"gfx\\paint\\clowns\\") + kClownParts[RandomInRange(0, 3)] + L"*.png", back, 1,
                            kClownFrameMs);
@@ -107,13 +102,10 @@ int CPaint::SetupRound() {
 }
 
 void CPaint::ShowItem(int item) {
-    // The colour is named; the pots themselves do not light.
     numbersSound.Play(item);
     visualCue.SetFrame(item);
     visualCue.visible = 1;
 }
-
-CSprite* CPaint::ItemSprite(int item) { return engine::ItemOf(pots, item); }
 
 void CPaint::StepPainting() {
     if (phase != kPainting || !Passed(deadline)) return;
@@ -130,39 +122,24 @@ void CPaint::StepPainting() {
     deadline = Now() + 1000;
 }
 
-int CPaint::Update() {
-    BeginUpdate();
+void CPaint::UpdateScene() {
     clown.Update();
     engine::UpdateAll(pots);
     // Painting comes between the presentation and the trainee's turn in the order of the
     // steps; no step leads into it, so it may go first.
     StepPainting();
-    return FinishUpdate();
 }
 
-void CPaint::UpdateCursor() { ItemCursor(pots); }
-
-int CPaint::OnMouseDown(unsigned, long lParam) {
-    return PressOnItems(lParam, pots, [this](int i) {
-        engine::LightOnce(pots[static_cast<size_t>(i)]);  // the pot lights once
-        // The whole sequence: the picture is painted before the praise.
-        if (phase == Correct) {
-            phase = kPainting;
-            deadline = Now() + 1000;
-        }
-    });
+void CPaint::OnItemPicked(int item) {
+    engine::LightOnce(pots[static_cast<size_t>(item)]);
+    if (phase == Correct) {
+        phase = kPainting;
+        deadline = Now() + 1000;
+    }
 }
 
-int CPaint::Draw() {
-    background.Draw();
+void CPaint::DrawScene() {
     clown.Draw();
     picture.Draw();
     engine::DrawAll(pots);
-    DrawHud(kPaint);
-    Present();
-    return 1;
 }
-
-void CPaint::OnRoundCorrect() { ApplySuccessRule(); }
-
-void CPaint::OnRoundWrong() { ApplyFailureRule(); }

@@ -5,36 +5,34 @@
 // more part of the picture of the day, and a clown part comes to life at the end.
 #include <array>
 
-#include "app/GameBase.h"
+#include "engine/Exercise.h"
 
-class CPaint final : public CGameBase {
+class CPaint final : public CExercise {
 public:
     static constexpr int kPotCount = 8;
     // The picture gains its next part between the last correct pot and the praise.
     static constexpr ExercisePhase kPainting = static_cast<ExercisePhase>(99);
 
-    CPaint();
-    ~CPaint() override;
+    CPaint() : CExercise(kPaint) {}
 
     int Init(Graphics* backGraphics, Graphics* windowGraphics, Bitmap* backBuffer, Profile* profile) override;
-    int Update() override;
-    void UpdateCursor() override;
-    int Draw() override;
-    int OnMouseDown(unsigned wParam, long lParam) override;
     int SetupRound() override;
-    void OnRoundCorrect() override;
-    void OnRoundWrong() override;
 
     // Read by tests and tools.
     const CSprite& Pot(int i) const { return pots[static_cast<size_t>(i & 7)]; }
     const CSprite& PictureOfTheDay() const { return picture; }
     const CSprite& Clown() const { return clown; }
     const CSprite& VisualCue() const { return visualCue; }
-    int VisibleCount() const { return visibleCount; }
 
 protected:
+    std::span<CSprite> Items() override { return pots; }
+    // The clown and the picture beside the pots; the picture gains its part when it is due.
+    void UpdateScene() override;
+    void DrawScene() override;
+    // The colour is named; the pots themselves do not light.
     void ShowItem(int item) override;
-    CSprite* ItemSprite(int item) override;
+    // The pot lights once; after the whole sequence the picture is painted before the praise.
+    void OnItemPicked(int item) override;
 
 private:
     struct Place {

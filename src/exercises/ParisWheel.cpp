@@ -1,6 +1,6 @@
 #include "exercises/ParisWheel.h"
 
-#include "engine/ItemSprites.h"
+#include "engine/ItemRow.h"
 #include "profiles/Profile.h"
 
 namespace {
@@ -12,10 +12,6 @@ constexpr float kHitX = 40, kHitY = 18, kHitWidth = 75, kHitHeight = 89;
 constexpr int kSpeedUpAt = 2;
 constexpr float kSpeedUp = 1.25f;
 }  // namespace
-
-CParisWheel::CParisWheel() { game = kParisWheel; }
-
-CParisWheel::~CParisWheel() { WriteBack(); }
 
 int CParisWheel::Init(Graphics* back, Graphics* window, Bitmap* buffer, Profile* p) {
     if (!BeginInit(back, window, buffer, p, L"gfx\\pariswheel\\background.png")) return 1;
@@ -110,21 +106,11 @@ int CParisWheel::SetupRound() {
     return 1;
 }
 
-void CParisWheel::ShowItem(int item) {
-    if (CSprite* wagon = engine::ItemOf(wagons, item)) engine::LightOnce(*wagon);
-}
-
-CSprite* CParisWheel::ItemSprite(int item) { return engine::ItemOf(wagons, item); }
-
-int CParisWheel::Update() {
-    BeginUpdate();
+void CParisWheel::UpdateScene() {
     wheel.Update();
     moon.Update();
     engine::UpdateAll(wagons);
-    return FinishUpdate();
 }
-
-void CParisWheel::UpdateCursor() { ItemCursor(wagons); }
 
 int CParisWheel::OnMouseDown(unsigned, long lParam) {
     const int x = MouseParamX(lParam);
@@ -150,15 +136,11 @@ int CParisWheel::OnMouseDown(unsigned, long lParam) {
     return 1;
 }
 
-int CParisWheel::Draw() {
-    background.Draw();
-    for (auto& palm : palms) palm.Draw();
+void CParisWheel::DrawScene() {
+    engine::DrawAll(palms);
     wheel.Draw();
     moon.Draw();
     engine::DrawAll(wagons);
-    DrawHud(kParisWheel);
-    Present();
-    return 1;
 }
 
 void CParisWheel::OnRoundCorrect() {
@@ -166,5 +148,3 @@ void CParisWheel::OnRoundCorrect() {
     if (result.wasAtEight && ++speedUps == kSpeedUpAt) wheelSpeed *= kSpeedUp;
     if (moon.FrameCount() > 0 && !moon.IsLastFrame()) moon.NextFrame();
 }
-
-void CParisWheel::OnRoundWrong() { ApplyFailureRule(); }

@@ -5,27 +5,22 @@
 // not which place. Forward only.
 #include <array>
 
-#include "app/GameBase.h"
+#include "engine/Exercise.h"
 
-class CParisWheel final : public CGameBase {
+class CParisWheel final : public CExercise {
 public:
     static constexpr int kWagonCount = 8;
     static constexpr float kCentreX = 400, kCentreY = 260, kRadius = 155;
 
-    CParisWheel();
-    ~CParisWheel() override;
+    CParisWheel() : CExercise(kParisWheel) {}
 
     int Init(Graphics* backGraphics, Graphics* windowGraphics, Bitmap* backBuffer, Profile* profile) override;
     // The wheel waits, frozen, with six or eight wagons; the round's wagons come from the pool.
     int SetupRound() override;
     // Starting a trial sets the wheel turning; a wrong wagon stops it.
     int OnMouseDown(unsigned wParam, long lParam) override;
-    int Update() override;
-    void UpdateCursor() override;
-    int Draw() override;
     // The moon moves on, and the second streak at span 8 speeds the wheel up.
     void OnRoundCorrect() override;
-    void OnRoundWrong() override;
 
     // Read by tests and tools.
     const CSprite& Wagon(int i) const { return wagons[static_cast<size_t>(i) % kWagonCount]; }
@@ -33,12 +28,14 @@ public:
     const CSprite& Moon() const { return moon; }
     const CSprite& Palm(int i) const { return palms[static_cast<size_t>(i) % palms.size()]; }
     int WheelWagons() const { return wheelWagons; }
-    int VisibleCount() const { return visibleCount; }
     float WheelSpeed() const { return wheelSpeed; }
 
 protected:
-    void ShowItem(int item) override;
-    CSprite* ItemSprite(int item) override;
+    // A wagon lights when it is shown and when it is found right.
+    std::span<CSprite> Items() override { return wagons; }
+    // The palms, the wheel, the moon and the wagons.
+    void UpdateScene() override;
+    void DrawScene() override;
 
 private:
     // The wheel picture for the visible count, turned back to 0, and the wagons on their circle.

@@ -1,6 +1,5 @@
 #include "exercises/Space.h"
 
-#include "engine/ItemSprites.h"
 #include "profiles/Profile.h"
 
 namespace {
@@ -12,22 +11,23 @@ constexpr int kFlashMs = 800;
 struct SaucerPlace {
     const wchar_t* frames;
     float x, y;
-    float hitX, hitY, hitWidth, hitHeight;
+    RectF hit;
 };
 constexpr SaucerPlace kPlaces[CSpace::kSaucerCount] = {
-    {L"gfx\\space\\ufoleft*.png", 185, 160, 12, 26, 75, 120}, {L"gfx\\space\\ufobottom*.png", 350, 185, 18, 1, 97, 93},
-    {L"gfx\\space\\uforight*.png", 540, 160, 41, 7, 75, 120}, {L"gfx\\space\\ufoleft*.png", 185, 320, 12, 26, 75, 120},
-    {L"gfx\\space\\ufobottom*.png", 350, 310, 18, 1, 97, 93}, {L"gfx\\space\\uforight*.png", 540, 320, 41, 7, 75, 120},
-    {L"gfx\\space\\ufoup*.png", 265, 70, 7, 11, 124, 75},     {L"gfx\\space\\ufoup*.png", 425, 70, 7, 11, 124, 75},
-    {L"gfx\\space\\ufodown*.png", 260, 430, 25, 42, 120, 75}, {L"gfx\\space\\ufodown*.png", 425, 430, 25, 42, 120, 75},
+    {L"gfx\\space\\ufoleft*.png", 185, 160, {12, 26, 75, 120}},
+    {L"gfx\\space\\ufobottom*.png", 350, 185, {18, 1, 97, 93}},
+    {L"gfx\\space\\uforight*.png", 540, 160, {41, 7, 75, 120}},
+    {L"gfx\\space\\ufoleft*.png", 185, 320, {12, 26, 75, 120}},
+    {L"gfx\\space\\ufobottom*.png", 350, 310, {18, 1, 97, 93}},
+    {L"gfx\\space\\uforight*.png", 540, 320, {41, 7, 75, 120}},
+    {L"gfx\\space\\ufoup*.png", 265, 70, {7, 11, 124, 75}},
+    {L"gfx\\space\\ufoup*.png", 425, 70, {7, 11, 124, 75}},
+    {L"gfx\\space\\ufodown*.png", 260, 430, {25, 42, 120, 75}},
+    {L"gfx\\space\\ufodown*.png", 425, 430, {25, 42, 120, 75}},
 };
 // The switch list runs from top to bottom: the two upper saucers, the ring, the two lower ones.
 constexpr int kScanOrder[CSpace::kSaucerCount] = {6, 7, 0, 1, 2, 3, 4, 5, 8, 9};
 }  // namespace
-
-CSpace::CSpace() { game = kSpace; }
-
-CSpace::~CSpace() { WriteBack(); }
 
 int CSpace::Init(Graphics* back, Graphics* window, Bitmap* buffer, Profile* p) {
     if (!BeginInit(back, window, buffer, p, L"gfx\\space\\background.png")) return 1;
@@ -37,7 +37,7 @@ int CSpace::Init(Graphics* back, Graphics* window, Bitmap* buffer, Profile* p) {
         saucer.LoadSequence(place.frames, back, 1, 0);
         saucer.SetFrameDuration(1, kFlashMs);
         saucer.SetPosition(place.x, place.y);
-        saucer.SetHitBox(place.hitX, place.hitY, place.hitWidth, place.hitHeight);
+        saucer.SetHitBox(place.hit.x, place.hit.y, place.hit.width, place.hit.height);
         saucer.SetOutlineWidth(1);
     }
 
@@ -74,40 +74,3 @@ int CSpace::SetupRound() {
     stepIndex = 0;
     return 1;
 }
-
-void CSpace::ShowItem(int item) {
-    if (CSprite* saucer = engine::ItemOf(saucers, item)) engine::LightOnce(*saucer);
-}
-
-CSprite* CSpace::ItemSprite(int item) { return engine::ItemOf(saucers, item); }
-
-int CSpace::OnMouseDown(unsigned, long lParam) {
-    const int x = MouseParamX(lParam);
-    const int y = MouseParamY(lParam);
-    if (HandleCommonPress(x, y)) return 1;
-    // The saucers' hit areas do not overlap: at most one is under the pointer.
-    const int hit = engine::ShownUnder(saucers, x, y);
-    if (phase == Answering && hit >= 0 && CheckAnswer(hit)) ShowItem(hit);
-    HandleHelpPress(x, y);
-    return 1;
-}
-
-int CSpace::Update() {
-    BeginUpdate();
-    engine::UpdateAll(saucers);
-    return FinishUpdate();
-}
-
-void CSpace::UpdateCursor() { ItemCursor(saucers); }
-
-int CSpace::Draw() {
-    background.Draw();
-    engine::DrawAll(saucers);
-    DrawHud(kSpace);
-    Present();
-    return 1;
-}
-
-void CSpace::OnRoundCorrect() { ApplySuccessRule(); }
-
-void CSpace::OnRoundWrong() { ApplyFailureRule(); }

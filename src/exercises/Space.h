@@ -4,34 +4,25 @@
 // Forward only.
 #include <array>
 
-#include "app/GameBase.h"
+#include "engine/Exercise.h"
 
-class CSpace final : public CGameBase {
+class CSpace final : public CExercise {
 public:
     static constexpr int kSaucerCount = 10;
 
-    CSpace();
-    ~CSpace() override;
+    CSpace() : CExercise(kSpace) {}
 
     // The round: six or ten saucers out, the switch list from top to bottom, the saucers from
-    // the pool; and the rules once it is solved or failed.
+    // the pool.
     int SetupRound() override;
-    void OnRoundCorrect() override;
-    void OnRoundWrong() override;
     int Init(Graphics* backGraphics, Graphics* windowGraphics, Bitmap* backBuffer, Profile* profile) override;
-    // A press on a shown saucer answers; the saucer flashes when it was the expected one.
-    int OnMouseDown(unsigned wParam, long lParam) override;
-    void UpdateCursor() override;
-    int Update() override;
-    int Draw() override;
 
     // Read by tests and tools.
     const CSprite& Saucer(int i) const { return saucers[static_cast<size_t>(i) % kSaucerCount]; }
-    int VisibleCount() const { return visibleCount; }
 
 protected:
-    void ShowItem(int item) override;
-    CSprite* ItemSprite(int item) override;
+    // A saucer flashes when it is shown and when it is found right.
+    std::span<CSprite> Items() override { return saucers; }
 
 private:
     std::array<CSprite, kSaucerCount> saucers;

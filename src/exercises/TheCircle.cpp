@@ -1,6 +1,6 @@
 #include "exercises/TheCircle.h"
 
-#include "engine/ItemSprites.h"
+#include "engine/ItemRow.h"
 
 #include <cmath>
 #include <cstdlib>
@@ -20,10 +20,6 @@ constexpr uint32_t kAfterLastSoundMs = 1800;
 constexpr float kHitInset = 12, kHitSize = 56;
 constexpr double kPi = 3.14159265358979323846;
 }  // namespace
-
-CTheCircle::CTheCircle() { game = kTheCircle; }
-
-CTheCircle::~CTheCircle() { WriteBack(); }
 
 int CTheCircle::Init(Graphics* back, Graphics* window, Bitmap* buffer, Profile* p) {
     if (!BeginInit(back, window, buffer, p, L"gfx\\thecircle\\background.png")) return 1;
@@ -130,16 +126,10 @@ void CTheCircle::StepPresenting() {
     ShowOnly(lampAnimal[static_cast<size_t>(targetPosition)]);
 }
 
-CSprite* CTheCircle::ItemSprite(int item) { return engine::ItemOf(lamps, item); }
-
-int CTheCircle::Update() {
-    BeginUpdate();
+void CTheCircle::UpdateScene() {
     engine::UpdateAll(pictures);
     engine::UpdateAll(lamps);
-    return FinishUpdate();
 }
-
-void CTheCircle::UpdateCursor() { ItemCursor(lamps); }
 
 int CTheCircle::OnMouseDown(unsigned, long lParam) {
     const int x = MouseParamX(lParam);
@@ -147,7 +137,6 @@ int CTheCircle::OnMouseDown(unsigned, long lParam) {
     if (HandleCommonPress(x, y)) return 1;
     for (int k = 0; k < kLampCount; ++k) {
         if (phase != Answering || !lamps[static_cast<size_t>(k)].HitTest(x, y)) continue;
-        // Any lamp, lit or not, decides the trial.
         const CSprite& target = lamps[static_cast<size_t>(targetPosition)];
         if (k == targetPosition) {
             RecordCorrectItem();
@@ -170,17 +159,9 @@ int CTheCircle::OnMouseDown(unsigned, long lParam) {
     return 1;
 }
 
-int CTheCircle::Draw() {
-    background.Draw();
+void CTheCircle::DrawScene() {
     circle.Draw();
     decoration.Draw();
     engine::DrawAll(pictures);
     engine::DrawAll(lamps);
-    DrawHud(kTheCircle);
-    Present();
-    return 1;
 }
-
-void CTheCircle::OnRoundCorrect() { ApplySuccessRule(); }
-
-void CTheCircle::OnRoundWrong() { ApplyFailureRule(); }

@@ -5,24 +5,19 @@
 // clicks the lamp where it was. One click decides the trial.
 #include <array>
 
-#include "app/GameBase.h"
+#include "engine/Exercise.h"
 
-class CTheCircle final : public CGameBase {
+class CTheCircle final : public CExercise {
 public:
     static constexpr int kLampCount = 8;
     static constexpr int kPictureCount = 10;
 
-    CTheCircle();
-    ~CTheCircle() override;
+    CTheCircle() : CExercise(kTheCircle) {}
 
     int Init(Graphics* backGraphics, Graphics* windowGraphics, Bitmap* backBuffer, Profile* profile) override;
-    int Update() override;
-    void UpdateCursor() override;
-    int Draw() override;
-    int OnMouseDown(unsigned wParam, long lParam) override;
     int SetupRound() override;
-    void OnRoundCorrect() override;
-    void OnRoundWrong() override;
+    // Any lamp, lit or not, decides the trial.
+    int OnMouseDown(unsigned wParam, long lParam) override;
 
     // Read by tests and tools.
     const CSprite& Lamp(int k) const { return lamps[static_cast<size_t>(k & 7)]; }
@@ -35,8 +30,11 @@ public:
     const CSprite& VisualCue() const { return visualCue; }
 
 protected:
+    std::span<CSprite> Items() override { return lamps; }
+    // The pictures in the middle and the lamps on the ring.
+    void UpdateScene() override;
+    void DrawScene() override;
     void StepPresenting() override;
-    CSprite* ItemSprite(int item) override;
 
 private:
     static int PictureIndex(int i) { return i >= 0 && i < kPictureCount ? i : 0; }

@@ -4,7 +4,7 @@
 #include <numeric>
 #include <vector>
 
-#include "engine/ItemSprites.h"
+#include "engine/ItemRow.h"
 #include "profiles/Profile.h"
 #include "text/Random.h"
 
@@ -13,29 +13,21 @@ constexpr int kMaxSpan = 10;
 constexpr int kFishFrameMs = 500;
 constexpr float kMiddle = 400;
 constexpr float kGap = 5;
-constexpr float kAwaySpeed = 300;
-constexpr float kBubbleRise = 20;
-constexpr uint32_t kPresentedLitMs = 1400;
-constexpr uint32_t kAnsweredLitMs = 500;
+// Pixels per second: the fish of a solved sequence swimming away, a bubble rising.
+constexpr float kAwaySpeed = 300, kBubbleRise = 20;
+// How long a fish stays lit when it is shown and when it is found right.
+constexpr uint32_t kPresentedLitMs = 1400, kAnsweredLitMs = 500;
 // Fish frames: 0 faces right, 2 faces left, 1 and 3 are the turns between.
 constexpr int kFacingRight = 0, kTurningLeft = 1, kFacingLeft = 2, kTurningRight = 3;
 
 // Each fish is hit on its body (offset from its position, then width and height).
-struct HitArea {
-    float x, y, width, height;
-};
-constexpr HitArea kHitAreas[CThePond::kFishCount] = {
+constexpr RectF kHitAreas[CThePond::kFishCount] = {
     {5, 20, 205, 125}, {5, 21, 185, 110}, {5, 15, 165, 105}, {5, 15, 150, 90}, {5, 15, 130, 80},
     {5, 10, 118, 75},  {5, 10, 105, 67},  {5, 10, 95, 60},   {5, 10, 85, 53},  {5, 10, 77, 47},
 };
 }  // namespace
 
-CThePond::CThePond() {
-    game = kThePond;
-    value.fill(-1);
-}
-
-CThePond::~CThePond() { WriteBack(); }
+CThePond::CThePond() : CExercise(kThePond) { value.fill(-1); }
 
 void CThePond::LoadFishSet(bool hard) {
     const std::wstring set = hard ? L"gfx\\thepond\\fish\\hard\\" : L"gfx\\thepond\\fish\\easy\\";
@@ -45,7 +37,7 @@ void CThePond::LoadFishSet(bool hard) {
             s->FreeImages();
             s->LoadSequence(set + (s == &fish[Index(i)] ? L"normal\\" : L"lit\\") + name, backGraphics, 1,
                             kFishFrameMs);
-            const HitArea& h = kHitAreas[i];
+            const RectF& h = kHitAreas[i];
             s->SetHitBox(h.x, h.y, h.width, h.height);
             s->SetOutlineWidth(1);
         }
@@ -194,17 +186,11 @@ void CThePond::StepPresenting() {
     CGameBase::StepPresenting();
 }
 
-CSprite* CThePond::ItemSprite(int item) { return engine::ItemOf(fish, item); }
-
-int CThePond::Update() {
-    BeginUpdate();
+void CThePond::UpdateScene() {
     Swim();
     bubble.Update();
     shell.Update();
-    return FinishUpdate();
 }
-
-void CThePond::UpdateCursor() { ItemCursor(fish); }
 
 int CThePond::OnMouseDown(unsigned, long lParam) {
     const int x = MouseParamX(lParam);
@@ -246,17 +232,13 @@ int CThePond::OnMouseDown(unsigned, long lParam) {
     return 1;
 }
 
-int CThePond::Draw() {
-    background.Draw();
+void CThePond::DrawScene() {
     shell.Draw();
     for (int i = 0; i < kFishCount; ++i) {
         fish[Index(i)].Draw();
         litFish[Index(i)].Draw();
     }
     bubble.Draw();
-    DrawHud(kThePond);
-    Present();
-    return 1;
 }
 
 void CThePond::OnRoundCorrect() {
@@ -265,5 +247,3 @@ void CThePond::OnRoundCorrect() {
     if (result.wasAtTen && !hardSetLoaded) LoadFishSet(true);
     if (shell.FrameCount() > 0 && !shell.IsLastFrame()) shell.NextFrame();
 }
-
-void CThePond::OnRoundWrong() { ApplyFailureRule(); }

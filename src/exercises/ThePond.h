@@ -6,29 +6,23 @@
 #include <array>
 #include <cstdint>
 
-#include "app/GameBase.h"
+#include "engine/Exercise.h"
 
-class CThePond final : public CGameBase {
+class CThePond final : public CExercise {
 public:
     static constexpr int kFishCount = 10;
     // The band the fish swim in while they are in play: x of their picture, y of their hit area.
     static constexpr float kLeft = 85, kRight = 780, kTop = 25, kBottom = 540;
 
     CThePond();
-    ~CThePond() override;
 
     int Init(Graphics* backGraphics, Graphics* windowGraphics, Bitmap* backBuffer, Profile* profile) override;
-    // Every pass the fish swim (see Swim) before the phase steps run.
-    int Update() override;
-    int Draw() override;
     // The fish in columns, each with its own speed; the sequence drawn among the shown fish.
     int SetupRound() override;
-    void UpdateCursor() override;
     // Of the fish under the pointer the expected one counts; open water counts for nothing.
     int OnMouseDown(unsigned wParam, long lParam) override;
     // The shell moves on; a streak at span 10 brings the hard fish.
     void OnRoundCorrect() override;
-    void OnRoundWrong() override;
 
     // Read by tests and tools.
     const CSprite& Fish(int i) const { return fish[Index(i)]; }
@@ -37,11 +31,13 @@ public:
     const CSprite& Bubble() const { return bubble; }
     const CSprite& Shell() const { return shell; }
     bool HardSet() const { return hardSetLoaded; }
-    int VisibleCount() const { return visibleCount; }
 
 protected:
+    std::span<CSprite> Items() override { return fish; }
+    // Every pass the fish swim (see Swim) before the phase steps run.
+    void UpdateScene() override;
+    void DrawScene() override;
     void ShowItem(int item) override;
-    CSprite* ItemSprite(int item) override;
     void StepPresenting() override;
 
 private:

@@ -1,6 +1,6 @@
 #include "exercises/Zoo.h"
 
-#include "engine/ItemSprites.h"
+#include "engine/ItemRow.h"
 
 #include <algorithm>
 #include <vector>
@@ -18,29 +18,25 @@ constexpr float kRewardSpeed = 225;
 struct AnimalPlace {
     const wchar_t* name;
     float x, y;
-    float hitX, hitY, hitWidth, hitHeight;
+    RectF hit;
     // Frames that stay longer (or shorter) than the others: {frame, ms}, frame -1 ends.
     int frameTimes[2][2];
 };
 
 // Where each animal lives and where it is hit: on its body, not the empty corners of its picture.
 constexpr AnimalPlace kAnimals[CZoo::kAnimalCount] = {
-    {L"parrot", 55, 100, 30, 25, 115, 98, {{0, 100}, {1, 300}}},
-    {L"lion", 250, 225, 50, 15, 115, 75, {{1, 500}, {-1, 0}}},
-    {L"camel", 470, 140, 10, 15, 100, 100, {{1, 500}, {-1, 0}}},
-    {L"elephant", 600, 65, 30, 15, 110, 85, {{2, 700}, {-1, 0}}},
-    {L"monkey", 85, 275, 12, 15, 95, 95, {{-1, 0}, {-1, 0}}},
-    {L"wasp", 305, 325, 10, 30, 100, 98, {{-1, 0}, {-1, 0}}},
-    {L"zebra", 450, 260, 30, 23, 110, 93, {{2, 300}, {4, 200}}},
-    {L"owl", 615, 185, 50, 15, 67, 95, {{-1, 0}, {-1, 0}}},
-    {L"frog", 425, 485, 35, 5, 115, 80, {{-1, 0}, {-1, 0}}},
-    {L"snake", 580, 390, 63, 13, 110, 95, {{-1, 0}, {-1, 0}}},
+    {L"parrot", 55, 100, {30, 25, 115, 98}, {{0, 100}, {1, 300}}},
+    {L"lion", 250, 225, {50, 15, 115, 75}, {{1, 500}, {-1, 0}}},
+    {L"camel", 470, 140, {10, 15, 100, 100}, {{1, 500}, {-1, 0}}},
+    {L"elephant", 600, 65, {30, 15, 110, 85}, {{2, 700}, {-1, 0}}},
+    {L"monkey", 85, 275, {12, 15, 95, 95}, {{-1, 0}, {-1, 0}}},
+    {L"wasp", 305, 325, {10, 30, 100, 98}, {{-1, 0}, {-1, 0}}},
+    {L"zebra", 450, 260, {30, 23, 110, 93}, {{2, 300}, {4, 200}}},
+    {L"owl", 615, 185, {50, 15, 67, 95}, {{-1, 0}, {-1, 0}}},
+    {L"frog", 425, 485, {35, 5, 115, 80}, {{-1, 0}, {-1, 0}}},
+    {L"snake", 580, 390, {63, 13, 110, 95}, {{-1, 0}, {-1, 0}}},
 };
 }  // namespace
-
-CZoo::CZoo() { game = kZoo; }
-
-CZoo::~CZoo() { WriteBack(); }
 
 int CZoo::Init(Graphics* back, Graphics* window, Bitmap* buffer, Profile* p) {
     if (!BeginInit(back, window, buffer, p, L"gfx\\zoo\\background.png")) return 1;
@@ -53,7 +49,7 @@ int CZoo::Init(Graphics* back, Graphics* window, Bitmap* buffer, Profile* p) {
         animal.SetPosition(a.x, a.y);
         for (const auto& t : a.frameTimes)
             if (t[0] >= 0) animal.SetFrameDuration(t[0], t[1]);
-        animal.SetHitBox(a.hitX, a.hitY, a.hitWidth, a.hitHeight);
+        animal.SetHitBox(a.hit.x, a.hit.y, a.hit.width, a.hit.height);
         animal.user[0] = i;
     }
 
@@ -133,30 +129,3 @@ void CZoo::StepPresenting() {
     }
     FinishPresentation();
 }
-
-CSprite* CZoo::ItemSprite(int item) { return engine::ItemOf(animals, item); }
-
-int CZoo::Update() {
-    BeginUpdate();
-    engine::UpdateAll(animals);
-    return FinishUpdate();
-}
-
-void CZoo::UpdateCursor() { ItemCursor(animals); }
-
-int CZoo::OnMouseDown(unsigned, long lParam) {
-    // An animal found right moves once.
-    return PressOnItems(lParam, animals, [this](int i) { engine::LightOnce(animals[static_cast<size_t>(i)]); });
-}
-
-int CZoo::Draw() {
-    background.Draw();
-    engine::DrawAll(animals);
-    DrawHud(kZoo);
-    Present();
-    return 1;
-}
-
-void CZoo::OnRoundCorrect() { ApplySuccessRule(); }
-
-void CZoo::OnRoundWrong() { ApplyFailureRule(); }

@@ -4,32 +4,25 @@
 // the same animals in the same order. The zoo runs forward only.
 #include <array>
 
-#include "app/GameBase.h"
+#include "engine/Exercise.h"
 
-class CZoo final : public CGameBase {
+class CZoo final : public CExercise {
 public:
     static constexpr int kAnimalCount = 10;
 
-    CZoo();
-    ~CZoo() override;
+    CZoo() : CExercise(kZoo) {}
 
     int Init(Graphics* backGraphics, Graphics* windowGraphics, Bitmap* backBuffer, Profile* profile) override;
-    int Update() override;
-    void UpdateCursor() override;
-    int Draw() override;
-    int OnMouseDown(unsigned wParam, long lParam) override;
     int SetupRound() override;
-    void OnRoundCorrect() override;
-    void OnRoundWrong() override;
 
     // Read by tests and tools.
     const CSprite& Animal(int i) const { return animals[static_cast<size_t>(Index(i))]; }
     unsigned CallLength(int i) { return calls[static_cast<size_t>(Index(i))].Length(0); }
-    int VisibleCount() const { return visibleCount; }
 
 protected:
+    // An animal found right moves once.
+    std::span<CSprite> Items() override { return animals; }
     void StepPresenting() override;
-    CSprite* ItemSprite(int item) override;
 
 private:
     static int Index(int i) { return i >= 0 && i < kAnimalCount ? i : 0; }

@@ -2,7 +2,7 @@
 
 #include "exercises/Cans.h"
 #include "exercises/GhostHouse.h"
-#include "exercises/NumberTest.h"
+#include "exercises/NumberSpanTest.h"
 #include "exercises/Paint.h"
 #include "exercises/ParisWheel.h"
 #include "exercises/Space.h"

@@ -12,7 +12,7 @@
 
 #include "app/Harness.h"
 #include "exercises/GhostHouse.h"
-#include "exercises/NumberTest.h"
+#include "exercises/NumberSpanTest.h"
 #include "exercises/Treasure.h"
 #include "graphics/Graphics.h"
 #include "profiles/Profile.h"

@@ -4,7 +4,7 @@
 // spoken in the order of their list, and the trainee's files are left as they were.
 #include <gtest/gtest.h>
 
-#include "exercises/NumberTest.h"
+#include "exercises/NumberSpanTest.h"
 #include "profiles/NumberTestResults.h"
 #include "screens/Login.h"
 #include "screens/RoadFixture.h"

@@ -1,7 +1,8 @@
-#include "exercises/NumberTest.h"
+#include "exercises/NumberSpanTest.h"
 
 #include <algorithm>
 
+#include "engine/ItemRow.h"
 #include "engine/SequencePool.h"
 #include "graphics/Graphics.h"
 #include "platform/Files.h"
@@ -75,30 +76,14 @@ std::vector<int> ReadNumberList(const std::wstring& path, int span) {
     return digits;
 }
 
-CNumberTest::CNumberTest() { game = kNumberTest; }
-
 int CNumberTest::Init(Graphics* back, Graphics* window, Bitmap* buffer, Profile* p) {
-    CGameBase::Init(back, window, buffer, p);
-    if (!profile) return 1;
-    SetupAnswerScan();
+    if (!BeginInit(back, window, buffer, p, L"gfx\\numbertest\\background.png")) return 1;
     span = score.span;
     direction = score.direction;
-
-    background.LoadImage(L"gfx\\numbertest\\background.png", back, 1, 0);
-    // A 3 x 3 keypad, 1 2 3 at the top.
-    float x = kKeypadX, y = kKeypadY;
-    for (int d = 1; d <= 9; ++d) {
-        CSprite& key = keypad[static_cast<size_t>(d)];
-        LoadNumberButton(key, L"gfx\\numbertest\\" + std::to_wstring(d));
-        key.user[0] = d;
-        key.SetPosition(x, y);
-        key.visible = 0;
-        x += key.width + kKeyGap;
-        if (d % 3 == 0) {
-            x = kKeypadX;
-            y += key.height + kKeyGap;
-        }
-    }
+    // A 3 x 3 keypad, hidden until the trainee's turn (entry 0 stays empty).
+    LoadNumberButtons(L"gfx\\numbertest\\", 1, nullptr);
+    PlaceKeypad(kKeypadX, kKeypadY, kKeyGap, keypad[1].height + kKeyGap);
+    for (auto& key : keypad) key.visible = 0;
 
     LoadVisualCue(L"numbers", false);
     visualFrame.SetPosition(328, 466);
@@ -194,15 +179,9 @@ void CNumberTest::StepPresenting() {
     ShowMouseCursor(true);
 }
 
-CSprite* CNumberTest::ItemSprite(int item) {
-    return item >= 1 && item <= 9 ? &keypad[static_cast<size_t>(item)] : nullptr;
-}
-
 int CNumberTest::Update() {
-    CGameBase::Update();
-    if (debugPanel) BuildDebugText();
-    startButton.Update();
-    for (auto& key : keypad) key.Update();
+    BeginUpdate();
+    engine::UpdateAll(keypad);
     UpdateCursor();
     RunPhaseSteps();
     // The test is left for the login, never for the menu.
@@ -228,11 +207,7 @@ int CNumberTest::OnMouseDown(unsigned, long lParam) {
         StartTrial();
         return 1;
     }
-    for (int d = 1; d <= 9; ++d) {
-        CSprite& key = keypad[static_cast<size_t>(d)];
-        if (phase != Answering || !key.visible || !key.HitTest(x, y)) continue;
-        if (CheckAnswer(d)) LightOnce(key, false);
-    }
+    AnswerAt(x, y, keypad);
     return 1;
 }
 
@@ -240,7 +215,7 @@ int CNumberTest::OnKeyDown(int key, int unused, long lParam) {
     if (PressDigitKey(key, 0, 0)) return 1;
     if (key != kKeyT && key != kKeyLowerT && key != platform::VK_ESCAPE && key != platform::VK_ADD &&
         key != platform::VK_SUBTRACT)
-        return CGameBase::OnKeyDown(key, unused, lParam);
+        return CSpokenNumberExercise::OnKeyDown(key, unused, lParam);
     if (keyHeld) return 1;
     keyHeld = 1;
     if (key == platform::VK_ESCAPE) {

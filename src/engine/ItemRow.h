@@ -28,10 +28,11 @@ inline int ShownUnder(std::span<const CSprite> items, int x, int y) {
 }
 
 // One play of the item's frames from its first, back to the first at the end: a can, wagon
-// or saucer lights up for its second frame's time.
-inline void LightOnce(CSprite& s) {
+// or saucer lights up for its second frame's time. With hideAfter the item is gone at the end
+// instead (a ghost house button that was found).
+inline void LightOnce(CSprite& s, bool hideAfter = false) {
     s.SetFrame(0);
-    s.Play(0, 0, 0, 1, 1);
+    s.Play(0, hideAfter ? 1 : 0, 0, hideAfter ? 0 : 1, 1);
 }
 
 }  // namespace engine

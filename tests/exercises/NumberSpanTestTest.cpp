@@ -5,7 +5,7 @@
 #include <string>
 
 #include "exercises/ExerciseFixture.h"
-#include "exercises/NumberTest.h"
+#include "exercises/NumberSpanTest.h"
 #include "text/TempFolder.h"
 
 namespace {

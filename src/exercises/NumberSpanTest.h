@@ -38,7 +38,7 @@ std::vector<int> ReadNumberList(const std::wstring& path, int span);
 
 class CNumberTest final : public CSpokenNumberExercise {
 public:
-    CNumberTest();
+    CNumberTest() : CSpokenNumberExercise(kNumberTest, Results::Kept) {}
 
     int Init(Graphics* backGraphics, Graphics* windowGraphics, Bitmap* backBuffer, Profile* profile) override;
     int Update() override;
@@ -59,14 +59,15 @@ public:
     std::wstring ScoreCaption() const { return scoreText.GetText(); }
 
 protected:
+    // Key d carries the digit d.
+    std::span<CSprite> Items() override { return keypad; }
     void StepPresenting() override;
-    CSprite* ItemSprite(int item) override;
 
 private:
     void Quit();
     void PlaceScoreCaption();
 
-    std::array<CSprite, 10> keypad;  // 1..9; entry 0 stays empty
+    std::array<CSprite, 10> keypad;  // 1..9; entry 0 stays empty and hidden
     ProfileOptions testOptions;      // its language names the speech
     CSprite resultText;
     CSprite scoreText;
