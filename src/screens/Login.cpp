@@ -25,6 +25,8 @@ constexpr uint32_t kTextSavedIn = 110;     // "%s": the folder
 constexpr uint32_t kTextNotSavedIn = 111;  // "%s": the folder
 constexpr uint32_t kTextFolderMade = 112;  // "%s": the trainees' folder
 constexpr uint32_t kTextNoFolder = 113;
+constexpr uint32_t kTextOverview = 169;
+constexpr int kKeyF2 = 113;
 constexpr float kPictureSide = 50;  // a trainee's picture is drawn at 50 x 50
 constexpr float kOffScreen = 900;
 constexpr size_t kShownNameLength = 22;  // longer names are cut with an ellipsis
@@ -93,6 +95,12 @@ int CLogin::Init(Graphics* back, Graphics* windowG, Bitmap* buffer, Profile* p) 
     screens::SetHoverLabel(exportButton, Text(kTextExport));
     exportButton.SetTextPosition(std::min(exportButton.x, 790 - exportButton.textBox.width),
                                  exportButton.y + exportButton.height + 12);
+    // The trainer's overview, in the free corner under the text buttons.
+    screens::MakePicture(overviewButton, back, L"gfx\\buttons\\stat.png", wx + 316, wy + 357);
+    overviewButton.SetSize(44, 44);
+    screens::SetHoverLabel(overviewButton, Text(kTextOverview));
+    overviewButton.SetTextPosition(std::min(overviewButton.x, 790 - overviewButton.textBox.width),
+                                   overviewButton.y + overviewButton.height + 12);
     marker.LoadImage(L"gfx\\login\\selected.png", back, 1, 0);
     status.LoadImage(L"", back, 1, 0);
     status.SetLabel(L"", 18);
@@ -188,7 +196,7 @@ void CLogin::FillScanList() {
     for (auto& e : entries)
         if (e.sprite->x < kOffScreen) answerScan.Add(e.sprite.get());
     for (auto& b : textButtons) answerScan.Add(&b);
-    for (CSprite* b : {&previousPage, &nextPage, &endButton, &exportButton}) answerScan.Add(b);
+    for (CSprite* b : {&previousPage, &nextPage, &endButton, &exportButton, &overviewButton}) answerScan.Add(b);
     for (int i = 0; i < answerScan.Count(); ++i)
         if (current && answerScan.Entry(i) == current) answerScan.Select(i, false);
 }
@@ -220,7 +228,8 @@ int CLogin::Draw() {
     }
     endButton.Draw();
     exportButton.Draw();
-    for (CSprite* b : {&endButton, &exportButton}) {
+    overviewButton.Draw();
+    for (CSprite* b : {&endButton, &exportButton, &overviewButton}) {
         if (!b->hovered) continue;
         screens::DrawHighlight(*b);
         screens::DrawLabel(*b);
@@ -237,7 +246,8 @@ int CLogin::OnMouseMove(unsigned, long lParam) {
     bool hand = false;
     for (auto& e : entries) hand = e.sprite->UpdateHover(x, y) || hand;
     for (auto& b : textButtons) hand = b.UpdateHover(x, y) || hand;
-    for (CSprite* b : {&previousPage, &nextPage, &endButton, &exportButton}) hand = b->UpdateHover(x, y) || hand;
+    for (CSprite* b : {&previousPage, &nextPage, &endButton, &exportButton, &overviewButton})
+        hand = b->UpdateHover(x, y) || hand;
     screens::PointerShape(hand);
     return 1;
 }
@@ -313,6 +323,8 @@ int CLogin::OnMouseDown(unsigned, long lParam) {
         nextScreen = kQuitProgram;
     else if (exportButton.HitTest(x, y))
         ExportAll();
+    else if (overviewButton.HitTest(x, y))
+        nextScreen = kOverview;
     else if (previousPage.HitTest(x, y)) {
         if (page > 0) {
             --page;
@@ -332,6 +344,7 @@ int CLogin::OnKeyDown(int virtualKey, int, long) {
     keyHeld = 1;
     switch (virtualKey) {
         case platform::VK_ESCAPE: nextScreen = kQuitProgram; break;
+        case kKeyF2: nextScreen = kOverview; break;
         case platform::VK_SPACE: answerScan.Step(); break;
         case platform::VK_RETURN: answerScan.Press(); break;
         default: break;

@@ -33,6 +33,7 @@ public:
     const CSprite& NextPage() const { return nextPage; }
     const CSprite& EndButton() const { return endButton; }
     const CSprite& ExportButton() const { return exportButton; }
+    const CSprite& OverviewButton() const { return overviewButton; }
     const CSprite& Marker() const { return marker; }
     const CSprite& Window() const { return window; }
     const std::wstring& StatusText() const { return status.text; }
@@ -65,6 +66,7 @@ private:
     CSprite nextPage;
     CSprite endButton;
     CSprite exportButton;
+    CSprite overviewButton;  // the trainer's overview of all trainees
     CSprite marker;
     CSprite status;  // one line under the window after an export
     std::vector<ProfileEntry> entries;

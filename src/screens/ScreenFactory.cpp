@@ -17,12 +17,13 @@
 #include "screens/MainSettingsMenu.h"
 #include "screens/Menu.h"
 #include "screens/NewProfile.h"
+#include "screens/OverviewScreen.h"
 #include "screens/PlaceholderScreen.h"
 #include "screens/SelectGame.h"
 #include "screens/StatScreen.h"
 
 std::unique_ptr<CGameBase> CreateScreen(int screenId) {
-    if (screenId < 0 || screenId > 18) return nullptr;
+    if (!IsScreen(screenId)) return nullptr;
     switch (screenId) {
         case kMenu: return std::make_unique<CMenu>();
         case kCans: return std::make_unique<CCans>();
@@ -43,6 +44,7 @@ std::unique_ptr<CGameBase> CreateScreen(int screenId) {
         case kSettings: return std::make_unique<CMainSettingsMenu>();
         case kStats: return std::make_unique<CStatScreen>();
         case kSelectGame: return std::make_unique<CSelectGame>();
+        case kOverview: return std::make_unique<COverviewScreen>();
         default: return std::make_unique<CPlaceholderScreen>(screenId);
     }
 }
