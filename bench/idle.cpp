@@ -31,7 +31,7 @@
 
 #include "BenchTools.h"
 #include "app/Harness.h"
-#include "app/ScreenId.h"
+#include "base/ScreenId.h"
 #include "graphics/Sprite.h"
 #include "platform/Files.h"
 #include "platform/Utf.h"

@@ -16,7 +16,7 @@
 
 #include "BenchTools.h"
 #include "app/Harness.h"
-#include "app/ScreenId.h"
+#include "base/ScreenId.h"
 #include "platform/FolderListing.h"
 #include "platform/Utf.h"
 #include "platform/gfx/ImageCache.h"

@@ -7,8 +7,8 @@
 
 #include "app/CommandLine.h"
 #include "app/DisplayMode.h"
-#include "app/FrameTimer.h"
-#include "app/GameBase.h"
+#include "base/FrameTimer.h"
+#include "engine/GameBase.h"
 #include "platform/Platform.h"
 
 class Bitmap;

@@ -5,7 +5,7 @@
 // without a screen; the exercises wire them to their sprites and sounds.
 #include <string>
 
-#include "app/ScreenId.h"
+#include "base/ScreenId.h"
 
 class ProfileStats;
 

@@ -5,7 +5,7 @@
 // them, its layout and what differs.
 #include <span>
 
-#include "app/GameBase.h"
+#include "engine/GameBase.h"
 
 class CExercise : public CGameBase {
 public:

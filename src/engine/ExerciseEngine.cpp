@@ -2,7 +2,7 @@
 // quitting, the round set-up frame, the end of the session and the write-back.
 #include <algorithm>
 
-#include "app/GameBase.h"
+#include "engine/GameBase.h"
 #include "platform/Platform.h"
 #include "profiles/Profile.h"
 #include "text/Random.h"
@@ -24,6 +24,11 @@ uint32_t CGameBase::Now() { return platform::TimeGetTime(); }
 bool CGameBase::Passed(uint32_t t) { return static_cast<int32_t>(Now() - t) > 0; }
 
 std::wstring CGameBase::Text(uint32_t n) const { return profile ? profile->options.GetText(n) : std::wstring(); }
+
+bool CGameBase::Ask(uint32_t n) const {
+    if (!profile) return platform::Os().AskYesNo(Text(kTextTitle), Text(n));
+    return platform::Os().AskYesNo(Text(kTextTitle), Text(n), profile->options.Question());
+}
 
 const SequencePool& CGameBase::Pool(int poolSpan) const {
     static const SequencePool none;
@@ -279,8 +284,7 @@ void CGameBase::RecordCorrectItem() {
 
 bool CGameBase::ConfirmQuit() {
     if (phase > WaitStart) return false;
-    if (!profile) return platform::Os().AskYesNo(Text(kTextTitle), Text(kTextQuitExercise));
-    return platform::Os().AskYesNo(Text(kTextTitle), Text(kTextQuitExercise), profile->options.Question());
+    return Ask(kTextQuitExercise);
 }
 
 void CGameBase::DecideReward() {
@@ -339,7 +343,7 @@ void CGameBase::WriteBack() {
 }
 
 void CGameBase::SetupStartScan() {
-    startScan.SetWindow(this);
+    startScan.SetPress(MousePress());
     startScan.Clear();
     startScan.Add(&startButton);
     if (profile && profile->options.o2) startScan.Add(&stopButton);

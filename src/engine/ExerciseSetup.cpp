@@ -1,6 +1,6 @@
 #include "engine/ExerciseSetup.h"
 
-#include "app/GameBase.h"
+#include "engine/GameBase.h"
 #include "profiles/Profile.h"
 #include "text/Random.h"
 
@@ -65,7 +65,7 @@ int CGameBase::ChooseReward(const std::wstring& exercise, std::initializer_list<
 }
 
 void CGameBase::SetupAnswerScan() {
-    answerScan.SetWindow(this);
+    answerScan.SetPress(MousePress());
     if (profile && profile->options.o7) answerScan.SetScanTime(profile->options.o19);
 }
 

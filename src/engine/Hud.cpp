@@ -3,7 +3,7 @@
 // markers, visual cue, reward, debug line) and the pointer feedback.
 #include <algorithm>
 
-#include "app/GameBase.h"
+#include "engine/GameBase.h"
 #include "engine/Difficulty.h"
 #include "platform/Platform.h"
 #include "profiles/Profile.h"

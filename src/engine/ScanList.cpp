@@ -1,11 +1,9 @@
 #include "engine/ScanList.h"
 
-#include "app/GameBase.h"
 #include "graphics/Sprite.h"
 #include "platform/Platform.h"
 
 namespace {
-constexpr unsigned kLeftButton = 0x0001;
 constexpr int kLongestScanTime = 5;
 constexpr int kDefaultScanTime = 3;
 
@@ -70,10 +68,10 @@ void ScanList::Tick() {
 }
 
 void ScanList::Press() {
-    if (!Valid(current) || !window) return;
+    if (!Valid(current) || !pressAt) return;
     int x = 0, y = 0;
     Centre(*entries[static_cast<size_t>(current)], x, y);
-    window->OnMouseDown(kLeftButton, MakeMouseParam(x, y));
+    pressAt(x, y);
 }
 
 void ScanList::MovePointer() const {

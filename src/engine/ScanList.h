@@ -6,15 +6,16 @@
 // time; two contacts: one switch steps (Space), the other selects (Enter).
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 class CSprite;
-class CGameBase;
 
 class ScanList final {
 public:
-    // The screen that receives the presses.
-    void SetWindow(CGameBase* screen) { window = screen; }
+    // What a selection does: the screen's mouse press at a canvas point.
+    using PressAt = std::function<void(int x, int y)>;
+    void SetPress(PressAt press) { pressAt = std::move(press); }
     // Automatic stepping every seconds (0: none; outside 0..5, every 3 s), the first step one
     // interval from now.
     void SetScanTime(int seconds);
@@ -31,7 +32,7 @@ public:
     void Step();
     // Automatic stepping, called every pass while the list runs.
     void Tick();
-    // A mouse press on the window at the current entry's centre.
+    // A press at the current entry's centre.
     void Press();
 
     int Current() const { return current; }
@@ -47,5 +48,5 @@ private:
     std::vector<CSprite*> entries;  // not owned
     int interval = 0;
     uint32_t nextStep = 0;
-    CGameBase* window = nullptr;  // not owned
+    PressAt pressAt;
 };

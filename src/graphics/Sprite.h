@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "app/FrameTimer.h"
+#include "base/FrameTimer.h"
 #include "graphics/Graphics.h"
 
 class CSprite final {

@@ -111,14 +111,16 @@ public:
     // An exercise screen is left: one more completed day for exercise g, its last span and
     // direction kept, ".pro" and ".sta" saved.
     void FinishExercise(int g, int lastSpan, int lastDirection);
-    // The menu's stop button or Escape. When some switched-on exercise is still behind,
-    // asks (language texts 0 and 88) whether to leave anyway; Yes marks every exercise done
-    // up to the last completed day and saves ".pro". True when the menu goes to the login.
-    bool LeaveDay();
-    // The game selection's button for exercise g (1..9): switching off asks first (texts 0
-    // and 18, No leaves it on); switching on joins the plan at CompletedDays. True when
-    // the option changed.
-    bool ToggleExercise(int g);
+    // Whether some switched-on exercise is still behind the last completed day.
+    bool DayUnfinished() const;
+    // The menu's stop button or Escape. An unfinished day is left only with leaveAnyway (the
+    // trainee's answer to the menu's question), which marks every exercise done up to the
+    // last completed day and saves ".pro". True when the menu goes to the login.
+    bool LeaveDay(bool leaveAnyway);
+    // The game selection's button for exercise g (1..9): switching off needs the trainee's
+    // yes (the screen asks; No leaves it on); switching on joins the plan at CompletedDays.
+    // True when the option changed.
+    bool ToggleExercise(int g, bool switchOffConfirmed);
 
     // The current local date in the locale's short form ("%x").
     static std::wstring TodayText();

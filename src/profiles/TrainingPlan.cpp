@@ -2,16 +2,12 @@
 // reward and the diplomas. All its state lives in the profile and is stored in ".pro".
 #include <algorithm>
 
-#include "platform/Platform.h"
 #include "profiles/Profile.h"
 
 namespace {
 
 constexpr int kFirstExercise = 1;
 constexpr int kLastExercise = 9;
-constexpr int kTextTitle = 0;
-constexpr int kTextSwitchOff = 18;
-constexpr int kTextLeaveDay = 88;
 
 }  // namespace
 
@@ -65,25 +61,27 @@ void Profile::FinishExercise(int g, int lastSpan, int lastDirection) {
     Save(true, false, true);
 }
 
-bool Profile::LeaveDay() {
+bool Profile::DayUnfinished() const {
     const int completed = CompletedDays();
-    bool behind = false;
     for (int g = kFirstExercise; g <= kLastExercise; ++g) {
-        if (options.ExerciseOn(g) != 0 && dayProgress[g] < completed) behind = true;
+        if (options.ExerciseOn(g) != 0 && dayProgress[g] < completed) return true;
     }
-    if (!behind) return true;
-    if (!platform::Os().AskYesNo(options.GetText(kTextTitle), options.GetText(kTextLeaveDay), options.Question()))
-        return false;
+    return false;
+}
+
+bool Profile::LeaveDay(bool leaveAnyway) {
+    if (!DayUnfinished()) return true;
+    if (!leaveAnyway) return false;
+    const int completed = CompletedDays();
     for (int g = kFirstExercise; g <= kLastExercise; ++g) dayProgress[g] = completed;
     Save(true, false, false);
     return true;
 }
 
-bool Profile::ToggleExercise(int g) {
+bool Profile::ToggleExercise(int g, bool switchOffConfirmed) {
     if (g < kFirstExercise || g > kLastExercise) return false;
     if (options.ExerciseOn(g) != 0) {
-        if (!platform::Os().AskYesNo(options.GetText(kTextTitle), options.GetText(kTextSwitchOff), options.Question()))
-            return false;
+        if (!switchOffConfirmed) return false;
         options.SetExerciseOn(g, 0);
     } else {
         options.SetExerciseOn(g, 1);

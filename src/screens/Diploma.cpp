@@ -42,7 +42,7 @@ CDiploma::~CDiploma() {
 
 int CDiploma::Init(Graphics* back, Graphics* window, Bitmap* buffer, Profile* p) {
     CGameBase::Init(back, window, buffer, p);
-    answerScan.SetWindow(this);
+    answerScan.SetPress(MousePress());
     if (profile && profile->options.o7) answerScan.SetScanTime(profile->options.o19);
     for (int d = 0; d < kDesigns; ++d) {
         designFolders[static_cast<size_t>(d)] = L"gfx\\diploma\\" + std::to_wstring(d) + L"\\";

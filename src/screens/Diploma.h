@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "app/GameBase.h"
+#include "engine/GameBase.h"
 #include "graphics/Sprite.h"
 #include "sound/SoundGroup.h"
 

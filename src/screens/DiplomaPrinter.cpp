@@ -15,7 +15,7 @@ constexpr int kLastDay = 25;
 
 int CDiplomaPrinter::Init(Graphics* back, Graphics* window, Bitmap* buffer, Profile* p) {
     CGameBase::Init(back, window, buffer, p);
-    answerScan.SetWindow(this);
+    answerScan.SetPress(MousePress());
     if (profile && profile->options.o7) answerScan.SetScanTime(profile->options.o19);
     diploma.Init(back, window, buffer, p);
 

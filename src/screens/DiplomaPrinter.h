@@ -5,7 +5,7 @@
 // settings and returns there.
 #include <array>
 
-#include "app/GameBase.h"
+#include "engine/GameBase.h"
 #include "graphics/Sprite.h"
 #include "screens/Diploma.h"
 

@@ -41,7 +41,7 @@ int CEnterPassword::Init(Graphics* back, Graphics* windowG, Bitmap* buffer, Prof
     screens::PlaceLabelCentredOn(ok, 400, 255);
     screens::SetCaption(caption, back, Text(kTextPassword), 20, px + 70, py + 60);
 
-    answerScan.SetWindow(this);
+    answerScan.SetPress(MousePress());
     answerScan.Clear();
     answerScan.Add(&cancel);
     answerScan.Add(&ok);

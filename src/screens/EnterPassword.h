@@ -5,7 +5,7 @@
 // field acts as OK; Enter otherwise presses the button the scan rests on.
 #include <memory>
 
-#include "app/GameBase.h"
+#include "engine/GameBase.h"
 #include "graphics/Sprite.h"
 #include "platform/TextField.h"
 

@@ -116,7 +116,7 @@ int CLogin::Init(Graphics* back, Graphics* windowG, Bitmap* buffer, Profile* p) 
         SetStatus(WithFolder(Text(kTextFolderMade), profile->folder));
     }
 
-    answerScan.SetWindow(this);
+    answerScan.SetPress(MousePress());
     FillScanList();
     if (profile && profile->options.o7) answerScan.SetScanTime(profile->options.o19);
     return 1;

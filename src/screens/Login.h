@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "app/GameBase.h"
+#include "engine/GameBase.h"
 #include "graphics/Sprite.h"
 
 class CLogin final : public CPlainScreen {

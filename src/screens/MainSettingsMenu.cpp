@@ -46,7 +46,7 @@ int CMainSettingsMenu::Init(Graphics* back, Graphics* windowG, Bitmap* buffer, P
     CGameBase::Init(back, windowG, buffer, p);
     background.LoadImage(L"gfx\\settings\\general.png", back, 1, 0);
     click.Open(L"sfx\\click\\click0.wav");
-    answerScan.SetWindow(this);
+    answerScan.SetPress(MousePress());
     answerScan.Clear();
     for (int k = 0; k < kButtons; ++k) {
         CSprite& b = buttons[static_cast<size_t>(k)];

@@ -6,7 +6,7 @@
 #include <array>
 #include <string>
 
-#include "app/GameBase.h"
+#include "engine/GameBase.h"
 #include "graphics/Sprite.h"
 #include "sound/SoundGroup.h"
 

@@ -14,6 +14,7 @@ namespace {
 constexpr int kKeyD = 68;
 constexpr int kKeyI = 73;
 constexpr int kLastDay = 25;
+constexpr int kTextLeaveDay = 88;
 
 }  // namespace
 
@@ -62,7 +63,7 @@ int CMenu::Init(Graphics* back, Graphics* windowG, Bitmap* buffer, Profile* p) {
         if (profile->IsWeekEnd()) bag.Play(1, 0, 0, 0, 1);
     }
 
-    answerScan.SetWindow(this);
+    answerScan.SetPress(MousePress());
     answerScan.Clear();
     for (auto& b : games) answerScan.Add(&b);
     if (bagShown) answerScan.Add(&bag);
@@ -178,7 +179,8 @@ int CMenu::OnMouseMove(unsigned, long lParam) {
 }
 
 void CMenu::LeaveDay() {
-    if (profile && profile->LeaveDay()) nextScreen = kLogin;
+    // Leaving with an exercise still behind asks first.
+    if (profile && profile->LeaveDay(!profile->DayUnfinished() || Ask(kTextLeaveDay))) nextScreen = kLogin;
 }
 
 int CMenu::OnMouseDown(unsigned, long lParam) {

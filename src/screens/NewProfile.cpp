@@ -96,7 +96,7 @@ int CNewProfile::Init(Graphics* back, Graphics* windowG, Bitmap* buffer, Profile
     screens::SetCaption(nameCaption, back, Text(kTextName), 16, bx + 13, by + 40);
     screens::SetCaption(passwordCaption, back, Text(kTextPassword), 16, bx + 148, by + 40);
 
-    answerScan.SetWindow(this);
+    answerScan.SetPress(MousePress());
     answerScan.Clear();
     for (auto& c : choices) answerScan.Add(&c);
     answerScan.Add(&cancel);

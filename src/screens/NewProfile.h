@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "app/GameBase.h"
+#include "engine/GameBase.h"
 #include "graphics/Sprite.h"
 #include "platform/TextField.h"
 

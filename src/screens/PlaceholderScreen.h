@@ -3,7 +3,7 @@
 // leaves on Escape (the login quits the program, the menu returns to the login, every
 // other screen returns to the menu). A click on the login opens the menu, a click on the
 // menu opens Cans, so the road can be walked before the real screens exist.
-#include "app/GameBase.h"
+#include "engine/GameBase.h"
 
 class CPlaceholderScreen final : public CPlainScreen {
 public:

@@ -1,7 +1,7 @@
 #pragma once
 #include <memory>
 
-#include "app/GameBase.h"
+#include "engine/GameBase.h"
 
 // Builds the screen of a ScreenId (0 to 18) with its default constructor; null for any
 // other number, which ends the program.

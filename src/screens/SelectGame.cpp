@@ -7,6 +7,10 @@
 #include "profiles/Profile.h"
 #include "screens/ScreenParts.h"
 
+namespace {
+constexpr int kTextSwitchOff = 18;
+}  // namespace
+
 int CSelectGame::Init(Graphics* back, Graphics* windowG, Bitmap* buffer, Profile* p) {
     CGameBase::Init(back, windowG, buffer, p);
     stop.LoadImage(L"gfx\\buttons\\stop.png", back, 1, 0);
@@ -27,7 +31,7 @@ int CSelectGame::Init(Graphics* back, Graphics* windowG, Bitmap* buffer, Profile
             y += b.height;
         }
     }
-    answerScan.SetWindow(this);
+    answerScan.SetPress(MousePress());
     answerScan.Clear();
     for (auto& b : games) answerScan.Add(&b);
     answerScan.Add(&stop);
@@ -74,7 +78,7 @@ int CSelectGame::OnMouseDown(unsigned, long lParam) {
     for (int g = 1; g <= kGames; ++g) {
         if (!games[static_cast<size_t>(g - 1)].HitTest(x, y)) continue;
         // Switching off asks first; switching on joins the plan at the last completed day.
-        profile->ToggleExercise(g);
+        profile->ToggleExercise(g, profile->options.ExerciseOn(g) != 0 && Ask(kTextSwitchOff));
         break;
     }
     return 1;

@@ -5,7 +5,7 @@
 // choice when it is left.
 #include <array>
 
-#include "app/GameBase.h"
+#include "engine/GameBase.h"
 #include "graphics/Sprite.h"
 
 class CSelectGame final : public CPlainScreen {

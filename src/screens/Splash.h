@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-#include "app/GameBase.h"
+#include "engine/GameBase.h"
 #include "graphics/Sprite.h"
 #include "sound/SoundGroup.h"
 

@@ -8,15 +8,11 @@
 #include <string>
 #include <vector>
 
-#include "app/GameBase.h"
+#include "engine/GameBase.h"
 #include "graphics/Sprite.h"
 #include "sound/SoundGroup.h"
 
 class Profile;
-
-// The trainee's results as a table for spreadsheets (UTF-8 with a byte-order mark, CR LF
-// line ends, a header row): one row per training day and exercise with any result.
-std::string StatisticsCsv(const Profile& profile);
 
 class CStatScreen final : public CPlainScreen {
 public:

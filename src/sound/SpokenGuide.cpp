@@ -1,6 +1,6 @@
 #include "sound/SpokenGuide.h"
 
-#include "app/ScreenId.h"
+#include "base/ScreenId.h"
 #include "platform/Platform.h"
 
 CSpokenGuide::CSpokenGuide() : nextTime(platform::TimeGetTime() + 1000) {}

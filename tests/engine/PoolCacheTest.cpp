@@ -3,7 +3,7 @@
 
 #include <memory>
 
-#include "app/GameBase.h"
+#include "engine/GameBase.h"
 #include "platform/headless/HeadlessBackend.h"
 #include "text/TempFolder.h"
 

@@ -6,7 +6,7 @@
 #include <memory>
 #include <vector>
 
-#include "app/GameBase.h"
+#include "engine/GameBase.h"
 #include "platform/headless/HeadlessBackend.h"
 
 namespace {
@@ -41,7 +41,7 @@ protected:
             sprites[i].SetSize(40, 20);
             list.Add(&sprites[i]);
         }
-        list.SetWindow(&screen);
+        list.SetPress([this](int x, int y) { screen.OnMouseDown(1, MakeMouseParam(x, y)); });
     }
     int PointerX() {
         int x = 0, y = 0;

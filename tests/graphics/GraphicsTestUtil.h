@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "app/FrameTimer.h"
+#include "base/FrameTimer.h"
 #include "graphics/Graphics.h"
 #include "platform/Files.h"
 #include "platform/Platform.h"

@@ -139,24 +139,23 @@ TEST(TrainingPlan, RewardAndDiplomaStages) {
     EXPECT_EQ(p.DiplomaStage(), 0);
 }
 
-TEST(TrainingPlan, LeavingTheDayEarlyAsksOnlyWhenSomethingIsBehind) {
+TEST(TrainingPlan, LeavingTheDayEarlyNeedsAYesOnlyWhenSomethingIsBehind) {
     Headless os;
     ProfileFolder dir;
     Profile p;
     p.folder = dir.Folder();
     p.dayProgress = {4, 3, 3, 3, 3, 3, 3, 3, 3, 3};  // day 4, nothing done yet
-    EXPECT_TRUE(p.LeaveDay());
-    EXPECT_TRUE(os.os->Questions().empty());
+    EXPECT_FALSE(p.DayUnfinished());
+    EXPECT_TRUE(p.LeaveDay(false));
 
     p.dayProgress[2] = 4;
     p.dayProgress[8] = 4;
-    EXPECT_FALSE(p.LeaveDay());  // No is the default answer
-    ASSERT_EQ(os.os->Questions().size(), 1u);
+    EXPECT_TRUE(p.DayUnfinished());
+    EXPECT_FALSE(p.LeaveDay(false));
     EXPECT_EQ(p.dayProgress[1], 3);
     EXPECT_FALSE(dir.Has("Noname.pro"));
 
-    os.os->QueueAnswer(true);
-    EXPECT_TRUE(p.LeaveDay());
+    EXPECT_TRUE(p.LeaveDay(true));
     for (int g = 1; g <= 9; ++g) EXPECT_EQ(p.dayProgress[g], 4) << g;
     EXPECT_EQ(p.dayProgress[0], 4);
     EXPECT_TRUE(dir.Has("Noname.pro"));
@@ -165,30 +164,29 @@ TEST(TrainingPlan, LeavingTheDayEarlyAsksOnlyWhenSomethingIsBehind) {
     // A switched-off exercise that is behind does not count.
     p.dayProgress[6] = 1;
     p.options.SetExerciseOn(6, 0);
-    EXPECT_TRUE(p.LeaveDay());
-    EXPECT_EQ(os.os->Questions().size(), 2u);
+    EXPECT_FALSE(p.DayUnfinished());
+    EXPECT_TRUE(p.LeaveDay(false));
+    EXPECT_TRUE(os.os->Questions().empty());  // rule code never asks
 }
 
-TEST(TrainingPlan, SwitchingOffAsksAndSwitchingOnJoinsAtTheCompletedDays) {
+TEST(TrainingPlan, SwitchingOffNeedsAYesAndSwitchingOnJoinsAtTheCompletedDays) {
     Headless os;
     Profile p;
     p.dayProgress = {7, 6, 6, 6, 6, 6, 6, 2, 6, 6};
-    EXPECT_FALSE(p.ToggleExercise(7));  // No keeps it on
+    EXPECT_FALSE(p.ToggleExercise(7, false));  // No keeps it on
     EXPECT_EQ(p.options.ExerciseOn(7), 1);
-    os.os->QueueAnswer(true);
-    EXPECT_TRUE(p.ToggleExercise(7));
+    EXPECT_TRUE(p.ToggleExercise(7, true));
     EXPECT_EQ(p.options.ExerciseOn(7), 0);
-    EXPECT_EQ(os.os->Questions().size(), 2u);
 
-    EXPECT_TRUE(p.ToggleExercise(7));  // on again without a question
-    EXPECT_EQ(os.os->Questions().size(), 2u);
+    EXPECT_TRUE(p.ToggleExercise(7, false));  // on again without a yes
     EXPECT_EQ(p.options.ExerciseOn(7), 1);
     EXPECT_EQ(p.dayProgress[7], 6);
     EXPECT_TRUE(p.IsPlayable(7));
     p.dayProgress[7]++;
     EXPECT_FALSE(p.IsPlayable(7));
-    EXPECT_FALSE(p.ToggleExercise(0));
-    EXPECT_FALSE(p.ToggleExercise(10));
+    EXPECT_FALSE(p.ToggleExercise(0, true));
+    EXPECT_FALSE(p.ToggleExercise(10, true));
+    EXPECT_TRUE(os.os->Questions().empty());
 }
 
 TEST(TrainingPlan, TodayTextIsTheLocaleShortDate) {

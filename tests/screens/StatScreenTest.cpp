@@ -15,6 +15,7 @@
 #include "graphics/Graphics.h"
 #include "profiles/Profile.h"
 #include "profiles/ProfileTestUtil.h"
+#include "profiles/StatisticsTable.h"
 #include "screens/StatScreen.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "app/FrameTimer.h"
+#include "base/FrameTimer.h"
 
 #include "platform/Platform.h"
 

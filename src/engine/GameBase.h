@@ -1,14 +1,14 @@
 #pragma once
 // CGameBase: the base of every screen and exercise. This header holds the contract the
 // frame relies on; the machinery the exercises share (phases, scoring, scanning) is added
-// beside it by the engine.
+// in the engine files beside it.
 #include <array>
 #include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
 
-#include "app/ScreenId.h"
+#include "base/ScreenId.h"
 #include "engine/Difficulty.h"
 #include "engine/ExercisePhase.h"
 #include "engine/ExerciseSetup.h"
@@ -98,6 +98,8 @@ protected:
     void ActOnKey(int virtualKey);
     // Presents the finished back buffer on the window.
     void Present();
+    // A left mouse press on this screen at a canvas point: what a switch selection does.
+    ScanList::PressAt MousePress();
 
     // The exercise machinery shared by the nine exercises (src/engine/).
 
@@ -195,6 +197,9 @@ protected:
     void SilenceGuide();
     // The language text n of the active profile.
     std::wstring Text(uint32_t n) const;
+    // A Yes/No question: language text n under the program's title (text 0), in the
+    // profile's question style; No is the default answer.
+    bool Ask(uint32_t n) const;
     // Whether the millisecond clock has passed t, on the wrapping clock.
     static bool Passed(uint32_t t);
     static uint32_t Now();

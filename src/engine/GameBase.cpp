@@ -1,7 +1,11 @@
-#include "app/GameBase.h"
+#include "engine/GameBase.h"
 
 #include "graphics/Graphics.h"
 #include "platform/Platform.h"
+
+namespace {
+constexpr unsigned kLeftButton = 0x0001;
+}  // namespace
 
 CGameBase::CGameBase() = default;
 CGameBase::~CGameBase() = default;
@@ -51,11 +55,6 @@ void CGameBase::Present() {
         windowGraphics->DrawImage(*backBuffer, 0, 0, platform::kCanvasWidth, platform::kCanvasHeight);
 }
 
-const wchar_t* ScreenName(int id) {
-    static const wchar_t* const names[] = {
-        L"menu",          L"cans",       L"treasure", L"pariswheel", L"thecircle",      L"thepond", L"ghosthouse",
-        L"space",         L"paint",      L"zoo",      L"diploma",    L"diplomaprinter", L"login",   L"newprofile",
-        L"enterpassword", L"numbertest", L"settings", L"stats",      L"selectgame"};
-    if (id < 0 || id > 18) return L"";
-    return names[id];
+ScanList::PressAt CGameBase::MousePress() {
+    return [this](int x, int y) { OnMouseDown(kLeftButton, MakeMouseParam(x, y)); };
 }

@@ -1,0 +1,9 @@
+#pragma once
+// The trainee's results as a table for spreadsheets, saved beside the statistics picture.
+#include <string>
+
+class Profile;
+
+// UTF-8 with a byte-order mark, CR LF line ends, a header row: one row per training day and
+// exercise with any result.
+std::string StatisticsCsv(const Profile& profile);
