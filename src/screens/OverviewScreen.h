@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "app/GameBase.h"
+#include "engine/GameBase.h"
 #include "graphics/Sprite.h"
 #include "platform/Platform.h"
 #include "profiles/TraineeOverview.h"
