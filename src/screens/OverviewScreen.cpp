@@ -95,7 +95,7 @@ int COverviewScreen::Init(Graphics* back, Graphics* windowG, Bitmap* buffer, Pro
     if (profile) rows = profiles::ReadTraineeRows(profile->folder);
     Sort(profiles::TraineeOrder::kName);
 
-    answerScan.SetWindow(this);
+    answerScan.SetPress(MousePress());
     for (CSprite* b : {&nameHeading, &dateHeading}) answerScan.Add(b);
     for (auto& b : rowBoxes) answerScan.Add(&b);
     for (CSprite* b : {&previousPage, &nextPage, &print, &save, &table, &stopButton}) answerScan.Add(b);
