@@ -7,6 +7,7 @@
 #include "TestPaths.h"
 
 #include "platform/PrintTestUtil.h"
+#include "platform/Printer.h"
 #include "profiles/Profile.h"
 #include "profiles/ProfileTestUtil.h"
 #include "screens/ProgressReport.h"
@@ -92,6 +93,33 @@ TEST(ProgressReport, PagesAndFiguresOfAKnownHistory) {
     EXPECT_NE(printtest::Capture("pdftotext -f 5 -l 5 '" + dir.File("empty.pdf") + "' -")
                   .find("No number test has been taken yet."),
               std::string::npos);
+}
+
+}  // namespace
+
+namespace {
+
+// The report through the real print server's PDF queue: every page arrives, on A4.
+TEST(ProgressReport, PrintedThroughThePdfQueue) {
+    const platform::CupsPrinter printer;
+    if (!printer.ServerReachable()) GTEST_SKIP() << "no print server can be reached (scripts/cups-pdf starts one)";
+    const std::string destination = printer.DefaultDestination();
+    ASSERT_FALSE(destination.empty()) << "the print server has no default destination: run scripts/cups-pdf";
+    ASSERT_NE(printtest::Capture("lpstat -v '" + destination + "' 2>&1").find("cups-pdf:"), std::string::npos)
+        << destination << " is not a PDF printer: run scripts/cups-pdf";
+    EnglishTexts english;
+    auto p = std::make_unique<Profile>();
+    p->name = L"Report " + std::to_wstring(::getpid());
+    const std::string title = "KestrovaReport" + std::to_string(::getpid());
+    ASSERT_TRUE(printer.PrintDocument(ProgressReportPdf(*p, {{L"2026-12-01", 2, 7}}, L"2026-12-08"),
+                                      platform::WideFromUtf8(title)));
+    std::string info;
+    const std::filesystem::path pdf = printtest::WaitForPdf(title, info);
+    ASSERT_FALSE(pdf.empty()) << "the PDF printer wrote no file";
+    EXPECT_EQ(PageCount(info), 5) << info;
+    EXPECT_NE(info.find("A4"), std::string::npos) << info;
+    std::error_code ec;
+    std::filesystem::remove(pdf, ec);
 }
 
 }  // namespace
