@@ -8,7 +8,6 @@
 #include "text/Random.h"
 
 namespace {
-constexpr int kMaxSpan = 9;
 constexpr int kStartSpanCap = 10;
 constexpr uint32_t kRevealDelayMs = 850;
 // The windows of the house, where the horrors wait: the top-left corner of horror 0..17.
