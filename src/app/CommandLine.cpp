@@ -65,7 +65,7 @@ std::wstring UsageText(const std::vector<std::wstring>& languages) {
            L"  window       show the 800 x 600 canvas at its own size on a black backdrop\n"
            L"  debug        enable the trainers' debug keys and displays\n"
            L"  fullfps      never sleep between frames\n"
-           L"  notopfreq    ask for no particular refresh rate\n"
+           L"  notopfreq    accepted for old shortcuts; changes nothing (the display mode is never changed)\n"
            L"  setfpsN      N frames per second, N from 1 to 30 (default: 100)\n"
            L"\n"
            L"Options:\n"
