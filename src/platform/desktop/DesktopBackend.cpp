@@ -404,6 +404,9 @@ public:
         LogQuietFailure("print failed", documentName);
         return false;
     }
+    bool PrintDocument(const std::string& pdf, const std::wstring& documentName) override {
+        return CupsPrinter().PrintDocument(pdf, documentName);
+    }
 
     SoundDevice& Sound() override { return *sound_; }
 
