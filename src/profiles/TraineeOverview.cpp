@@ -84,43 +84,64 @@ ExerciseSummaries SummarizeExercises(const ProfileStats& stats) {
     return out;
 }
 
+namespace {
+
+// Reads one trainee's ".pro" and ".opt" into a fresh row (p is a scratch record). A trainee
+// with a password is read only when password is that password; otherwise the row holds the
+// name and "locked" alone. False when a password was set and not given.
+bool ReadRow(Profile& p, const std::wstring& folder, const std::wstring& password, TraineeRow& row) {
+    TraineeRow fresh;
+    fresh.name = row.name;
+    row = std::move(fresh);
+    if (auto pro = ReadLines(folder, row.name + L".pro", Profile::kMaxProBytes, Profile::kProLines)) {
+        // What a short file leaves in the record must be the defaults, not the last trainee's.
+        p.roundsPerDay = 8;
+        p.trainingDays = 25;
+        p.ReadPro(*pro);
+        if (!p.password.empty() && p.password != password) {
+            row.locked = true;
+            return false;
+        }
+        if (p.level == L"1" || p.level == L"2" || p.level == L"3") row.level = p.level;
+        row.planDays = p.trainingDays;
+        row.daysDone = std::min(p.CompletedDays(), p.trainingDays);
+        if (!p.lastDate.empty()) row.lastDate = p.lastDate.substr(0, kMaxDateLength);
+        row.coins = p.coins;
+        for (int g = 1; g < Profile::kExercises; ++g)
+            row.exerciseDays[static_cast<size_t>(g)] = std::min(p.dayProgress[g], p.trainingDays);
+    } else if (!password.empty()) {
+        row.locked = true;  // a password cannot be checked against a file that does not read
+        return false;
+    }
+    p.options.ResetValues();
+    if (auto opt = ReadLines(folder, row.name + L".opt", Profile::kMaxOptBytes, ProfileOptions::kLines))
+        p.options.ReadValues(*opt);
+    row.senior = p.options.o3 != 0;
+    return true;
+}
+
+}  // namespace
+
 std::vector<TraineeRow> ReadTraineeRows(const std::wstring& folder) {
     std::vector<TraineeRow> rows;
     if (folder.empty()) return rows;
     // One record to read every trainee's files into; it is never saved.
     auto scratch = std::make_unique<Profile>();
-    Profile& p = *scratch;
     for (const auto& f : platform::FindFiles(folder + L"*.pro")) {
         if (f.isFolder || f.name.size() <= 4) continue;
         TraineeRow row;
         row.name = f.name.substr(0, f.name.size() - 4);
         if (!IsSafeName(row.name)) continue;
-        auto pro = ReadLines(folder, f.name, Profile::kMaxProBytes, Profile::kProLines);
-        if (pro) {
-            // What a short file leaves in the record must be the defaults, not the last trainee's.
-            p.roundsPerDay = 8;
-            p.trainingDays = 25;
-            p.ReadPro(*pro);
-            if (!p.password.empty()) {
-                row.locked = true;
-                rows.push_back(std::move(row));
-                continue;
-            }
-            if (p.level == L"1" || p.level == L"2" || p.level == L"3") row.level = p.level;
-            row.planDays = p.trainingDays;
-            row.daysDone = std::min(p.CompletedDays(), p.trainingDays);
-            if (!p.lastDate.empty()) row.lastDate = p.lastDate.substr(0, kMaxDateLength);
-            row.coins = p.coins;
-            for (int g = 1; g < Profile::kExercises; ++g)
-                row.exerciseDays[static_cast<size_t>(g)] = std::min(p.dayProgress[g], p.trainingDays);
-        }
-        p.options.ResetValues();
-        if (auto opt = ReadLines(folder, row.name + L".opt", Profile::kMaxOptBytes, ProfileOptions::kLines))
-            p.options.ReadValues(*opt);
-        row.senior = p.options.o3 != 0;
+        ReadRow(*scratch, folder, L"", row);
         rows.push_back(std::move(row));
     }
     return rows;
+}
+
+bool UnlockTraineeRow(const std::wstring& folder, const std::wstring& password, TraineeRow& row) {
+    if (!row.locked || password.empty() || folder.empty() || !IsSafeName(row.name)) return false;
+    auto scratch = std::make_unique<Profile>();
+    return ReadRow(*scratch, folder, password, row);
 }
 
 void ReadTraineeResults(const std::wstring& folder, TraineeRow& row) {

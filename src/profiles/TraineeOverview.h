@@ -50,6 +50,9 @@ struct TraineeRow {
 // ".opt" files; the results are left for ReadTraineeResults. Damaged, empty and oversized
 // files give the defaults.
 std::vector<TraineeRow> ReadTraineeRows(const std::wstring& folder);
+// Reads a locked trainee's row in full when password is the trainee's password; the row stays
+// locked (false) otherwise. Nothing is kept of the password.
+bool UnlockTraineeRow(const std::wstring& folder, const std::wstring& password, TraineeRow& row);
 // Fills the row's exercise results from the trainee's ".sta" (nothing for a locked trainee).
 void ReadTraineeResults(const std::wstring& folder, TraineeRow& row);
 

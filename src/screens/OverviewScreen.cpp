@@ -1,16 +1,15 @@
 #include "screens/OverviewScreen.h"
 
 #include <algorithm>
-#include <memory>
+#include <span>
 
 #include "graphics/Graphics.h"
 #include "platform/Files.h"
 #include "platform/Platform.h"
-#include "platform/Utf.h"
-#include "profiles/NumberTestResults.h"
 #include "profiles/Profile.h"
 #include "screens/ProgressReport.h"
 #include "ui/Button.h"
+#include "ui/Dialog.h"
 
 namespace {
 
@@ -27,15 +26,18 @@ constexpr float kLeft = 12;
 constexpr float kExerciseX = 520;  // the nine exercise columns
 constexpr float kExerciseWidth = 30;
 constexpr float kParked = -200;
+// The password field of a locked trainee's row, and its button.
+constexpr int kFieldX = 312, kFieldWidth = 130, kFieldHeight = 26;
+constexpr float kUnlockX = 450, kUnlockWidth = 56, kUnlockHeight = 28;
 
 // Texts of this screen.
-constexpr uint32_t kTextLevel = 195;
 constexpr uint32_t kTextName = 59;
-constexpr uint32_t kTextCancel = 72;
-constexpr uint32_t kTextReplace = 122;
-constexpr uint32_t kTextSave = 123;
-constexpr uint32_t kTextFileName = 124;
+constexpr uint32_t kTextPassword = 60;
+constexpr uint32_t kTextWrongPassword = 79;
+constexpr uint32_t kTextOk = 91;
+constexpr uint32_t kTextPasswordLimit = 114;
 constexpr uint32_t kTextFirstExercise = 40;
+constexpr uint32_t kTextLevel = 195;
 constexpr uint32_t kTextAll = 198;
 constexpr uint32_t kTextLastTraining = 200;
 constexpr uint32_t kTextDays = 201;
@@ -46,7 +48,6 @@ constexpr uint32_t kTextCoins = 205;
 constexpr uint32_t kTextPrintReport = 206;
 constexpr uint32_t kTextSaveReport = 207;
 constexpr uint32_t kTextSaveTable = 208;
-constexpr uint32_t kTextPdfType = 209;
 constexpr uint32_t kTextCsvType = 210;
 constexpr uint32_t kTextLongestLegend = 211;
 constexpr uint32_t kTextYes = 212;
@@ -54,21 +55,20 @@ constexpr uint32_t kTextPage = 213;
 constexpr uint32_t kTextBack = 214;
 constexpr uint32_t kTextByName = 215;
 constexpr uint32_t kTextByDate = 216;
-constexpr uint32_t kTextPrinted = 217;
-constexpr uint32_t kTextNotPrinted = 218;
 constexpr uint32_t kTextSaved = 219;
 constexpr uint32_t kTextNotSaved = 220;
 constexpr uint32_t kTextChooseFirst = 221;
 
 std::wstring Value(int v) { return v < 0 ? std::wstring(L"-") : std::to_wstring(v); }
 
+float RowTop(int i) { return kTop + static_cast<float>(i) * kRowHeight; }
+
 }  // namespace
 
 int COverviewScreen::Init(Graphics* back, Graphics* windowG, Bitmap* buffer, Profile* p) {
     CGameBase::Init(back, windowG, buffer, p);
     escapeScreen = kLogin;
-    stopButton.LoadImage(L"gfx\\buttons\\stop.png", back, 1, 0);
-    stopButton.SetPosition(10, 8);
+    ui::MakePicture(stopButton, back, L"gfx\\buttons\\stop.png", 10, 8);
     ui::SetHoverLabel(stopButton, Text(kTextBack));
     stopButton.SetTextPosition(80, 30);
     ui::MakePicture(print, back, L"gfx\\buttons\\print.png", 800 - 3 * 64 - 10, 4);
@@ -84,22 +84,19 @@ int COverviewScreen::Init(Graphics* back, Graphics* windowG, Bitmap* buffer, Pro
     ui::MakeHotBox(dateHeading, back, 360, kHeadingY, 100, 28);
     ui::MakeHotBox(previousPage, back, 300, 532, 40, 32);
     ui::MakeHotBox(nextPage, back, 460, 532, 40, 32);
+    ui::MakeHotBox(unlock, back, kParked, kParked, kUnlockWidth, kUnlockHeight);
     for (int i = 0; i < kRowsPerPage; ++i)
-        ui::MakeHotBox(rowBoxes[static_cast<size_t>(i)], back, kLeft - 4, kTop + i * kRowHeight, 784, kRowHeight);
+        ui::MakeHotBox(rowBoxes[static_cast<size_t>(i)], back, kLeft - 4, RowTop(i), 784, kRowHeight);
     for (int g = 1; g < 10; ++g) {
         CSprite& icon = icons[static_cast<size_t>(g)];
         icon.LoadImage(L"gfx\\menu\\game0" + std::to_wstring(g) + L"a.png", back, 0, 0);
         icon.SetSize(26, 24);
-        icon.SetPosition(kExerciseX + (g - 1) * kExerciseWidth, kHeadingY + 2);
+        icon.SetPosition(kExerciseX + static_cast<float>(g - 1) * kExerciseWidth, kHeadingY + 2);
     }
 
+    BeginScan();
     if (profile) rows = profiles::ReadTraineeRows(profile->folder);
     Sort(profiles::TraineeOrder::kName);
-
-    BeginScan();
-    for (CSprite* b : {&nameHeading, &dateHeading}) answerScan.Add(b);
-    for (auto& b : rowBoxes) answerScan.Add(&b);
-    for (CSprite* b : {&previousPage, &nextPage, &print, &save, &table, &stopButton}) answerScan.Add(b);
     return 1;
 }
 
@@ -124,12 +121,80 @@ void COverviewScreen::ShowPage(int newPage) {
         const size_t r = static_cast<size_t>(page * kRowsPerPage + i);
         CSprite& box = rowBoxes[static_cast<size_t>(i)];
         if (r < rows.size()) {
-            box.SetPosition(kLeft - 4, kTop + static_cast<float>(i) * kRowHeight);
+            box.SetPosition(kLeft - 4, RowTop(i));
             if (profile) profiles::ReadTraineeResults(profile->folder, rows[r]);
         } else {
             box.SetPosition(kParked, kParked);
         }
     }
+    PlaceUnlock();
+}
+
+void COverviewScreen::Select(int row) {
+    selected = row;
+    PlaceUnlock();
+    // A click on a locked trainee's row is the start of typing the password; the switch
+    // access keeps the keys, or a switch user could not step on.
+    if (field && !scanPress) field->Focus();
+}
+
+void COverviewScreen::PlaceUnlock() {
+    const int onPage = selected - page * kRowsPerPage;
+    const bool wanted =
+        selected >= 0 && onPage >= 0 && onPage < kRowsPerPage && rows[static_cast<size_t>(selected)].locked;
+    if (!wanted) {
+        field.reset();
+        unlock.SetPosition(kParked, kParked);
+    } else {
+        const float y = RowTop(onPage);
+        const int fieldY = static_cast<int>(y + (kRowHeight - kFieldHeight) / 2);
+        if (!field || field->Y() != fieldY) {
+            field = std::make_unique<ui::TextField>(kFieldX, fieldY, kFieldWidth, kFieldHeight);
+            field->SetLimit(Profile::kMaxPasswordLength, Text(kTextPasswordLimit));
+        }
+        unlock.SetPosition(kUnlockX, y + (kRowHeight - kUnlockHeight) / 2);
+    }
+    RebuildScan();
+}
+
+void COverviewScreen::RebuildScan() {
+    // The headings, the rows of the page (and the selected locked trainee's button), the page
+    // buttons, the report's and the table's buttons, back. The scan stays where it rested.
+    const CSprite* current = answerScan.Entry(answerScan.Current());
+    answerScan.Clear();
+    answerScan.Add(&nameHeading);
+    answerScan.Add(&dateHeading);
+    for (int i = 0; i < kRowsPerPage; ++i) {
+        CSprite& box = rowBoxes[static_cast<size_t>(i)];
+        if (box.x == kParked) continue;
+        answerScan.Add(&box);
+        if (unlock.y >= box.y && unlock.y < box.y + kRowHeight) answerScan.Add(&unlock);
+    }
+    if (PageCount() > 1) {
+        answerScan.Add(&previousPage);
+        answerScan.Add(&nextPage);
+    }
+    for (CSprite* b : {&print, &save, &table, &stopButton}) answerScan.Add(b);
+    for (int i = 0; i < answerScan.Count(); ++i)
+        if (current && answerScan.Entry(i) == current) answerScan.Select(i, false);
+}
+
+void COverviewScreen::TryPassword() {
+    if (!field || !profile || selected < 0 || field->LineLength() == 0) return;
+    profiles::TraineeRow& row = rows[static_cast<size_t>(selected)];
+    const std::wstring typed = field->Text();
+    if (!profiles::UnlockTraineeRow(profile->folder, typed, row)) {
+        status = Text(kTextWrongPassword);
+        if (!scanPress) {
+            field->Focus();
+            field->SelectAll();
+        }
+        return;
+    }
+    opened[row.name] = typed;
+    profiles::ReadTraineeResults(profile->folder, row);
+    status.clear();
+    PlaceUnlock();
 }
 
 void COverviewScreen::DrawText(const std::wstring& text, float x, float y, float size, bool bold, uint32_t argb) {
@@ -161,14 +226,21 @@ int COverviewScreen::Draw() {
         const size_t r = static_cast<size_t>(page * kRowsPerPage + i);
         if (r >= rows.size()) break;
         const profiles::TraineeRow& row = rows[r];
-        const float y = kTop + static_cast<float>(i) * kRowHeight;
+        const float y = RowTop(i);
         if (static_cast<int>(r) == selected)
             backGraphics->FillRectangle(SolidBrush(kSelectedRow), RectF{0, y, 800, kRowHeight});
         backGraphics->DrawLine(Pen(kLine), 0, y + kRowHeight - 0.5f, 800, y + kRowHeight - 0.5f);
         const float ty = y + 10;
-        DrawText(row.name, kLeft, ty, 13, true);
+        DrawText(row.name.size() > 20 ? row.name.substr(0, 19) + L"\u2026" : row.name, kLeft, ty, 13, true);
         if (row.locked) {
             DrawText(Text(kTextLocked), 170, ty, 12, false, kGrey);
+            if (static_cast<int>(r) == selected && field) {
+                DrawText(Text(kTextPassword), 240, ty, 12);
+                ui::DrawButton(*backGraphics,
+                               ui::Box{static_cast<int>(unlock.x), static_cast<int>(unlock.y),
+                                       static_cast<int>(unlock.width), static_cast<int>(unlock.height)},
+                               Text(kTextOk), ui::kButton, 14);
+            }
             continue;
         }
         DrawText(row.level, 176, ty, 12);
@@ -185,8 +257,7 @@ int COverviewScreen::Draw() {
         }
     }
 
-    const bool many = PageCount() > 1;
-    if (many) {
+    if (PageCount() > 1) {
         DrawText(L"\u25C0", previousPage.x + 12, previousPage.y + 6, 16, false, page > 0 ? kBlack : kLine);
         DrawText(L"\u25B6", nextPage.x + 12, nextPage.y + 6, 16, false, page + 1 < PageCount() ? kBlack : kLine);
         DrawText(Text(kTextPage) + std::to_wstring(page + 1) + L" / " + std::to_wstring(PageCount()), 350, 539, 14);
@@ -196,73 +267,41 @@ int COverviewScreen::Draw() {
     print.Draw();
     save.Draw();
     table.Draw();
-    for (CSprite* b : {&stopButton, &print, &save, &table, &nameHeading, &dateHeading, &previousPage, &nextPage}) {
-        if (!b->hovered) continue;
-        ui::DrawHighlight(*b);
-        ui::DrawLabel(*b);
-    }
+    ui::DrawHovered(
+        {&stopButton, &print, &save, &table, &nameHeading, &dateHeading, &previousPage, &nextPage, &unlock});
     for (auto& b : rowBoxes)
         if (b.hovered) backGraphics->DrawRectangle(Pen(0xFF4069B0u, 2), RectF{b.x + 1, b.y + 1, 782, kRowHeight - 2});
-    Present();
+    Present();  // the password field is drawn over the presented frame
     return 1;
 }
 
-std::string COverviewScreen::SelectedReport() {
+std::unique_ptr<Profile> COverviewScreen::SelectedTrainee() {
     if (!profile || selected < 0 || rows[static_cast<size_t>(selected)].locked) {
         status = Text(kTextChooseFirst);
-        return {};
+        return nullptr;
     }
     // The trainee is read into a record of its own: the active one stays as the login left it.
     auto trainee = std::make_unique<Profile>();
     trainee->folder = profile->folder;
     trainee->name = rows[static_cast<size_t>(selected)].name;
     trainee->Load(true, true, true);
-    if (!trainee->password.empty()) {  // a password set meanwhile
+    // A password set (or changed) since the row was read keeps the trainee's results closed.
+    const auto it = opened.find(trainee->name);
+    if (!trainee->password.empty() && (it == opened.end() || it->second != trainee->password)) {
         status = Text(kTextChooseFirst);
-        return {};
+        return nullptr;
     }
-    return ProgressReportPdf(*trainee, profiles::LoadNumberTests(trainee->folder, trainee->name), Profile::TodayText());
-}
-
-void COverviewScreen::PrintReport() {
-    const std::string pdf = SelectedReport();
-    if (pdf.empty()) return;
-    const bool printed = platform::Os().PrintDocument(
-        pdf, profile->options.GetText(180) + L" " + rows[static_cast<size_t>(selected)].name);
-    status = Text(printed ? kTextPrinted : kTextNotPrinted);
-}
-
-platform::SaveFileRequest COverviewScreen::Request(uint32_t title, uint32_t type, const wchar_t* extension,
-                                                   const std::wstring& fileName) const {
-    platform::SaveFileRequest request;
-    request.title = Text(title);
-    request.filterName = Text(type);
-    request.pattern = std::wstring(L"*.") + extension;
-    request.defaultExtension = extension;
-    request.fileName = fileName;
-    request.folder = platform::DocumentsFolder();
-    request.fileNameLabel = Text(kTextFileName);
-    request.save = Text(kTextSave);
-    request.cancel = Text(kTextCancel);
-    request.replaceQuestion = Text(kTextReplace);
-    return request;
-}
-
-void COverviewScreen::SaveReport() {
-    const std::string pdf = SelectedReport();
-    if (pdf.empty()) return;
-    std::wstring path;
-    if (!platform::Os().ChooseSaveFile(
-            Request(kTextSaveReport, kTextPdfType, L"pdf", Text(180) + L" " + rows[static_cast<size_t>(selected)].name),
-            path))
-        return;
-    status = Text(platform::WriteFileAtomic(path, pdf) ? kTextSaved : kTextNotSaved);
+    return trainee;
 }
 
 void COverviewScreen::SaveTable() {
     if (!profile) return;
     std::wstring path;
-    if (!platform::Os().ChooseSaveFile(Request(kTextSaveTable, kTextCsvType, L"csv", Text(kTextAll)), path)) return;
+    const bool chosen = platform::Os().ChooseSaveFile(
+        TraineeSaveRequest(profile->options, kTextSaveTable, kTextCsvType, L"csv", Text(kTextAll)), path);
+    // The dialog covered the window: the next frame is presented in full.
+    if (backBuffer) backBuffer->Pixels();
+    if (!chosen) return;
     std::array<std::wstring, 10> names;
     for (int g = 1; g < 10; ++g) names[static_cast<size_t>(g)] = Text(kTextFirstExercise + static_cast<uint32_t>(g));
     const std::string csv = profiles::TraineeGroupCsv(profile->folder, rows, names);
@@ -271,42 +310,48 @@ void COverviewScreen::SaveTable() {
 
 void COverviewScreen::Press(int x, int y) {
     status.clear();
-    if (stopButton.HitTest(x, y)) {
-        nextScreen = kLogin;
-    } else if (print.HitTest(x, y)) {
-        PrintReport();
-    } else if (save.HitTest(x, y)) {
-        SaveReport();
-    } else if (table.HitTest(x, y)) {
-        SaveTable();
-    } else if (nameHeading.HitTest(x, y)) {
-        Sort(profiles::TraineeOrder::kName);
-    } else if (dateHeading.HitTest(x, y)) {
-        Sort(profiles::TraineeOrder::kLastTraining);
-    } else if (previousPage.HitTest(x, y)) {
-        ShowPage(page - 1);
-    } else if (nextPage.HitTest(x, y)) {
-        ShowPage(page + 1);
-    } else {
-        for (int i = 0; i < kRowsPerPage; ++i) {
-            const int r = page * kRowsPerPage + i;
-            if (r < static_cast<int>(rows.size()) && rowBoxes[static_cast<size_t>(i)].HitTest(x, y)) selected = r;
-        }
+    switch (ui::Hit({&stopButton, &print, &save, &table, &nameHeading, &dateHeading, &previousPage, &nextPage, &unlock},
+                    x, y)) {
+        case 0: nextScreen = kLogin; return;
+        case 1:
+            if (auto trainee = SelectedTrainee()) status = PrintProgressReport(*trainee);
+            return;
+        case 2:
+            if (auto trainee = SelectedTrainee()) {
+                status = SaveProgressReport(*trainee);
+                if (backBuffer) backBuffer->Pixels();  // the dialog covered the window
+            }
+            return;
+        case 3: return SaveTable();
+        case 4: return Sort(profiles::TraineeOrder::kName);
+        case 5: return Sort(profiles::TraineeOrder::kLastTraining);
+        case 6: return ShowPage(page - 1);
+        case 7: return ShowPage(page + 1);
+        case 8: return TryPassword();
+        default: break;
     }
+    const int i = ui::Hit(std::span<const CSprite>(rowBoxes), x, y);
+    if (i >= 0 && page * kRowsPerPage + i < static_cast<int>(rows.size())) Select(page * kRowsPerPage + i);
 }
 
 void COverviewScreen::Hover(int x, int y) {
-    bool hand = false;
-    for (CSprite* b : {&stopButton, &print, &save, &table, &nameHeading, &dateHeading, &previousPage, &nextPage})
-        hand = b->UpdateHover(x, y) || hand;
-    for (auto& b : rowBoxes) hand = b.UpdateHover(x, y) || hand;
-    ui::PointerShape(hand);
+    const bool hand = ui::Hover({&stopButton, &print, &save, &table, &nameHeading, &dateHeading, &unlock}, x, y);
+    // The page buttons are live only while there are pages to turn.
+    const bool pages = PageCount() > 1 && ui::Hover({&previousPage, &nextPage}, x, y);
+    const bool row = ui::Hover(std::span<CSprite>(rowBoxes), x, y);
+    ui::PointerShape(hand || pages || row);
 }
 
 void COverviewScreen::OnKey(int virtualKey) {
     switch (virtualKey) {
-        case platform::VK_PRIOR: ShowPage(page - 1); break;
-        case platform::VK_NEXT: ShowPage(page + 1); break;
-        default: CPlainScreen::OnKey(virtualKey); break;
+        case platform::VK_PRIOR: return ShowPage(page - 1);
+        case platform::VK_NEXT: return ShowPage(page + 1);
+        case platform::VK_RETURN:
+            if (field && field->Focused()) return TryPassword();
+            scanPress = true;
+            answerScan.Press();
+            scanPress = false;
+            return;
+        default: return CPlainScreen::OnKey(virtualKey);
     }
 }

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <memory>
 
+#include "platform/Files.h"
 #include "platform/PdfDocument.h"
 #include "profiles/Profile.h"
 #include "profiles/TraineeOverview.h"
@@ -50,6 +51,16 @@ constexpr uint32_t kTextNoTests = 196;
 constexpr uint32_t kTextTrainingDay = 197;
 constexpr uint32_t kTextDays = 201;
 constexpr uint32_t kTextPage = 213;
+constexpr uint32_t kTextCancel = 72;
+constexpr uint32_t kTextReplace = 122;
+constexpr uint32_t kTextSave = 123;
+constexpr uint32_t kTextFileName = 124;
+constexpr uint32_t kTextSaveReport = 207;
+constexpr uint32_t kTextPdfType = 209;
+constexpr uint32_t kTextPrinted = 217;
+constexpr uint32_t kTextNotPrinted = 218;
+constexpr uint32_t kTextSaved = 219;
+constexpr uint32_t kTextNotSaved = 220;
 
 constexpr int kShownTests = 30;  // the number test's table lists the latest ones
 
@@ -325,4 +336,39 @@ std::wstring ProgressReportName(const Profile& profile) {
 std::string ProgressReportPdf(const Profile& profile, const std::vector<profiles::NumberTestResult>& tests,
                               const std::wstring& today) {
     return Report(profile, today).Make(tests);
+}
+
+platform::SaveFileRequest TraineeSaveRequest(const LanguageTexts& texts, uint32_t title, uint32_t fileType,
+                                             const wchar_t* extension, const std::wstring& fileName) {
+    platform::SaveFileRequest request;
+    request.title = texts.GetText(title);
+    request.filterName = texts.GetText(fileType);
+    request.pattern = std::wstring(L"*.") + extension;
+    request.defaultExtension = extension;
+    request.fileName = fileName;
+    request.folder = platform::DocumentsFolder();
+    request.fileNameLabel = texts.GetText(kTextFileName);
+    request.save = texts.GetText(kTextSave);
+    request.cancel = texts.GetText(kTextCancel);
+    request.replaceQuestion = texts.GetText(kTextReplace);
+    return request;
+}
+
+std::wstring PrintProgressReport(const Profile& trainee) {
+    const std::string pdf =
+        ProgressReportPdf(trainee, profiles::LoadNumberTests(trainee.folder, trainee.name), Profile::TodayText());
+    const bool printed = platform::Os().PrintDocument(pdf, ProgressReportName(trainee));
+    return trainee.options.GetText(printed ? kTextPrinted : kTextNotPrinted);
+}
+
+std::wstring SaveProgressReport(const Profile& trainee) {
+    std::wstring path;
+    if (!platform::Os().ChooseSaveFile(
+            TraineeSaveRequest(trainee.options, kTextSaveReport, kTextPdfType, L"pdf", ProgressReportName(trainee)),
+            path))
+        return {};
+    const std::string pdf =
+        ProgressReportPdf(trainee, profiles::LoadNumberTests(trainee.folder, trainee.name), Profile::TodayText());
+    const bool saved = !pdf.empty() && platform::WriteFileAtomic(path, pdf);
+    return trainee.options.GetText(saved ? kTextSaved : kTextNotSaved);
 }

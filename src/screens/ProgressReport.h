@@ -7,8 +7,10 @@
 #include <string>
 #include <vector>
 
+#include "platform/Platform.h"
 #include "profiles/NumberTestResults.h"
 
+class LanguageTexts;
 class Profile;
 
 // The report as a PDF document; empty when it could not be made. today: the date it names.
@@ -16,3 +18,13 @@ std::string ProgressReportPdf(const Profile& profile, const std::vector<profiles
                               const std::wstring& today);
 // The document's name (for the print queue and the file offered when saving).
 std::wstring ProgressReportName(const Profile& profile);
+
+// A save dialog's request in the program's language, starting in the documents folder.
+platform::SaveFileRequest TraineeSaveRequest(const LanguageTexts& texts, uint32_t title, uint32_t fileType,
+                                             const wchar_t* extension, const std::wstring& fileName);
+
+// The trainee's report (with the kept number tests) printed on the default printer, or saved
+// where the save dialog says; each gives the text to show the trainer (empty when the dialog
+// was cancelled).
+std::wstring PrintProgressReport(const Profile& trainee);
+std::wstring SaveProgressReport(const Profile& trainee);

@@ -92,6 +92,43 @@ TEST_F(OverviewRoad, ReportPrintedAndSavedAndTheGroupTableSaved) {
     EXPECT_EQ(Os().PrintedDocuments().size(), 1u);
 }
 
+TEST_F(OverviewRoad, ALockedTraineeOpensWithItsPasswordForThisVisitOnly) {
+    const size_t files = root.FileCount();
+    Go(kOverview);
+    ClickOn(Overview().NextPage());
+    EXPECT_EQ(Overview().PasswordField(), nullptr);
+    ClickOn(Overview().Row(0));  // Trainee 13, locked
+    ASSERT_NE(Overview().PasswordField(), nullptr);
+    EXPECT_TRUE(Overview().PasswordField()->Focused());
+    const ScanList& scan = Overview().AnswerScan();
+    bool scanned = false;
+    for (int i = 0; i < scan.Count(); ++i) scanned = scanned || scan.Entry(i) == &Overview().UnlockButton();
+    EXPECT_TRUE(scanned);
+
+    Type(L"PW");  // wrong case
+    H().Key(platform::VK_RETURN);
+    EXPECT_TRUE(Overview().Rows()[12].locked);
+    EXPECT_EQ(Overview().StatusText(), L"That password is not right. Please try again.");
+    ClickOn(Overview().PrintButton());
+    EXPECT_TRUE(Os().PrintedDocuments().empty());
+
+    Overview().PasswordField()->SetText(L"pw");
+    ClickOn(Overview().UnlockButton());
+    EXPECT_EQ(Overview().PasswordField(), nullptr);
+    ASSERT_FALSE(Overview().Rows()[12].locked);
+    EXPECT_EQ(Overview().Rows()[12].exercises[1].firstLongest, 5);
+    Shot("overview_opened.png");
+    ClickOn(Overview().PrintButton());
+    ASSERT_EQ(Os().PrintedDocuments().size(), 1u);
+    EXPECT_EQ(Os().PrintedDocuments()[0].documentName, L"Progress report Trainee 13");
+
+    // The next visit finds the trainee locked again, and nothing was written.
+    H().Key(platform::VK_ESCAPE);
+    Go(kOverview);
+    EXPECT_TRUE(Overview().Rows()[12].locked);
+    EXPECT_EQ(root.FileCount(), files);
+}
+
 // A screen that asks for one screen number at its first pass.
 class AskingScreen final : public CPlainScreen {
 public:
