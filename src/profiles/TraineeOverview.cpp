@@ -6,6 +6,7 @@
 #include <cwchar>
 #include <cwctype>
 #include <memory>
+#include <span>
 
 #include "platform/Files.h"
 #include "platform/Utf.h"
@@ -92,6 +93,7 @@ namespace {
 bool ReadRow(Profile& p, const std::wstring& folder, const std::wstring& password, TraineeRow& row) {
     TraineeRow fresh;
     fresh.name = row.name;
+    fresh.filesRead = true;
     row = std::move(fresh);
     if (auto pro = ReadLines(folder, row.name + L".pro", Profile::kMaxProBytes, Profile::kProLines)) {
         // What a short file leaves in the record must be the defaults, not the last trainee's.
@@ -125,17 +127,24 @@ bool ReadRow(Profile& p, const std::wstring& folder, const std::wstring& passwor
 std::vector<TraineeRow> ReadTraineeRows(const std::wstring& folder) {
     std::vector<TraineeRow> rows;
     if (folder.empty()) return rows;
-    // One record to read every trainee's files into; it is never saved.
-    auto scratch = std::make_unique<Profile>();
     for (const auto& f : platform::FindFiles(folder + L"*.pro")) {
         if (f.isFolder || f.name.size() <= 4) continue;
         TraineeRow row;
         row.name = f.name.substr(0, f.name.size() - 4);
-        if (!IsSafeName(row.name)) continue;
-        ReadRow(*scratch, folder, L"", row);
-        rows.push_back(std::move(row));
+        if (IsSafeName(row.name)) rows.push_back(std::move(row));
     }
     return rows;
+}
+
+void ReadTraineeFiles(const std::wstring& folder, std::span<TraineeRow> rows) {
+    if (folder.empty()) return;
+    // One record to read the trainees' files into; it is never saved.
+    std::unique_ptr<Profile> scratch;
+    for (TraineeRow& row : rows) {
+        if (row.filesRead) continue;
+        if (!scratch) scratch = std::make_unique<Profile>();
+        ReadRow(*scratch, folder, L"", row);
+    }
 }
 
 bool UnlockTraineeRow(const std::wstring& folder, const std::wstring& password, TraineeRow& row) {
@@ -146,6 +155,7 @@ bool UnlockTraineeRow(const std::wstring& folder, const std::wstring& password, 
 
 void ReadTraineeResults(const std::wstring& folder, TraineeRow& row) {
     if (row.resultsRead) return;
+    ReadTraineeFiles(folder, std::span<TraineeRow>(&row, 1));
     row.resultsRead = true;
     if (row.locked || folder.empty() || !IsSafeName(row.name)) return;
     auto stats = std::make_unique<ProfileStats>();
@@ -192,7 +202,8 @@ int64_t DateKey(const std::wstring& text) {
     return (static_cast<int64_t>(year) * 12 + (month - 1)) * 31 + (day - 1);
 }
 
-void SortTraineeRows(std::vector<TraineeRow>& rows, TraineeOrder order) {
+void SortTraineeRows(const std::wstring& folder, std::vector<TraineeRow>& rows, TraineeOrder order) {
+    if (order == TraineeOrder::kLastTraining) ReadTraineeFiles(folder, rows);
     struct Keyed {
         std::wstring name;
         int64_t date;
@@ -218,13 +229,14 @@ std::string TraineeGroupCsv(const std::wstring& folder, std::vector<TraineeRow>&
     out +=
         "trainee,locked,level,plan_days,days_done,last_date,exercise,exercise_days_done,first_day,first_longest,"
         "first_score,latest_day,latest_longest,latest_score\r\n";
+    ReadTraineeFiles(folder, rows);
     for (TraineeRow& row : rows) {
         const std::string name = CsvText(platform::Utf8FromWide(row.name));
+        ReadTraineeResults(folder, row);
         if (row.locked) {
             out += name + ",yes,,,,,,,,,,,,\r\n";
             continue;
         }
-        ReadTraineeResults(folder, row);
         const std::string trainee =
             name + ",," + CsvText(platform::Utf8FromWide(row.level)) + "," + std::to_string(row.planDays) + "," +
             std::to_string(row.daysDone) + "," +

@@ -103,7 +103,7 @@ int COverviewScreen::Init(Graphics* back, Graphics* windowG, Bitmap* buffer, Pro
 void COverviewScreen::Sort(profiles::TraineeOrder newOrder) {
     const std::wstring keep = selected >= 0 ? rows[static_cast<size_t>(selected)].name : std::wstring();
     order = newOrder;
-    profiles::SortTraineeRows(rows, order);
+    profiles::SortTraineeRows(profile ? profile->folder : std::wstring(), rows, order);
     selected = -1;
     for (size_t i = 0; i < rows.size(); ++i)
         if (!keep.empty() && rows[i].name == keep) selected = static_cast<int>(i);
@@ -116,7 +116,11 @@ int COverviewScreen::PageCount() const {
 
 void COverviewScreen::ShowPage(int newPage) {
     page = std::clamp(newPage, 0, PageCount() - 1);
-    // The results of a page are read when it is first shown.
+    // The files and results of a page are read when it is first shown.
+    const size_t first = static_cast<size_t>(page * kRowsPerPage);
+    if (profile && first < rows.size())
+        profiles::ReadTraineeFiles(profile->folder,
+                                   std::span(rows).subspan(first, std::min<size_t>(kRowsPerPage, rows.size() - first)));
     for (int i = 0; i < kRowsPerPage; ++i) {
         const size_t r = static_cast<size_t>(page * kRowsPerPage + i);
         CSprite& box = rowBoxes[static_cast<size_t>(i)];

@@ -67,7 +67,7 @@ std::vector<std::wstring> Names(const std::vector<TraineeRow>& rows) {
 
 TEST_F(TraineeOverview, RowsFromKnownLockedEmptyAndDamagedFiles) {
     std::vector<TraineeRow> rows = profiles::ReadTraineeRows(dir.Folder());
-    profiles::SortTraineeRows(rows, profiles::TraineeOrder::kName);
+    profiles::SortTraineeRows(dir.Folder(), rows, profiles::TraineeOrder::kName);
     ASSERT_EQ(Names(rows), (std::vector<std::wstring>{L"Ada", L"bert", L"Cleo", L"Dan", L"Eve"}));
     for (auto& r : rows) profiles::ReadTraineeResults(dir.Folder(), r);
 
@@ -92,10 +92,17 @@ TEST_F(TraineeOverview, RowsFromKnownLockedEmptyAndDamagedFiles) {
     EXPECT_EQ(treasure.firstLongest, -1);  // answered, but nothing repeated
     EXPECT_EQ(ada.exercises[3].firstDay, -1);
 
-    const TraineeRow& cleo = rows[2];
+    TraineeRow& cleo = rows[2];
     EXPECT_TRUE(cleo.locked);
     EXPECT_EQ(cleo.coins, 0);
     EXPECT_EQ(cleo.exercises[1].firstDay, -1);
+    // Opened with the password only, exactly as typed.
+    for (const wchar_t* wrong : {L"", L"Secret", L"secret "})
+        EXPECT_FALSE(profiles::UnlockTraineeRow(dir.Folder(), wrong, cleo));
+    EXPECT_TRUE(cleo.locked);
+    EXPECT_TRUE(profiles::UnlockTraineeRow(dir.Folder(), L"secret", cleo));
+    EXPECT_FALSE(cleo.locked);
+    EXPECT_EQ(cleo.coins, 999);
 
     // Empty and damaged files: the defaults, quietly.
     for (const TraineeRow* r : {&rows[3], &rows[4]}) {
@@ -115,7 +122,7 @@ TEST_F(TraineeOverview, RowsFromKnownLockedEmptyAndDamagedFiles) {
 
 TEST_F(TraineeOverview, LastTrainingDateOrderNewestFirstThenByName) {
     std::vector<TraineeRow> rows = profiles::ReadTraineeRows(dir.Folder());
-    profiles::SortTraineeRows(rows, profiles::TraineeOrder::kLastTraining);
+    profiles::SortTraineeRows(dir.Folder(), rows, profiles::TraineeOrder::kLastTraining);
     EXPECT_EQ(Names(rows), (std::vector<std::wstring>{L"bert", L"Ada", L"Cleo", L"Dan", L"Eve"}));
 
     // Dates in the locale's own short form, as the login records them, order as dates.
@@ -140,7 +147,7 @@ TEST_F(TraineeOverview, GroupTableReadsBackInASpreadsheetReader) {
     scratch->password.clear();
     scratch->Save(true, true, true);
     std::vector<TraineeRow> rows = profiles::ReadTraineeRows(dir.Folder());
-    profiles::SortTraineeRows(rows, profiles::TraineeOrder::kName);
+    profiles::SortTraineeRows(dir.Folder(), rows, profiles::TraineeOrder::kName);
     std::array<std::wstring, 10> names;
     for (int g = 0; g < 10; ++g) names[static_cast<size_t>(g)] = L"Game " + std::to_wstring(g);
     names[1] = L"Cans, tins";
