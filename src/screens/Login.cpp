@@ -96,9 +96,8 @@ int CLogin::Init(Graphics* back, Graphics* windowG, Bitmap* buffer, Profile* p) 
     ui::SetHoverLabel(exportButton, Text(kTextExport));
     exportButton.SetTextPosition(std::min(exportButton.x, 790 - exportButton.textBox.width),
                                  exportButton.y + exportButton.height + 12);
-    // The trainer's overview, in the free corner under the text buttons.
-    ui::MakePicture(overviewButton, back, L"gfx\\buttons\\stat.png", wx + 316, wy + 357);
-    overviewButton.SetSize(44, 44);
+    // The trainer's overview of all trainees, in the free corner under the text buttons.
+    ui::MakePicture(overviewButton, back, L"gfx\\login\\overview.png", wx + 314, wy + 357);
     ui::SetHoverLabel(overviewButton, Text(kTextOverview));
     overviewButton.SetTextPosition(std::min(overviewButton.x, 790 - overviewButton.textBox.width),
                                    overviewButton.y + overviewButton.height + 12);

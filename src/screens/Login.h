@@ -1,8 +1,8 @@
 #pragma once
 // The login: every trainee of the profile folder as a picture with the name, five to a
 // page, and the buttons to start the day, set up a new trainee, take the number test,
-// open the trainee's statistics or settings, save a copy of all trainees, or close the
-// program.
+// open the trainee's statistics or settings, save a copy of all trainees, open the trainer's
+// overview of all trainees (also F2), or close the program.
 #include <array>
 #include <memory>
 #include <string>

@@ -29,6 +29,7 @@ constexpr float kParked = -200;
 // The password field of a locked trainee's row, and its button.
 constexpr int kFieldX = 312, kFieldWidth = 130, kFieldHeight = 26;
 constexpr float kUnlockX = 450, kUnlockWidth = 56, kUnlockHeight = 28;
+constexpr uint32_t kUnlockHighlight = 0xFFFFD23Fu;  // around the button the pointer or the scan is on
 
 // Texts of this screen.
 constexpr uint32_t kTextName = 59;
@@ -271,8 +272,10 @@ int COverviewScreen::Draw() {
     print.Draw();
     save.Draw();
     table.Draw();
-    ui::DrawHovered(
-        {&stopButton, &print, &save, &table, &nameHeading, &dateHeading, &previousPage, &nextPage, &unlock});
+    ui::DrawHovered({&stopButton, &print, &save, &table, &nameHeading, &dateHeading, &previousPage, &nextPage});
+    if (unlock.hovered)
+        backGraphics->DrawRectangle(Pen(kUnlockHighlight, 3),
+                                    RectF{unlock.x - 2, unlock.y - 2, unlock.width + 4, unlock.height + 4});
     for (auto& b : rowBoxes)
         if (b.hovered) backGraphics->DrawRectangle(Pen(0xFF4069B0u, 2), RectF{b.x + 1, b.y + 1, 782, kRowHeight - 2});
     Present();  // the password field is drawn over the presented frame

@@ -54,6 +54,7 @@ constexpr float kIconWidth = 60, kIconHeight = 54;
 // The progress report's two buttons, under the print and save buttons; its outcome left of them.
 constexpr float kReportTop = 72, kReportHeight = 26, kReportWidth = 128, kReportRight = 790;
 constexpr float kReportTextSize = 11;
+constexpr uint32_t kReportHighlight = 0xFFFFD23Fu;  // around the button the pointer or the scan is on
 constexpr float kParked = 800;
 
 // Detail view.
@@ -383,7 +384,9 @@ void CStatScreen::DrawReportButtons() {
                        ui::Box{static_cast<int>(b->x), static_cast<int>(b->y), static_cast<int>(b->width),
                                static_cast<int>(b->height)},
                        label, ui::kButton, size);
-        if (b->hovered) ui::DrawHighlight(*b);
+        if (b->hovered)
+            backGraphics->DrawRectangle(Pen(kReportHighlight, 3),
+                                        RectF{b->x - 2, b->y - 2, b->width + 4, b->height + 4});
     }
     if (!reportStatus.empty())
         DrawText(reportStatus, printReport.x - 8 - TextWidth(reportStatus, kSmallSize), kReportTop + 6, kSmallSize);
