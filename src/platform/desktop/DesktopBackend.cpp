@@ -405,7 +405,12 @@ public:
         return false;
     }
     bool PrintDocument(const std::string& pdf, const std::wstring& documentName) override {
-        return CupsPrinter().PrintDocument(pdf, documentName);
+#ifndef _WIN32
+        if (CupsPrinter().PrintDocument(pdf, documentName)) return true;
+#endif
+        // Windows has no queue to hand a PDF document to yet.
+        LogQuietFailure("print failed", documentName);
+        return false;
     }
 
     SoundDevice& Sound() override { return *sound_; }
