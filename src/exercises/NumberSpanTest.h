@@ -72,4 +72,5 @@ private:
     CSprite resultText;
     CSprite scoreText;
     NumberTestScore score;
+    bool resultKept = false;  // the finished test's result was added to the trainee's file
 };

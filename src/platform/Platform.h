@@ -159,6 +159,14 @@ public:
         return false;
     }
 
+    // Prints a PDF document of A4 pages on the default printer. False, quietly, when there
+    // is none or the job failed.
+    virtual bool PrintDocument(const std::string& pdf, const std::wstring& documentName) {
+        (void)pdf;
+        (void)documentName;
+        return false;
+    }
+
     // The clipboard's text, for pasting into text fields.
     virtual std::wstring ClipboardText() = 0;
     // Whether typed text is wanted (a text field has the focus).

@@ -89,7 +89,7 @@ std::wstring FolderOfPath(const std::wstring& path) {
 namespace {
 
 const wchar_t* const kExportExtensions[] = {L".pro", L".opt", L".sta", L".png", L".0dp",
-                                            L".1dp", L".2dp", L".3dp", L".4dp"};
+                                            L".1dp", L".2dp", L".3dp", L".4dp", L".ntr"};
 
 enum FileKind { kPro, kOpt, kSta };
 

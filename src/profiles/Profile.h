@@ -61,7 +61,7 @@ public:
     std::wstring FilePath(const std::wstring& extension) const;
     // The names of the profiles in the profile folder (its "*.pro" files, in name order).
     std::vector<std::wstring> ProfileNames() const;
-    // Copies every profile's files (".pro", ".opt", ".sta", ".png", ".0dp" .. ".4dp") from the
+    // Copies every profile's files (".pro", ".opt", ".sta", ".png", ".0dp" .. ".4dp", ".ntr") from the
     // profile folder into targetFolder (a real folder of this system), overwriting; files a
     // trainee does not have are skipped. Counts the files copied whole and those that could
     // not be.

@@ -18,8 +18,8 @@ std::string Fixed2(double value) {
 const char* const kEnglishNames[10] = {"",         "Cans",        "Treasure", "Big wheel", "The circle",
                                        "The pond", "Ghost house", "Space",    "Paint",     "Zoo"};
 
-// A text cell: quoted when it holds a separator, a quote or a line end; a leading character
-// that a spreadsheet would take as the start of a formula is kept as text.
+}  // namespace
+
 std::string CsvText(const std::string& text) {
     std::string cell = text;
     if (!cell.empty() &&
@@ -33,8 +33,6 @@ std::string CsvText(const std::string& text) {
     }
     return quoted + "\"";
 }
-
-}  // namespace
 
 std::string StatisticsCsv(const Profile& profile) {
     auto stats = std::make_unique<ProfileStats>(profile.stats);

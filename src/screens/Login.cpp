@@ -25,6 +25,8 @@ constexpr uint32_t kTextSavedIn = 110;     // "%s": the folder
 constexpr uint32_t kTextNotSavedIn = 111;  // "%s": the folder
 constexpr uint32_t kTextFolderMade = 112;  // "%s": the trainees' folder
 constexpr uint32_t kTextNoFolder = 113;
+constexpr uint32_t kTextOverview = 199;
+constexpr int kKeyF2 = 113;
 constexpr float kPictureSide = 50;  // a trainee's picture is drawn at 50 x 50
 constexpr float kOffScreen = 900;
 constexpr size_t kShownNameLength = 22;  // longer names are cut with an ellipsis
@@ -94,6 +96,11 @@ int CLogin::Init(Graphics* back, Graphics* windowG, Bitmap* buffer, Profile* p) 
     ui::SetHoverLabel(exportButton, Text(kTextExport));
     exportButton.SetTextPosition(std::min(exportButton.x, 790 - exportButton.textBox.width),
                                  exportButton.y + exportButton.height + 12);
+    // The trainer's overview of all trainees, in the free corner under the text buttons.
+    ui::MakePicture(overviewButton, back, L"gfx\\login\\overview.png", wx + 314, wy + 357);
+    ui::SetHoverLabel(overviewButton, Text(kTextOverview));
+    overviewButton.SetTextPosition(std::min(overviewButton.x, 790 - overviewButton.textBox.width),
+                                   overviewButton.y + overviewButton.height + 12);
     marker.LoadImage(L"gfx\\login\\selected.png", back, 1, 0);
     status.LoadImage(L"", back, 1, 0);
     status.SetLabel(L"", 18);
@@ -188,7 +195,7 @@ void CLogin::FillScanList() {
     for (auto& e : entries)
         if (e.sprite->x < kOffScreen) answerScan.Add(e.sprite.get());
     for (auto& b : textButtons) answerScan.Add(&b);
-    for (CSprite* b : {&previousPage, &nextPage, &endButton, &exportButton}) answerScan.Add(b);
+    for (CSprite* b : {&previousPage, &nextPage, &endButton, &exportButton, &overviewButton}) answerScan.Add(b);
     for (int i = 0; i < answerScan.Count(); ++i)
         if (current && answerScan.Entry(i) == current) answerScan.Select(i, false);
 }
@@ -211,7 +218,8 @@ int CLogin::Draw() {
     ui::DrawHovered({&textButtons[0], &textButtons[1], &textButtons[2], &textButtons[3], &textButtons[4]});
     endButton.Draw();
     exportButton.Draw();
-    ui::DrawHovered({&endButton, &exportButton});
+    overviewButton.Draw();
+    ui::DrawHovered({&endButton, &exportButton, &overviewButton});
     ui::DrawHighlight(previousPage);
     ui::DrawHighlight(nextPage);
     if (!status.text.empty()) ui::DrawLabel(status);
@@ -223,7 +231,7 @@ void CLogin::Hover(int x, int y) {
     bool hand = false;
     for (auto& e : entries) hand = e.sprite->UpdateHover(x, y) || hand;
     hand = ui::Hover(textButtons, x, y) || hand;
-    ui::PointerShape(ui::Hover({&previousPage, &nextPage, &endButton, &exportButton}, x, y) || hand);
+    ui::PointerShape(ui::Hover({&previousPage, &nextPage, &endButton, &exportButton, &overviewButton}, x, y) || hand);
 }
 
 void CLogin::LoadSelected() {
@@ -289,9 +297,10 @@ void CLogin::Press(int x, int y) {
         case 4: return StartDay(kSettings);
         default: break;
     }
-    switch (ui::Hit({&endButton, &exportButton, &previousPage, &nextPage}, x, y)) {
+    switch (ui::Hit({&endButton, &exportButton, &previousPage, &nextPage, &overviewButton}, x, y)) {
         case 0: nextScreen = kQuitProgram; break;
         case 1: ExportAll(); break;
+        case 4: nextScreen = kOverview; break;
         case 2:
             if (page > 0) {
                 --page;
@@ -306,4 +315,11 @@ void CLogin::Press(int x, int y) {
             break;
         default: break;
     }
+}
+
+void CLogin::OnKey(int virtualKey) {
+    if (virtualKey == kKeyF2)
+        nextScreen = kOverview;
+    else
+        CPlainScreen::OnKey(virtualKey);
 }

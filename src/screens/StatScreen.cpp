@@ -10,7 +10,9 @@
 #include "platform/Platform.h"
 #include "profiles/Profile.h"
 #include "profiles/StatisticsTable.h"
+#include "screens/ProgressReport.h"
 #include "ui/Button.h"
+#include "ui/Dialog.h"
 
 namespace {
 
@@ -41,12 +43,18 @@ constexpr uint32_t kTextPictureType = 121;
 constexpr uint32_t kTextReplace = 122;
 constexpr uint32_t kTextSave = 123;
 constexpr uint32_t kTextFileName = 124;
+constexpr uint32_t kTextPrintReport = 206;
+constexpr uint32_t kTextSaveReport = 207;
 
 // The view selectors are drawn smaller than their pictures, so that the row of week buttons
 // and the two stat type buttons end left of the print button.
 constexpr float kWeekButtonWidth = 32, kWeekButtonHeight = 22;
 constexpr float kStatButtonWidth = 112, kStatButtonHeight = 23;
 constexpr float kIconWidth = 60, kIconHeight = 54;
+// The progress report's two buttons, under the print and save buttons; its outcome left of them.
+constexpr float kReportTop = 72, kReportHeight = 26, kReportWidth = 128, kReportRight = 790;
+constexpr float kReportTextSize = 11;
+constexpr uint32_t kReportHighlight = 0xFFFFD23Fu;  // around the button the pointer or the scan is on
 constexpr float kParked = 800;
 
 // Detail view.
@@ -114,6 +122,8 @@ int CStatScreen::Init(Graphics* back, Graphics* windowG, Bitmap* buffer, Profile
     yesterday.LoadImage(L"gfx\\stat\\yesterday.png", back, 1, 0);
     today.LoadImage(L"gfx\\stat\\today.png", back, 1, 0);
     click.Open(L"sfx\\click.wav");
+    ui::MakeHotBox(saveReport, back, kReportRight - kReportWidth, kReportTop, kReportWidth, kReportHeight);
+    ui::MakeHotBox(printReport, back, kReportRight - 2 * kReportWidth - 6, kReportTop, kReportWidth, kReportHeight);
 
     if (profile) {
         profile->stats.ComputeViews();
@@ -185,6 +195,8 @@ void CStatScreen::RebuildScan() {
     answerScan.Add(&stopButton);
     answerScan.Add(&save);
     answerScan.Add(&print);
+    answerScan.Add(&printReport);
+    answerScan.Add(&saveReport);
     if (detailExercise != 0) return;
     for (auto& b : statButtons) answerScan.Add(&b);
     for (auto& b : weekButtons)
@@ -347,6 +359,7 @@ int CStatScreen::Draw() {
         stopButton.Draw();
         save.Draw();
         print.Draw();
+        DrawReportButtons();
     }
     if (profile) {
         if (detailExercise == 0)
@@ -356,6 +369,27 @@ int CStatScreen::Draw() {
     }
     Present();
     return 1;
+}
+
+void CStatScreen::DrawReportButtons() {
+    for (CSprite* b : {&printReport, &saveReport}) {
+        const std::wstring label = Text(b == &printReport ? kTextPrintReport : kTextSaveReport);
+        // The label's letters shrink until it fits its button.
+        float size = kReportTextSize;
+        while (size > 8 &&
+               backGraphics->MeasureString(label, Font(L"Arial", size, FontStyleBold), RectF{}, StringFormat{}).width >
+                   b->width - 8)
+            size -= 0.5f;
+        ui::DrawButton(*backGraphics,
+                       ui::Box{static_cast<int>(b->x), static_cast<int>(b->y), static_cast<int>(b->width),
+                               static_cast<int>(b->height)},
+                       label, ui::kButton, size);
+        if (b->hovered)
+            backGraphics->DrawRectangle(Pen(kReportHighlight, 3),
+                                        RectF{b->x - 2, b->y - 2, b->width + 4, b->height + 4});
+    }
+    if (!reportStatus.empty())
+        DrawText(reportStatus, printReport.x - 8 - TextWidth(reportStatus, kSmallSize), kReportTop + 6, kSmallSize);
 }
 
 void CStatScreen::DrawWithoutButtons() {
@@ -412,7 +446,8 @@ void CStatScreen::PrintStatistics() {
 }
 
 void CStatScreen::Press(int x, int y) {
-    switch (ui::Hit({&stopButton, &save, &print}, x, y)) {
+    reportStatus.clear();
+    switch (ui::Hit({&stopButton, &save, &print, &printReport, &saveReport}, x, y)) {
         case 0:
             click.Play(0);
             if (detailExercise == 0) {
@@ -424,6 +459,16 @@ void CStatScreen::Press(int x, int y) {
             return;
         case 1: click.Play(0); return SaveStatistics();
         case 2: click.Play(0); return PrintStatistics();
+        case 3:
+            click.Play(0);
+            if (profile) reportStatus = PrintProgressReport(*profile);
+            return;
+        case 4:
+            click.Play(0);
+            if (!profile) return;
+            reportStatus = SaveProgressReport(*profile);
+            if (backBuffer) backBuffer->Pixels();  // the dialog covered the window
+            return;
         default: break;
     }
     if (detailExercise != 0) return;
@@ -443,7 +488,7 @@ void CStatScreen::Press(int x, int y) {
 }
 
 void CStatScreen::Hover(int x, int y) {
-    bool hand = ui::Hit({&stopButton, &save, &print}, x, y) >= 0;
+    bool hand = ui::Hover({&stopButton, &save, &print, &printReport, &saveReport}, x, y);
     if (detailExercise == 0) {
         hand = hand || ui::Hit(std::span<const CSprite>(statButtons), x, y) >= 0;
         for (const auto& b : weekButtons) hand = hand || (b.visible && b.HitTest(x, y));

@@ -257,7 +257,7 @@ TEST_F(LoginTest, HoverLabelsAreCentredOnTheirButtonsInsideTheCanvas) {
 TEST_F(LoginTest, SwitchesStepOverTheShownTraineesThenTheButtons) {
     AddTrainees(7);
     Go(kLogin);
-    ASSERT_EQ(Login().AnswerScan().Count(), 5 + 9);  // the page's five trainees, then the buttons
+    ASSERT_EQ(Login().AnswerScan().Count(), 5 + 10);  // the page's five trainees, then the buttons
     for (int i = 0; i < 4; ++i) H().Key(platform::VK_SPACE);
     EXPECT_EQ(Login().AnswerScan().Current(), 3);
     H().Key(platform::VK_RETURN);
@@ -270,11 +270,11 @@ TEST_F(LoginTest, SwitchesStepOverTheShownTraineesThenTheButtons) {
     ASSERT_EQ(Login().AnswerScan().Entry(Login().AnswerScan().Current()), &Login().NextPage());
     H().Key(platform::VK_RETURN);
     EXPECT_EQ(Login().Page(), 1);
-    EXPECT_EQ(Login().AnswerScan().Count(), 2 + 9);
+    EXPECT_EQ(Login().AnswerScan().Count(), 2 + 10);
     EXPECT_EQ(Login().AnswerScan().Entry(Login().AnswerScan().Current()), &Login().NextPage());
     EXPECT_EQ(Login().AnswerScan().Entry(1), &Login().Entry(6));
-    // Round to the first trainee of the page and to the new-trainee button.
-    for (int i = 0; i < 3; ++i) H().Key(platform::VK_SPACE);
+    // Round (end, export, overview) to the first trainee of the page and to the new-trainee button.
+    for (int i = 0; i < 4; ++i) H().Key(platform::VK_SPACE);
     EXPECT_EQ(Login().AnswerScan().Current(), 0);
     H().Key(platform::VK_RETURN);
     EXPECT_EQ(P().name, L"Trainee 05");
@@ -296,7 +296,7 @@ TEST_F(LoginTest, OneContactStepsByItself) {
     P().options.o19 = 2;
     Go(kLogin);  // the options of the record in memory decide
     EXPECT_EQ(Login().AnswerScan().Interval(), 2000);
-    ASSERT_EQ(Login().AnswerScan().Count(), 1 + 9);
+    ASSERT_EQ(Login().AnswerScan().Count(), 1 + 10);
     H().RunFor(2100);
     EXPECT_EQ(Login().AnswerScan().Current(), 0);
     H().RunFor(2000);

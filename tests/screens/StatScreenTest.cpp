@@ -206,8 +206,9 @@ TEST_F(StatScreenTest, StopReturnsToTheOverviewAndEscapeLeaves) {
 TEST_F(StatScreenTest, SwitchScanningReachesTheIcons) {
     TwoWeeks(P());
     Open();
-    // stop, save, print, two stat types, six week buttons, then the first icon.
-    for (int i = 0; i < 12; ++i) harness->Key(platform::VK_SPACE);
+    // stop, save, print, the report's print and save, two stat types, six week buttons, then
+    // the first icon.
+    for (int i = 0; i < 14; ++i) harness->Key(platform::VK_SPACE);
     harness->RunFor(50);
     harness->Key(platform::VK_RETURN);
     harness->RunFor(50);
@@ -321,4 +322,27 @@ TEST(StatisticsTable, RowsOfKnownResultsParseBack) {
               "1|Big wheel|11|11.00|'2026-12-01'\n"
               "2|Zoo|0|0.00|'\\'=1+1, \"x\"'\n"
               "25|Treasure|9|9.00|''\n");
+}
+
+TEST_F(StatScreenTest, TheProgressReportIsPrintedOrSavedFromHere) {
+    TwoWeeks(P());
+    Open();
+    ClickOn(S().PrintReportButton());
+    const auto& documents = harness->Os().PrintedDocuments();
+    ASSERT_EQ(documents.size(), 1u);
+    EXPECT_EQ(documents[0].documentName, L"Progress report Maja");
+    EXPECT_EQ(documents[0].pdf.compare(0, 5, "%PDF-"), 0);
+    EXPECT_EQ(S().ReportStatus(), L"The report was sent to the printer.");
+    harness->Os().SetPrinterPresent(false);
+    ClickOn(S().PrintReportButton());
+    EXPECT_EQ(S().ReportStatus(), L"The report could not be printed.");
+
+    harness->Os().QueueSaveFile(platform::WideFromUtf8(folder.File("maja")));
+    ClickOn(S().SaveReportButton());
+    EXPECT_EQ(harness->Os().SaveRequests().back().defaultExtension, L"pdf");
+    EXPECT_EQ(folder.Get("maja.pdf").compare(0, 5, "%PDF-"), 0);
+    EXPECT_EQ(S().ReportStatus(), L"Saved.");
+    harness->Os().QueueSaveFile(L"");  // cancelled: nothing to say
+    ClickOn(S().SaveReportButton());
+    EXPECT_EQ(S().ReportStatus(), L"");
 }

@@ -404,6 +404,14 @@ public:
         LogQuietFailure("print failed", documentName);
         return false;
     }
+    bool PrintDocument(const std::string& pdf, const std::wstring& documentName) override {
+#ifndef _WIN32
+        if (CupsPrinter().PrintDocument(pdf, documentName)) return true;
+#endif
+        // Windows has no queue to hand a PDF document to yet.
+        LogQuietFailure("print failed", documentName);
+        return false;
+    }
 
     SoundDevice& Sound() override { return *sound_; }
 

@@ -175,4 +175,10 @@ bool HeadlessBackend::PrintImage(const uint32_t* pixels, int strideBytes, const 
     return true;
 }
 
+bool HeadlessBackend::PrintDocument(const std::string& pdf, const std::wstring& documentName) {
+    if (!printerPresent_ || pdf.empty()) return false;
+    printedDocuments_.push_back({documentName, pdf});
+    return true;
+}
+
 }  // namespace platform

@@ -47,6 +47,8 @@ public:
     bool ChooseSaveFile(const SaveFileRequest& request, std::wstring& path) override;
     // Keeps the page (when a printer is present) instead of printing it.
     bool PrintImage(const uint32_t* pixels, int strideBytes, const std::wstring& documentName) override;
+    // Keeps the document (when a printer is present) instead of printing it.
+    bool PrintDocument(const std::string& pdf, const std::wstring& documentName) override;
     std::wstring ClipboardText() override { return clipboard_; }
     void SetTextInput(bool on) override { textInput_ = on; }
     // Files are opened and decoded for real; nothing reaches a sound card.
@@ -88,6 +90,7 @@ public:
     // Whether a default printer exists (it does unless a test says otherwise).
     void SetPrinterPresent(bool on) { printerPresent_ = on; }
     const std::vector<PrintedPage>& PrintedPages() const { return printed_; }
+    const std::vector<PrintedDocument>& PrintedDocuments() const { return printedDocuments_; }
 
     CursorShape Cursor() const { return cursor_; }
     const std::vector<CursorShape>& CursorLog() const { return cursorLog_; }
@@ -125,6 +128,7 @@ private:
     std::vector<SaveFileRequest> saveRequests_;
     bool printerPresent_ = true;
     std::vector<PrintedPage> printed_;
+    std::vector<PrintedDocument> printedDocuments_;
     std::vector<std::wstring> questions_;
     std::vector<std::wstring> errors_;
     CursorShape cursor_ = CursorShape::Arrow;
