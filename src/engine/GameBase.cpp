@@ -67,7 +67,7 @@ void CPlainScreen::OnKey(int virtualKey) {
 void CPlainScreen::BeginScan() {
     answerScan.SetPress(MousePress());
     answerScan.Clear();
-    if (profile && profile->options.o7) answerScan.SetScanTime(profile->options.o19);
+    if (traineeOptions && profile && profile->options.o7) answerScan.SetScanTime(profile->options.o19);
 }
 
 void CGameBase::ShowMouseCursor(bool show) {
@@ -81,7 +81,33 @@ void CGameBase::ShowMouseCursor(bool show) {
     }
 }
 
+void CGameBase::DrawScanHighlight() {
+    scanHighlightDrawn = true;
+    // An exercise's lists run only while the trainee may choose: the start list while
+    // waiting, the answer list while answering. Other screens scan their one list.
+    const bool exercise = startScan.Count() > 0;
+    const ScanList* list = !exercise            ? &answerScan
+                           : phase == WaitStart ? &startScan
+                           : phase == Answering ? &answerScan
+                                                : nullptr;
+    const CSprite* s = list ? list->Entry(list->Current()) : nullptr;
+    if (!s || !s->visible || !backGraphics || s->x >= platform::kCanvasWidth || s->y >= platform::kCanvasHeight) return;
+    RectF r = s->hitBoxSet ? RectF{s->x + s->hitBox.x, s->y + s->hitBox.y, s->hitBox.width, s->hitBox.height}
+                           : RectF{s->x, s->y, s->width, s->height};
+    if (r.width <= 0 || r.height <= 0) return;
+    // A yellow band edged in black shows on light and dark scenes alike; the extra-frame
+    // option makes it wider and sets it further out.
+    const bool large = traineeOptions && profile && profile->options.o8;
+    const float band = large ? kScanBandLarge : kScanBand;
+    const float margin = band / 2 + (large ? 6.0f : 3.0f);
+    r = {r.x - margin, r.y - margin, r.width + 2 * margin, r.height + 2 * margin};
+    backGraphics->DrawRectangle(Pen(kScanEdge, band + 4), r);
+    backGraphics->DrawRectangle(Pen(kScanColour, band), r);
+}
+
 void CGameBase::Present() {
+    if (!scanHighlightDrawn) DrawScanHighlight();
+    scanHighlightDrawn = false;
     if (windowGraphics && backBuffer)
         windowGraphics->DrawImage(*backBuffer, 0, 0, platform::kCanvasWidth, platform::kCanvasHeight);
 }

@@ -41,6 +41,8 @@ constexpr uint32_t kTextPictureType = 121;
 constexpr uint32_t kTextReplace = 122;
 constexpr uint32_t kTextSave = 123;
 constexpr uint32_t kTextFileName = 124;
+constexpr uint32_t kTextStatisticsName = 140;
+constexpr uint32_t kTextTraineeFile = 142;
 
 // The view selectors are drawn smaller than their pictures, so that the row of week buttons
 // and the two stat type buttons end left of the print button.
@@ -371,7 +373,10 @@ void CStatScreen::SaveStatistics() {
     request.filterName = Text(kTextPictureType);
     request.pattern = L"*.png";
     request.defaultExtension = L"png";
-    request.fileName = profile->name;
+    // Never the trainee's bare name: saved among the trainees it would replace their picture.
+    request.fileName = profile->SuggestedFileName(Text(kTextStatisticsName), Profile::TodayFileDate());
+    request.refused = Profile::IsTraineeFile;
+    request.refusedNotice = Text(kTextTraineeFile);
     request.folder = platform::DocumentsFolder();
     request.fileNameLabel = Text(kTextFileName);
     request.save = Text(kTextSave);

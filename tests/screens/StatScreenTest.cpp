@@ -261,6 +261,30 @@ TEST_F(StatScreenTest, SaveAndPrintTakeTheScreenWithoutButtons) {
     EXPECT_EQ(harness->Os().SaveRequests().size(), 3u);
 }
 
+TEST_F(StatScreenTest, SavingNeverReplacesATraineesOwnFiles) {
+    Open();
+    folder.Put("Maja.pro", "trainee");
+    folder.Put("Maja.png", "login picture");
+    folder.Put("Maja.ntr", "number test");
+    // Each refused name is said and asked again, in the folder where it was given.
+    for (const char* name : {"Maja", "Maja.PNG", "Maja.ntr", "Bo.2dp"})
+        harness->Os().QueueSaveFile(platform::WideFromUtf8(folder.File(name)));
+    harness->Os().QueueSaveFile(L"");
+    harness->Os().QueueAnswer(true);  // a replace question, should one be asked
+    ClickOn(S().SaveButton());
+    const auto& requests = harness->Os().SaveRequests();
+    ASSERT_EQ(requests.size(), 5u);
+    EXPECT_EQ(requests[0].fileName, L"Maja statistics " + Profile::TodayFileDate());
+    EXPECT_EQ(harness->Os().Errors().size(), 4u);
+    EXPECT_EQ(folder.Get("Maja.png"), "login picture");
+    EXPECT_EQ(folder.Get("Maja.ntr"), "number test");
+    EXPECT_FALSE(std::filesystem::exists(folder.File("Bo.2dp")));
+    EXPECT_FALSE(std::filesystem::exists(folder.File("Maja.csv")));
+    // A picture of a name no trainee has is an ordinary file.
+    EXPECT_FALSE(Profile::IsTraineeFile(folder.Folder() + L"Bo.png"));
+    EXPECT_TRUE(Profile::IsTraineeFile(folder.Folder() + L"Maja.png"));
+}
+
 TEST_F(StatScreenTest, Pictures) {
     TwoWeeks(P());
     Open();

@@ -1,0 +1,66 @@
+// A one-switch trainee's road on the real frame: the trainer logs in with the mouse, then the
+// trainee has only Enter. The menu and Treasure step by themselves every 3 s; a sequence of
+// four over nine coins is solved by a trainee who lets the pointer go round once before each
+// pick, which takes far longer than 40 s, without a time-out.
+#include <gtest/gtest.h>
+
+#include "exercises/Treasure.h"
+#include "screens/Login.h"
+#include "screens/Menu.h"
+#include "screens/RoadFixture.h"
+
+namespace {
+
+class OneSwitchRoad : public RoadTest {
+protected:
+    // Waits, pass by pass, until the screen's switch list rests on target, then presses Enter.
+    void EnterOn(const ScanList& list, const CSprite* target, uint32_t limitMs = 60000) {
+        for (uint32_t t = 0; t < limitMs && list.Entry(list.Current()) != target; t += 10) H().RunFor(10);
+        ASSERT_EQ(list.Entry(list.Current()), target);
+        H().Key(platform::VK_RETURN);
+    }
+};
+
+TEST_F(OneSwitchRoad, LoginTreasureAndASequenceOfFourAtThreeSeconds) {
+    AddTrainee(L"Ola", [](Profile& p) {
+        p.level = L"2";         // nine coins
+        p.span[kTreasure] = 5;  // a sequence of four
+        p.options.o7 = 1;
+        p.options.o19 = 3;
+    });
+    Go(kLogin);
+    ClickOn(As<CLogin>().TextButton(0));  // the trainer starts the day
+    ASSERT_EQ(H().ScreenId(), kMenu);
+    EnterOn(As<CMenu>().AnswerScan(), &As<CMenu>().GameButton(kTreasure));
+    ASSERT_EQ(H().ScreenId(), kTreasure);
+    CTreasure* t = &As<CTreasure>();
+    EXPECT_EQ(t->AnswerScan().Interval(), 3000);
+    EnterOn(t->StartScan(), &t->StartButton());
+    for (uint32_t ms = 0; ms < 60000 && t->Phase() != Answering; ms += 10) H().RunFor(10);
+    ASSERT_EQ(t->Phase(), Answering);
+    ASSERT_EQ(t->Sequence().size(), 4u);
+    ASSERT_EQ(t->AnswerScan().Count(), 9);
+    const std::vector<int> sequence = t->Sequence();
+    const uint32_t turn = Os().TimeGetTime();
+    for (int coin : sequence) {
+        // The pointer passes the coin once before the trainee is ready.
+        for (uint32_t ms = 0; ms < 30000 && t->AnswerScan().Entry(t->AnswerScan().Current()) == &t->Coin(coin);
+             ms += 10)
+            H().RunFor(10);
+        for (uint32_t ms = 0; ms < 30000 && t->AnswerScan().Entry(t->AnswerScan().Current()) != &t->Coin(coin);
+             ms += 10)
+            H().RunFor(10);
+        ASSERT_EQ(t->Phase(), Answering) << "timed out before coin " << coin;
+        EnterOn(t->AnswerScan(), &t->Coin(coin));
+    }
+    EXPECT_GT(Os().TimeGetTime() - turn, 40000u);
+    EXPECT_EQ(t->Phase(), Correct);
+    int items = 0;
+    for (int s = 0; s < ProfileStats::kSpans; ++s)
+        items += P().stats.itemsForward[0][kTreasure][s] + P().stats.itemsBackward[0][kTreasure][s];
+    EXPECT_EQ(items, 4);
+    H().RunPasses(2);
+    Shot("oneswitch-treasure-solved.png");
+}
+
+}  // namespace
