@@ -49,14 +49,31 @@ int CPlainScreen::OnMouseDown(unsigned, long lParam) {
 }
 
 int CPlainScreen::OnMouseMove(unsigned, long lParam) {
-    Hover(MouseParamX(lParam), MouseParamY(lParam));
+    const int x = MouseParamX(lParam), y = MouseParamY(lParam);
+    // Before a trainee is chosen, stepping started by a switch ends when the mouse takes the
+    // pointer off the scanned entry (the stepping's own moves land on it).
+    if (!traineeOptions && answerScan.Interval() > 0) {
+        const CSprite* scanned = answerScan.Entry(answerScan.Current());
+        if (!scanned || !scanned->HitTest(x, y)) answerScan.Rest();
+    }
+    Hover(x, y);
     return 1;
 }
 
 void CPlainScreen::OnKey(int virtualKey) {
     switch (virtualKey) {
         case platform::VK_SPACE: answerScan.Step(); break;
-        case platform::VK_RETURN: answerScan.Press(); break;
+        case platform::VK_RETURN:
+            // Before a trainee is chosen nothing steps by itself, so a one-switch trainee's
+            // first Enter starts the stepping (at the default scan time) on the first entry;
+            // the next Enter chooses. Once Space has stepped, Enter chooses at once.
+            if (!traineeOptions && answerScan.Interval() == 0 && answerScan.Current() < 0) {
+                answerScan.SetScanTime(ProfileOptions{}.o19);
+                answerScan.Step();
+            } else {
+                answerScan.Press();
+            }
+            break;
         case platform::VK_ESCAPE:
             if (escapeScreen != kStayOnScreen) nextScreen = escapeScreen;
             break;

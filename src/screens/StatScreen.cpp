@@ -50,6 +50,7 @@ constexpr float kWeekButtonWidth = 32, kWeekButtonHeight = 22;
 constexpr float kStatButtonWidth = 112, kStatButtonHeight = 23;
 constexpr float kIconWidth = 60, kIconHeight = 54;
 constexpr float kParked = 800;
+constexpr float kLabelGap = 6;  // between "Show:" or "Week:" and its buttons
 
 // Detail view.
 constexpr float kDetailLeft = 50, kDetailRight = 750;
@@ -210,6 +211,18 @@ void CStatScreen::DrawText(const std::wstring& text, float x, float y, float siz
     backGraphics->DrawString(text, Font(L"Arial", size), RectF{x, y, 0, 0}, StringFormat{}, SolidBrush(argb));
 }
 
+RectF CStatScreen::SelectorLabel(int row) const {
+    // Each label stands just left of its row of buttons, on the row's middle.
+    const std::wstring text = Text(row == 0 ? kTextShow : kTextWeek);
+    const CSprite& first = row == 0 ? statButtons[0] : weekButtons[0];
+    RectF box{};
+    if (backGraphics && !text.empty())
+        box = backGraphics->MeasureString(text, Font(L"Arial", kHeaderSize), RectF{}, StringFormat{});
+    box.x = first.x - kLabelGap - box.width;
+    box.y = first.y + first.height / 2 - box.height / 2;
+    return box;
+}
+
 float CStatScreen::TextWidth(const std::wstring& text, float size) const {
     if (!backGraphics || text.empty()) return 0;
     return backGraphics->MeasureString(text, Font(L"Arial", size), RectF{}, StringFormat{}).width;
@@ -325,7 +338,8 @@ int CStatScreen::Draw() {
         DrawText(Text(kTextTrainee) + profile->name + L" (" + Text(kTextLevel) + L" " + profile->level + L")", 75, 33,
                  kHeaderSize);
         if (detailExercise == 0) {
-            DrawText(Text(kTextShow), 315, 33, kHeaderSize);
+            const RectF show = SelectorLabel(0);
+            DrawText(Text(kTextShow), show.x, show.y, kHeaderSize);
             for (auto& b : statButtons) {
                 b.Draw();
                 b.DrawText();
@@ -335,7 +349,8 @@ int CStatScreen::Draw() {
                 b.Draw();
                 b.DrawText();
             }
-            DrawText(Text(kTextWeek), 220, 58, kHeaderSize);
+            const RectF week = SelectorLabel(1);
+            DrawText(Text(kTextWeek), week.x, week.y, kHeaderSize);
         }
         DrawText(Text(kTextTrainingDay) + std::to_wstring(profile->dayProgress[0]), 75, 58, kHeaderSize);
     }

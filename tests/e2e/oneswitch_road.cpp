@@ -1,5 +1,5 @@
-// A one-switch trainee's road on the real frame: the trainer logs in with the mouse, then the
-// trainee has only Enter. The menu and Treasure step by themselves every 3 s; a sequence of
+// A one-switch trainee's road on the real frame, by Enter alone: the login steps once the
+// switch is first used, the menu and Treasure step by themselves every 3 s; a sequence of
 // four over nine coins is solved by a trainee who lets the pointer go round once before each
 // pick, which takes far longer than 40 s, without a time-out.
 #include <gtest/gtest.h>
@@ -29,7 +29,8 @@ TEST_F(OneSwitchRoad, LoginTreasureAndASequenceOfFourAtThreeSeconds) {
         p.options.o19 = 3;
     });
     Go(kLogin);
-    ClickOn(As<CLogin>().TextButton(0));  // the trainer starts the day
+    H().Key(platform::VK_RETURN);  // the login steps once a switch is used
+    EnterOn(As<CLogin>().AnswerScan(), &As<CLogin>().TextButton(0));
     ASSERT_EQ(H().ScreenId(), kMenu);
     EnterOn(As<CMenu>().AnswerScan(), &As<CMenu>().GameButton(kTreasure));
     ASSERT_EQ(H().ScreenId(), kTreasure);

@@ -317,6 +317,46 @@ TEST_F(LoginTest, TheLastTraineesOneSwitchSteppingStaysWithThem) {
     }
 }
 
+TEST_F(LoginTest, AOneSwitchTraineeLogsInWithEnterAlone) {
+    AddTrainees(2);
+    AddTrainee(L"Trainee 02", [](Profile& p) {
+        p.options.o7 = 1;
+        p.options.o19 = 2;
+    });
+    Go(kLogin);
+    const ScanList& scan = Login().AnswerScan();
+    // The first Enter starts the stepping at the default time, from the first trainee.
+    H().Key(platform::VK_RETURN);
+    EXPECT_EQ(scan.Current(), 0);
+    EXPECT_EQ(scan.Interval(), 3000);
+    const auto enterOn = [&](const CSprite& target) {
+        for (int ms = 0; ms < 60000 && scan.Entry(scan.Current()) != &target; ms += 50) H().RunFor(50);
+        ASSERT_EQ(scan.Entry(scan.Current()), &target);
+        H().Key(platform::VK_RETURN);
+    };
+    enterOn(Login().Entry(2));
+    EXPECT_EQ(P().name, L"Trainee 02");
+    enterOn(Login().TextButton(0));
+    ASSERT_EQ(H().ScreenId(), kMenu);
+    EXPECT_EQ(H().Screen()->AnswerScan().Interval(), 2000);  // from here on, the trainee's own
+
+    // Back at the login, the mouse takes the pointer back from a stepping a switch started.
+    Go(kLogin);
+    H().Key(platform::VK_RETURN);
+    const CSprite& first = Login().Entry(0);
+    MoveTo(static_cast<int>(first.CentreX()), static_cast<int>(first.CentreY()));  // the stepping's own move
+    EXPECT_EQ(scan.Interval(), 3000);
+    MoveTo(20, 20);
+    EXPECT_EQ(scan.Interval(), 0);
+    EXPECT_EQ(scan.Current(), -1);
+    int x0 = 0, y0 = 0, x = 0, y = 0;
+    Os().GetCursorPos(x0, y0);
+    H().RunFor(7000);
+    Os().GetCursorPos(x, y);
+    EXPECT_EQ(x, x0);
+    EXPECT_EQ(y, y0);
+}
+
 TEST_F(LoginTest, TheScannedEntryGetsAThickHighlight) {
     AddTrainees(2);
     P().options.o8 = 1;  // the last trainee's extra frame does not widen the login's

@@ -120,6 +120,19 @@ TEST_F(StatScreenTest, WeekButtonsFollowThePlan) {
     // The view selectors end left of the print button.
     EXPECT_LT(S().WeekButton(5).x + S().WeekButton(5).width, S().PrintButton().x);
     EXPECT_LT(S().StatTypeButton(1).x + S().StatTypeButton(1).width, S().PrintButton().x);
+    // "Show:" and "Week:" are written just left of their own row of buttons, on its middle.
+    harness->RunPasses(1);
+    for (int row = 0; row < 2; ++row) {
+        const CSprite& first = row == 0 ? S().StatTypeButton(0) : S().WeekButton(0);
+        const RectF label = S().SelectorLabel(row);
+        EXPECT_GT(label.width, 10) << row;
+        EXPECT_LE(label.x + label.width, first.x) << row;
+        EXPECT_GT(label.x + label.width, first.x - 12) << row;
+        EXPECT_NEAR(label.y + label.height / 2, first.y + first.height / 2, 1) << row;
+        EXPECT_TRUE(Has(0xFF000000u, static_cast<int>(label.x), static_cast<int>(label.y),
+                        static_cast<int>(label.x + label.width), static_cast<int>(label.y + label.height)))
+            << "no text in row " << row << "'s label";
+    }
 }
 
 TEST_F(StatScreenTest, NoResultsGiveEmptyChartsAndScoreScaleOne) {
