@@ -11,6 +11,19 @@ namespace {
 constexpr uint32_t kTextTitle = 19;
 constexpr uint32_t kTextOff = 144;
 constexpr uint32_t kOffShade = 0xA0283040u;
+// The card inside an exercise's picture (its shadow and transparent margin left out), and
+// how much of each corner the shade leaves out so it follows the card's rounded corners.
+constexpr float kCardLeft = 4, kCardTop = 3, kCardRight = 5, kCardBottom = 6, kCorner = 5;
+
+// Dims the card of button b: three bands that together leave its corners out.
+void ShadeCard(Graphics& g, const CSprite& b) {
+    const float x = b.x + kCardLeft, y = b.y + kCardTop;
+    const float w = b.width - kCardLeft - kCardRight, h = b.height - kCardTop - kCardBottom;
+    const SolidBrush shade(kOffShade);
+    g.FillRectangle(shade, RectF{x + kCorner, y, w - 2 * kCorner, h});
+    g.FillRectangle(shade, RectF{x, y + kCorner, kCorner, h - 2 * kCorner});
+    g.FillRectangle(shade, RectF{x + w - kCorner, y + kCorner, kCorner, h - 2 * kCorner});
+}
 }  // namespace
 
 int CSelectGame::Init(Graphics* back, Graphics* windowG, Bitmap* buffer, Profile* p) {
@@ -51,7 +64,7 @@ int CSelectGame::Draw() {
         b.SetFrame(look == kOffLook ? 0 : look);
         b.Draw();
         if (look != kOffLook || !backGraphics) continue;
-        backGraphics->FillRectangle(SolidBrush(kOffShade), RectF{b.x, b.y, b.width, b.height});
+        ShadeCard(*backGraphics, b);
         offMark.DrawAt(b.CentreX() - offMark.width / 2, b.CentreY() - offMark.height / 2 - 10);
         offWord.SetTextPosition(b.CentreX() - offWord.textBox.width / 2, b.CentreY() + offMark.height / 2 - 6);
         offWord.DrawText();

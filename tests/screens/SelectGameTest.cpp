@@ -50,7 +50,10 @@ TEST_F(SelectGameTest, ButtonsAsInTheMenuWithTheirLooksAndATitle) {
         return H().Frame().BackBuffer().PixelAt(static_cast<int>(b.x + dx), static_cast<int>(b.y + dy));
     };
     EXPECT_EQ(at(b1, 1, 1), CSelectGame::kBackground);
-    EXPECT_NE(at(b3, 1, 1), CSelectGame::kBackground);  // dimmed as a whole
+    // Dimmed as a whole card, with no dark box around it.
+    EXPECT_EQ(at(b3, 1, 1), CSelectGame::kBackground);
+    const uint32_t card = at(b3, 20, b3.height / 2);
+    for (int shift : {0, 8, 16}) EXPECT_LT((card >> shift) & 0xFFu, 0x90u) << std::hex << card;
     EXPECT_EQ(H().Frame().BackBuffer().PixelAt(400, 590), CSelectGame::kBackground);
     EXPECT_NE(H().Frame().BackBuffer().PixelAt(400, 30), CSelectGame::kBackground);  // the title
     Shot("selectgame.png");
