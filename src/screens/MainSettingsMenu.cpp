@@ -114,7 +114,7 @@ int CMainSettingsMenu::Draw() {
         if (!Shown(k)) continue;
         b.Draw();
         if (b.hovered) {
-            b.DrawHoverOutline();
+            ui::DrawHighlight(b);
             explained = k;
         }
     }
@@ -125,14 +125,12 @@ int CMainSettingsMenu::Draw() {
     }
     if (explained >= 0) {
         CSprite& b = buttons[static_cast<size_t>(explained)];
-        b.DrawTextBox();
-        b.DrawText();
+        ui::DrawLabel(b);
         const std::wstring line = Text(kTextFirstExplanation + static_cast<uint32_t>(explained));
         if (explanation.GetText() != line) explanation.SetText(line);
         explanation.SetTextPosition(400 - explanation.textBox.width / 2,
                                     kCaptionTop + b.textBox.height + kExplanationGap);
-        explanation.DrawTextBox();
-        explanation.DrawText();
+        ui::DrawLabel(explanation);
     }
     // The scan time is written on its button; the caption returns for the highlight.
     CSprite& scan = buttons[kScanTime];

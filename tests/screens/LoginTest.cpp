@@ -324,14 +324,14 @@ TEST_F(LoginTest, AOneSwitchTraineeLogsInWithEnterAlone) {
         p.options.o19 = 2;
     });
     Go(kLogin);
-    const ScanList& scan = Login().AnswerScan();
+    const auto scan = [&]() -> const ScanList& { return Login().AnswerScan(); };  // of the screen shown
     // The first Enter starts the stepping at the default time, from the first trainee.
     H().Key(platform::VK_RETURN);
-    EXPECT_EQ(scan.Current(), 0);
-    EXPECT_EQ(scan.Interval(), 3000);
+    EXPECT_EQ(scan().Current(), 0);
+    EXPECT_EQ(scan().Interval(), 3000);
     const auto enterOn = [&](const CSprite& target) {
-        for (int ms = 0; ms < 60000 && scan.Entry(scan.Current()) != &target; ms += 50) H().RunFor(50);
-        ASSERT_EQ(scan.Entry(scan.Current()), &target);
+        for (int ms = 0; ms < 60000 && scan().Entry(scan().Current()) != &target; ms += 50) H().RunFor(50);
+        ASSERT_EQ(scan().Entry(scan().Current()), &target);
         H().Key(platform::VK_RETURN);
     };
     enterOn(Login().Entry(2));
@@ -345,10 +345,10 @@ TEST_F(LoginTest, AOneSwitchTraineeLogsInWithEnterAlone) {
     H().Key(platform::VK_RETURN);
     const CSprite& first = Login().Entry(0);
     MoveTo(static_cast<int>(first.CentreX()), static_cast<int>(first.CentreY()));  // the stepping's own move
-    EXPECT_EQ(scan.Interval(), 3000);
+    EXPECT_EQ(scan().Interval(), 3000);
     MoveTo(20, 20);
-    EXPECT_EQ(scan.Interval(), 0);
-    EXPECT_EQ(scan.Current(), -1);
+    EXPECT_EQ(scan().Interval(), 0);
+    EXPECT_EQ(scan().Current(), -1);
     int x0 = 0, y0 = 0, x = 0, y = 0;
     Os().GetCursorPos(x0, y0);
     H().RunFor(7000);
