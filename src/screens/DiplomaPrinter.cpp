@@ -17,8 +17,6 @@ constexpr uint32_t kTextSave = 123;
 constexpr uint32_t kTextFileName = 124;
 constexpr uint32_t kTextDiplomaName = 141;
 constexpr uint32_t kTextTraineeFile = 142;
-constexpr uint32_t kTextPrinted = 163;
-constexpr uint32_t kTextNotPrinted = 164;
 constexpr float kThumbScale = 0.45f;
 constexpr int kLastDay = 25;
 }  // namespace
@@ -36,7 +34,6 @@ int CDiplomaPrinter::Init(Graphics* back, Graphics* window, Bitmap* buffer, Prof
     print.SetPosition(10, stop.y + stop.height + 20);
     save.LoadImage(L"gfx\\buttons\\save.png", back, 1, 0);
     save.SetPosition(10, print.y + print.height + 20);
-    printNotice.Bind(back);
 
     const int day = profile ? std::min(profile->CompletedDays(), kLastDay) : 0;
     for (int i = 0; i < CDiploma::kDesigns; ++i) {
@@ -98,7 +95,6 @@ int CDiplomaPrinter::Draw() {
         stop.Draw();
         print.Draw();
         save.Draw();
-        printNotice.Draw();
     }
     Present();
     return 1;
@@ -115,12 +111,8 @@ void CDiplomaPrinter::PrintImage() {
     if (!backBuffer) return;
     buttonsHidden = true;
     Draw();
-    const bool printed =
-        platform::Os().PrintImage(backBuffer->Pixels(), backBuffer->StrideBytes(), profile ? profile->name : L"");
+    platform::Os().PrintImage(backBuffer->Pixels(), backBuffer->StrideBytes(), profile ? profile->name : L"");
     buttonsHidden = false;
-    // Beside the print button, so the trainer sees that the press was taken.
-    printNotice.Show(Text(printed ? kTextPrinted : kTextNotPrinted), print.x + print.width + 10,
-                     print.y + print.height / 2 - printNotice.Line().textBox.height / 2);
 }
 
 void CDiplomaPrinter::SaveImage() {

@@ -8,7 +8,6 @@
 #include "engine/GameBase.h"
 #include "graphics/Sprite.h"
 #include "screens/Diploma.h"
-#include "ui/Notice.h"
 
 class CDiplomaPrinter final : public CPlainScreen {
 public:
@@ -27,8 +26,6 @@ public:
     const CSprite& Stop() const { return stop; }
     const CSprite& PrintButton() const { return print; }
     const CSprite& SaveButton() const { return save; }
-    // Whether the last print went to the printer, shown for a few seconds.
-    const ui::Notice& PrintNotice() const { return printNotice; }
     const ScanList& Scan() const { return answerScan; }
 
 private:
@@ -44,7 +41,6 @@ private:
     CSprite stop;
     CSprite print;
     CSprite save;
-    ui::Notice printNotice;
     bool zoomed = false;
     int shownLarge = -1;  // the design shown large, -1 in the overview
     bool buttonsHidden = false;

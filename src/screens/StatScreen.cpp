@@ -43,8 +43,6 @@ constexpr uint32_t kTextSave = 123;
 constexpr uint32_t kTextFileName = 124;
 constexpr uint32_t kTextStatisticsName = 140;
 constexpr uint32_t kTextTraineeFile = 142;
-constexpr uint32_t kTextPrinted = 163;
-constexpr uint32_t kTextNotPrinted = 164;
 
 // The view selectors are drawn smaller than their pictures, so that the row of week buttons
 // and the two stat type buttons end left of the print button.
@@ -119,7 +117,6 @@ int CStatScreen::Init(Graphics* back, Graphics* windowG, Bitmap* buffer, Profile
     yesterday.LoadImage(L"gfx\\stat\\yesterday.png", back, 1, 0);
     today.LoadImage(L"gfx\\stat\\today.png", back, 1, 0);
     click.Open(L"sfx\\click.wav");
-    printNotice.Bind(back);
 
     if (profile) {
         profile->stats.ComputeViews();
@@ -374,7 +371,6 @@ int CStatScreen::Draw() {
         else
             DrawDetail();
     }
-    if (!buttonsHidden) printNotice.Draw();
     Present();
     return 1;
 }
@@ -432,9 +428,7 @@ void CStatScreen::PrintStatistics() {
     if (!profile || !backBuffer) return;
     DrawWithoutButtons();
     const Bitmap& picture = *backBuffer;
-    const bool printed = platform::Os().PrintImage(picture.Pixels(), picture.StrideBytes(), profile->name);
-    // Under the print button, so the trainer sees that the press was taken.
-    printNotice.Show(Text(printed ? kTextPrinted : kTextNotPrinted), print.x, print.y + print.height + 6);
+    platform::Os().PrintImage(picture.Pixels(), picture.StrideBytes(), profile->name);
 }
 
 void CStatScreen::Press(int x, int y) {

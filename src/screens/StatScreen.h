@@ -11,7 +11,6 @@
 #include "engine/GameBase.h"
 #include "graphics/Sprite.h"
 #include "sound/SoundGroup.h"
-#include "ui/Notice.h"
 
 class Profile;
 
@@ -31,8 +30,6 @@ public:
     int DetailExercise() const { return detailExercise; }
     const CSprite& SaveButton() const { return save; }
     const CSprite& PrintButton() const { return print; }
-    // Whether the last print went to the printer, shown for a few seconds.
-    const ui::Notice& PrintNotice() const { return printNotice; }
     const CSprite& WeekButton(int i) const { return weekButtons[static_cast<size_t>(i)]; }
     // 0: average score (statType 1), 1: best spans (statType 0).
     const CSprite& StatTypeButton(int i) const { return statButtons[static_cast<size_t>(i)]; }
@@ -79,7 +76,6 @@ private:
 
     CSprite save;
     CSprite print;
-    ui::Notice printNotice;
     std::array<CSprite, 10> icons;
     std::array<CSprite, kWeekButtons> weekButtons;
     std::array<CSprite, 2> statButtons;

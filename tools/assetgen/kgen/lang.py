@@ -155,10 +155,6 @@ TEXTS = {
     161: ("Which exercises belong to the training.", "Vilka övningar som ingår i träningen."),
     162: ("Calmer pictures for older trainees: instruments, no walk-in, a plain help button.",
           "Lugnare bilder för äldre: instrument, ingen entré, en enkel hjälpknapp."),
-    # a print's outcome, shown on the canvas for a few seconds
-    163: ("Sent to the printer.", "Skickat till skrivaren."),
-    164: ("Not printed: no printer is set up, or it did not answer.",
-          "Inte utskrivet: ingen skrivare är inställd, eller den svarade inte."),
 }
 
 LANGUAGES = {"english": 0, "swedish": 1}
