@@ -4,6 +4,7 @@
 // window, input, cursor, message boxes) and the headless one (virtual clock, scripted
 // input and answers) that tests, benchmarks and screenshot tools run on.
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -83,6 +84,10 @@ struct SaveFileRequest {
     std::wstring save;
     std::wstring cancel;
     std::wstring replaceQuestion;  // asked after the file's name when it exists already
+    // A file that must not be written (a trainee's own): the dialog says refusedNotice after
+    // the file's name and asks again. Empty: every name may be taken.
+    std::function<bool(const std::wstring& path)> refused;
+    std::wstring refusedNotice;
 };
 
 constexpr int kCanvasWidth = 800;

@@ -124,6 +124,15 @@ public:
 
     // The current local date in the locale's short form ("%x").
     static std::wstring TodayText();
+    // The current local date as a file name may carry it: "2026-12-08".
+    static std::wstring TodayFileDate();
+    // The name a save dialog offers for this trainee: pattern (a language text) with its
+    // first "%s" replaced by the trainee's name and the second by detail.
+    std::wstring SuggestedFileName(const std::wstring& pattern, const std::wstring& detail) const;
+    // Whether path is one of a trainee's own files, which no save dialog may replace: any
+    // ".pro", ".opt", ".sta", ".0dp" to ".4dp" or ".ntr" file, and a ".png" beside a ".pro"
+    // of the same name (the trainee's login picture).
+    static bool IsTraineeFile(const std::wstring& path);
 
 private:
     bool SaveFile(const std::wstring& extension, int which) const;

@@ -42,5 +42,6 @@ private:
     CSprite print;
     CSprite save;
     bool zoomed = false;
+    int shownLarge = -1;  // the design shown large, -1 in the overview
     bool buttonsHidden = false;
 };

@@ -68,6 +68,7 @@ std::unique_ptr<Bitmap> TraineePicture(const std::wstring& folder, const std::ws
 int CLogin::Init(Graphics* back, Graphics* windowG, Bitmap* buffer, Profile* p) {
     CGameBase::Init(back, windowG, buffer, p);
     escapeScreen = kQuitProgram;
+    traineeOptions = false;
     // The window stands on the landscape of the splash, so whatever screen came before
     // does not show around it.
     backdrop.LoadImage(L"gfx\\splash\\background.png", back, 1, 0);
@@ -215,6 +216,9 @@ int CLogin::Draw() {
         e.sprite->Draw();
         e.sprite->DrawText();
     }
+    // The status line and the switch's highlight first: a hover label always shows whole.
+    if (!status.text.empty()) ui::DrawLabel(status);
+    DrawScanHighlight();
     ui::DrawHovered({&textButtons[0], &textButtons[1], &textButtons[2], &textButtons[3], &textButtons[4]});
     endButton.Draw();
     exportButton.Draw();
@@ -222,7 +226,6 @@ int CLogin::Draw() {
     ui::DrawHovered({&endButton, &exportButton, &overviewButton});
     ui::DrawHighlight(previousPage);
     ui::DrawHighlight(nextPage);
-    if (!status.text.empty()) ui::DrawLabel(status);
     Present();
     return 1;
 }
@@ -259,8 +262,10 @@ void CLogin::StartDay(int screen) {
 
 void CLogin::SetStatus(const std::wstring& text) {
     status.SetText(text);
-    status.SetTextPosition(400 - status.textBox.width / 2,
-                           std::min(wy + window.height + 6, 600 - status.textBox.height));
+    // Under the end and export buttons' hover labels, which stand below the window too.
+    float top = wy + window.height + 6;
+    for (const CSprite* b : {&endButton, &exportButton}) top = std::max(top, b->textBox.y + b->textBox.height + 6);
+    status.SetTextPosition(400 - status.textBox.width / 2, std::min(top, 600 - status.textBox.height));
 }
 
 void CLogin::ExportAll() {

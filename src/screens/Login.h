@@ -33,6 +33,7 @@ public:
     const CSprite& Marker() const { return marker; }
     const CSprite& Window() const { return window; }
     const std::wstring& StatusText() const { return status.text; }
+    const CSprite& StatusLine() const { return status; }
 
 private:
     struct ProfileEntry {

@@ -45,6 +45,8 @@ constexpr uint32_t kTextSave = 123;
 constexpr uint32_t kTextFileName = 124;
 constexpr uint32_t kTextPrintReport = 206;
 constexpr uint32_t kTextSaveReport = 207;
+constexpr uint32_t kTextStatisticsName = 140;
+constexpr uint32_t kTextTraineeFile = 142;
 
 // The view selectors are drawn smaller than their pictures, so that the row of week buttons
 // and the two stat type buttons end left of the print button.
@@ -56,6 +58,7 @@ constexpr float kReportTop = 72, kReportHeight = 26, kReportWidth = 128, kReport
 constexpr float kReportTextSize = 11;
 constexpr uint32_t kReportHighlight = 0xFFFFD23Fu;  // around the button the pointer or the scan is on
 constexpr float kParked = 800;
+constexpr float kLabelGap = 6;  // between "Show:" or "Week:" and its buttons
 
 // Detail view.
 constexpr float kDetailLeft = 50, kDetailRight = 750;
@@ -220,6 +223,18 @@ void CStatScreen::DrawText(const std::wstring& text, float x, float y, float siz
     backGraphics->DrawString(text, Font(L"Arial", size), RectF{x, y, 0, 0}, StringFormat{}, SolidBrush(argb));
 }
 
+RectF CStatScreen::SelectorLabel(int row) const {
+    // Each label stands just left of its row of buttons, on the row's middle.
+    const std::wstring text = Text(row == 0 ? kTextShow : kTextWeek);
+    const CSprite& first = row == 0 ? statButtons[0] : weekButtons[0];
+    RectF box{};
+    if (backGraphics && !text.empty())
+        box = backGraphics->MeasureString(text, Font(L"Arial", kHeaderSize), RectF{}, StringFormat{});
+    box.x = first.x - kLabelGap - box.width;
+    box.y = first.y + first.height / 2 - box.height / 2;
+    return box;
+}
+
 float CStatScreen::TextWidth(const std::wstring& text, float size) const {
     if (!backGraphics || text.empty()) return 0;
     return backGraphics->MeasureString(text, Font(L"Arial", size), RectF{}, StringFormat{}).width;
@@ -335,7 +350,8 @@ int CStatScreen::Draw() {
         DrawText(Text(kTextTrainee) + profile->name + L" (" + Text(kTextLevel) + L" " + profile->level + L")", 75, 33,
                  kHeaderSize);
         if (detailExercise == 0) {
-            DrawText(Text(kTextShow), 315, 33, kHeaderSize);
+            const RectF show = SelectorLabel(0);
+            DrawText(Text(kTextShow), show.x, show.y, kHeaderSize);
             for (auto& b : statButtons) {
                 b.Draw();
                 b.DrawText();
@@ -345,7 +361,8 @@ int CStatScreen::Draw() {
                 b.Draw();
                 b.DrawText();
             }
-            DrawText(Text(kTextWeek), 220, 58, kHeaderSize);
+            const RectF week = SelectorLabel(1);
+            DrawText(Text(kTextWeek), week.x, week.y, kHeaderSize);
         }
         DrawText(Text(kTextTrainingDay) + std::to_wstring(profile->dayProgress[0]), 75, 58, kHeaderSize);
     }
@@ -405,7 +422,10 @@ void CStatScreen::SaveStatistics() {
     request.filterName = Text(kTextPictureType);
     request.pattern = L"*.png";
     request.defaultExtension = L"png";
-    request.fileName = profile->name;
+    // Never the trainee's bare name: saved among the trainees it would replace their picture.
+    request.fileName = profile->SuggestedFileName(Text(kTextStatisticsName), Profile::TodayFileDate());
+    request.refused = Profile::IsTraineeFile;
+    request.refusedNotice = Text(kTextTraineeFile);
     request.folder = platform::DocumentsFolder();
     request.fileNameLabel = Text(kTextFileName);
     request.save = Text(kTextSave);

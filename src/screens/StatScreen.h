@@ -39,6 +39,9 @@ public:
     // 0: average score (statType 1), 1: best spans (statType 0).
     const CSprite& StatTypeButton(int i) const { return statButtons[static_cast<size_t>(i)]; }
     const CSprite& ExerciseIcon(int g) const { return icons[static_cast<size_t>(g)]; }
+    // Where the overview's "Show:" (row 0, beside the stat type buttons) and "Week:" (row 1,
+    // beside the week buttons) labels are drawn.
+    RectF SelectorLabel(int row) const;
 
     // Chart geometry of the overview: exercise g's chart (1..9) has its vertical axis at
     // left and its horizontal axis at bottom.
