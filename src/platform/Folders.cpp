@@ -8,6 +8,7 @@
 #include "platform/FilePaths.h"
 #include "platform/FilesDetail.h"
 #include "platform/FolderListing.h"
+#include "platform/FolderTree.h"
 
 namespace platform {
 
@@ -54,5 +55,7 @@ std::vector<FoundFile> FindFiles(const std::wstring& pattern) {
         if (WildcardMatch(mask, e.name)) out.push_back(FoundFile{e.name, e.isFolder});
     return out;
 }
+
+std::vector<std::string> FolderRoots() { return {"/"}; }
 
 }  // namespace platform

@@ -11,6 +11,7 @@
 
 #include "platform/Files.h"
 #include "platform/FolderListing.h"
+#include "platform/FolderTree.h"
 #include "platform/Utf.h"
 #include "platform/windows/Services.h"
 
@@ -391,6 +392,14 @@ std::vector<FoundFile> FindFiles(const std::wstring& pattern) {
     for (const ListedEntry& e : ListFolder(nf))
         if (WildcardMatch(mask, e.name)) out.push_back(FoundFile{e.name, e.isFolder});
     return out;
+}
+
+std::vector<std::string> FolderRoots() {
+    std::vector<std::string> roots;
+    const DWORD drives = ::GetLogicalDrives();
+    for (int i = 0; i < 26; ++i)
+        if (drives & (1u << i)) roots.push_back(std::string(1, static_cast<char>('A' + i)) + ":/");
+    return roots;
 }
 
 std::wstring DocumentsFolder() { return KnownFolder(FOLDERID_Documents); }
