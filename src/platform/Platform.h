@@ -83,7 +83,8 @@ struct SaveFileRequest {
     std::wstring fileNameLabel;     // "File name:"
     std::wstring save;
     std::wstring cancel;
-    std::wstring replaceQuestion;  // asked after the file's name when it exists already
+    std::wstring replaceQuestion;    // asked after the file's name when it exists already
+    QuestionOptions replaceAnswers;  // the question's buttons, in the program's language
     // A file that must not be written (a trainee's own): the dialog says refusedNotice after
     // the file's name and asks again. Empty: every name may be taken.
     std::function<bool(const std::wstring& path)> refused;

@@ -138,6 +138,7 @@ void CDiplomaPrinter::SaveImage() {
     request.save = Text(kTextSave);
     request.cancel = Text(kTextCancel);
     request.replaceQuestion = Text(kTextReplace);
+    request.replaceAnswers = profile->options.Question();
     std::wstring path;
     if (platform::Os().ChooseSaveFile(request, path)) backBuffer->SaveBmp(path);
     platform::SetWorkingFolder(folder);

@@ -338,7 +338,7 @@ std::string ProgressReportPdf(const Profile& profile, const std::vector<profiles
     return Report(profile, today).Make(tests);
 }
 
-platform::SaveFileRequest TraineeSaveRequest(const LanguageTexts& texts, uint32_t title, uint32_t fileType,
+platform::SaveFileRequest TraineeSaveRequest(const ProfileOptions& texts, uint32_t title, uint32_t fileType,
                                              const wchar_t* extension, const std::wstring& fileName) {
     platform::SaveFileRequest request;
     request.title = texts.GetText(title);
@@ -351,6 +351,7 @@ platform::SaveFileRequest TraineeSaveRequest(const LanguageTexts& texts, uint32_
     request.save = texts.GetText(kTextSave);
     request.cancel = texts.GetText(kTextCancel);
     request.replaceQuestion = texts.GetText(kTextReplace);
+    request.replaceAnswers = texts.Question();
     return request;
 }
 

@@ -10,7 +10,7 @@
 #include "platform/Platform.h"
 #include "profiles/NumberTestResults.h"
 
-class LanguageTexts;
+class ProfileOptions;
 class Profile;
 
 // The report as a PDF document; empty when it could not be made. today: the date it names.
@@ -20,7 +20,7 @@ std::string ProgressReportPdf(const Profile& profile, const std::vector<profiles
 std::wstring ProgressReportName(const Profile& profile);
 
 // A save dialog's request in the program's language, starting in the documents folder.
-platform::SaveFileRequest TraineeSaveRequest(const LanguageTexts& texts, uint32_t title, uint32_t fileType,
+platform::SaveFileRequest TraineeSaveRequest(const ProfileOptions& texts, uint32_t title, uint32_t fileType,
                                              const wchar_t* extension, const std::wstring& fileName);
 
 // The trainee's report (with the kept number tests) printed on the default printer, or saved
