@@ -4,6 +4,7 @@
 // window, input, cursor, message boxes) and the headless one (virtual clock, scripted
 // input and answers) that tests, benchmarks and screenshot tools run on.
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -157,6 +158,17 @@ public:
         (void)strideBytes;
         (void)documentName;
         return false;
+    }
+
+    // The same print made ready to run off the frame's thread (PrintJob.h): the task owns a
+    // copy of the picture and everything else it needs, so it may wait on the print server
+    // as long as that takes while the window goes on answering. True when the job was accepted.
+    virtual std::function<bool()> PreparePrint(const uint32_t* pixels, int strideBytes,
+                                               const std::wstring& documentName) {
+        (void)pixels;
+        (void)strideBytes;
+        (void)documentName;
+        return [] { return false; };
     }
 
     // The clipboard's text, for pasting into text fields.

@@ -41,6 +41,10 @@ constexpr uint32_t kTextPictureType = 121;
 constexpr uint32_t kTextReplace = 122;
 constexpr uint32_t kTextSave = 123;
 constexpr uint32_t kTextFileName = 124;
+constexpr uint32_t kTextPrinted = 174;
+constexpr uint32_t kTextNotPrinted = 175;
+constexpr uint32_t kTextPictureNotSaved = 176;
+constexpr uint32_t kTextPictureSaved = 177;
 
 // The view selectors are drawn smaller than their pictures, so that the row of week buttons
 // and the two stat type buttons end left of the print button.
@@ -79,6 +83,7 @@ int CStatScreen::Init(Graphics* back, Graphics* windowG, Bitmap* buffer, Profile
     stopButton.SetPosition(10, 10);
     save.LoadImage(L"gfx\\buttons\\save.png", back, 1, 0);
     save.SetPosition(800 - save.width - 10, 10);
+    notice.Init(back);
     print.LoadImage(L"gfx\\buttons\\print.png", back, 1, 0);
     print.SetPosition(800 - 2 * print.width - 20, 10);
     for (int g = 0; g < 10; ++g) {
@@ -201,6 +206,16 @@ void CStatScreen::ChooseWeek(int i) {
 void CStatScreen::ChooseStatType(int type) {
     statType = type;
     Place();
+}
+
+int CStatScreen::Update() {
+    CPlainScreen::Update();
+    switch (printJob.Take()) {
+        case platform::PrintJob::Outcome::kSent: notice.Show(Text(kTextPrinted)); break;
+        case platform::PrintJob::Outcome::kFailed: notice.Show(Text(kTextNotPrinted)); break;
+        case platform::PrintJob::Outcome::kNone: break;
+    }
+    return nextScreen;
 }
 
 void CStatScreen::DrawText(const std::wstring& text, float x, float y, float size, uint32_t argb) {
@@ -347,6 +362,7 @@ int CStatScreen::Draw() {
         stopButton.Draw();
         save.Draw();
         print.Draw();
+        notice.Draw();
     }
     if (profile) {
         if (detailExercise == 0)
@@ -383,7 +399,12 @@ void CStatScreen::SaveStatistics() {
     backBuffer->Pixels();
     if (!chosen) return;
     DrawWithoutButtons();
-    backBuffer->SavePng(path);
+    // The picture and the results beside it are told as one: saved, or not (a read-only
+    // folder, a full stick), each written whole or not at all.
+    if (!backBuffer->SavePng(path)) {
+        notice.Show(Text(kTextPictureNotSaved));
+        return;
+    }
     // The results beside the picture, under the same name.
     std::wstring table = path;
     const size_t dot = table.find_last_of(L'.');
@@ -401,14 +422,16 @@ void CStatScreen::SaveStatistics() {
             request.title, table.substr(slash == std::wstring::npos ? 0 : slash + 1) + L" " + request.replaceQuestion,
             profile->options.Question()))
         return;
-    platform::WriteFileAtomic(table, StatisticsCsv(*profile));
+    notice.Show(
+        Text(platform::WriteFileAtomic(table, StatisticsCsv(*profile)) ? kTextPictureSaved : kTextPictureNotSaved));
 }
 
 void CStatScreen::PrintStatistics() {
     if (!profile || !backBuffer) return;
     DrawWithoutButtons();
+    // Off the frame's thread: the outcome is shown once the print server has answered.
     const Bitmap& picture = *backBuffer;
-    platform::Os().PrintImage(picture.Pixels(), picture.StrideBytes(), profile->name);
+    printJob.Start(picture.Pixels(), picture.StrideBytes(), profile->name);
 }
 
 void CStatScreen::Press(int x, int y) {

@@ -405,6 +405,19 @@ public:
         return false;
     }
 
+    std::function<bool()> PreparePrint(const uint32_t* pixels, int strideBytes,
+                                       const std::wstring& documentName) override {
+        if (!pixels || strideBytes < kCanvasWidth * 4) return [] { return false; };
+        auto picture = std::make_shared<std::vector<uint32_t>>(static_cast<size_t>(kCanvasWidth) * kCanvasHeight);
+        for (int y = 0; y < kCanvasHeight; ++y) {
+            const auto* row =
+                reinterpret_cast<const uint32_t*>(reinterpret_cast<const unsigned char*>(pixels) +
+                                                  static_cast<size_t>(y) * static_cast<size_t>(strideBytes));
+            std::copy(row, row + kCanvasWidth, picture->begin() + static_cast<std::ptrdiff_t>(y) * kCanvasWidth);
+        }
+        return [picture, documentName] { return CupsPrinter().Print(picture->data(), kCanvasWidth * 4, documentName); };
+    }
+
     SoundDevice& Sound() override { return *sound_; }
 
     std::wstring ClipboardText() override {
