@@ -1,15 +1,9 @@
 #include "platform/TempNames.h"
 
-#include <dirent.h>
-#include <signal.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
 #include <ctime>
 #include <vector>
 
-#include "platform/Files.h"
+#include "platform/ProcessFiles.h"
 
 namespace platform {
 namespace {
@@ -57,17 +51,12 @@ bool Parse(const std::string& name, Parsed& out) {
 }  // namespace
 
 const std::string& ThisBootId() {
-    static const std::string id = [] {
-        std::string bytes;
-        ReadWholeFile(L"/proc/sys/kernel/random/boot_id", bytes, 256);
-        while (!bytes.empty() && (bytes.back() == '\n' || bytes.back() == ' ')) bytes.pop_back();
-        return bytes;
-    }();
+    static const std::string id = os::BootId();
     return id;
 }
 
 std::string TemporaryFileName(const std::string& suffix) {
-    return kPrefix + BootTag() + "-" + std::to_string(::getpid()) + "-" + suffix;
+    return kPrefix + BootTag() + "-" + std::to_string(os::ProcessId()) + "-" + suffix;
 }
 
 bool IsTemporaryFileName(const std::string& name) {
@@ -76,26 +65,22 @@ bool IsTemporaryFileName(const std::string& name) {
 }
 
 void RemoveStaleTemporaries(const std::string& folder) {
-    const std::string dir = folder.empty() ? std::string(".") : folder;
-    DIR* d = ::opendir(dir.c_str());
-    if (!d) return;
-    std::vector<std::string> stale;
+    const std::string dir = folder.empty() || folder.back() == '/' ? folder : folder + "/";
     const long long now = static_cast<long long>(std::time(nullptr));
-    while (dirent* e = ::readdir(d)) {
+    for (const std::string& name : os::FileNamesIn(folder)) {
         Parsed p;
-        if (!Parse(e->d_name, p)) continue;
-        const std::string path = dir + (dir.back() == '/' ? "" : "/") + e->d_name;
+        if (!Parse(name, p)) continue;
+        const std::string path = dir + name;
+        bool stale = false;
         if (p.tag == BootTag()) {
-            if (p.pid != ::getpid() && ::kill(static_cast<pid_t>(p.pid), 0) != 0 && errno == ESRCH)
-                stale.push_back(path);
+            stale = p.pid != os::ProcessId() && os::ProcessGone(p.pid);
         } else {
-            struct stat st {};
-            if (::lstat(path.c_str(), &st) == 0 && now - static_cast<long long>(st.st_mtime) > kForeignAgeSeconds)
-                stale.push_back(path);
+            std::string content;
+            long long changed = 0;
+            stale = os::ReadSmallFile(path, 0, content, changed) && now - changed > kForeignAgeSeconds;
         }
+        if (stale) os::RemoveFile(path);
     }
-    ::closedir(d);
-    for (const auto& f : stale) ::unlink(f.c_str());
 }
 
 }  // namespace platform

@@ -1,17 +1,12 @@
 #include "platform/TraineeLock.h"
 
-#include <fcntl.h>
-#include <signal.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
 #include <chrono>
 #include <cstdio>
 #include <ctime>
 #include <random>
 
 #include "platform/Files.h"
+#include "platform/ProcessFiles.h"
 #include "platform/TempNames.h"
 #include "platform/Utf.h"
 
@@ -27,10 +22,9 @@ struct Holder {
     long long pid = 0, time = 0;
 };
 
-std::string HostName() {
-    char buf[256] = {};
-    if (::gethostname(buf, sizeof buf - 1) != 0) return "?";
-    return buf;
+const std::string& HostName() {
+    static const std::string name = os::ComputerName();
+    return name;
 }
 
 std::string Value(const std::string& content, const std::string& key) {
@@ -60,29 +54,17 @@ Holder Parse(const std::string& content) {
 
 long long Now() { return static_cast<long long>(std::time(nullptr)); }
 
-// The lock file's bytes and change time, without following a link. False when it is gone.
+// The lock file's bytes and change time, without following a link. False when it is gone;
+// an unreadable one is judged by its age alone.
 bool ReadLock(const std::string& path, std::string& content, long long& changed) {
-    content.clear();
-    struct stat st {};
-    if (::lstat(path.c_str(), &st) != 0) return false;
-    changed = static_cast<long long>(st.st_mtime);
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK);
-    if (fd < 0) return true;  // unreadable: judged by its age alone
-    char buf[kMaxLockBytes];
-    ssize_t n;
-    while ((n = ::read(fd, buf, sizeof buf)) > 0 && content.size() < kMaxLockBytes)
-        content.append(buf, static_cast<size_t>(n));
-    ::close(fd);
-    return true;
+    return os::ReadSmallFile(path, kMaxLockBytes, content, changed);
 }
 
 bool Stale(const std::string& content, long long changed) {
     const long long now = Now();
     const Holder h = Parse(content);
     if (!h.ok) return now - changed > TraineeLock::kStaleSeconds;
-    if (!h.boot.empty() && h.boot == ThisBootId() && h.host == HostName() && h.pid <= INT32_MAX &&
-        ::kill(static_cast<pid_t>(h.pid), 0) != 0 && errno == ESRCH)
-        return true;
+    if (!h.boot.empty() && h.boot == ThisBootId() && h.host == HostName() && os::ProcessGone(h.pid)) return true;
     const long long age = now - h.time;
     return age > TraineeLock::kStaleSeconds || age < -kFarFutureSeconds;
 }
@@ -101,16 +83,15 @@ bool TakeAway(const std::string& path, const std::string& judged) {
     const size_t cut = path.find_last_of('/');
     const std::string aside = (cut == std::string::npos ? std::string() : path.substr(0, cut + 1)) +
                               TemporaryFileName(RandomToken().substr(0, 6));
-    if (::rename(path.c_str(), aside.c_str()) != 0) return false;
+    if (!os::MoveAside(path, aside)) return false;
     std::string content;
     long long changed = 0;
     ReadLock(aside, content, changed);
     if (content != judged) {
-        if (::link(aside.c_str(), path.c_str()) != 0) ::rename(aside.c_str(), path.c_str());
-        ::unlink(aside.c_str());
+        if (!os::MoveToFreeName(aside, path)) os::RemoveFile(aside);
         return false;
     }
-    ::unlink(aside.c_str());
+    os::RemoveFile(aside);
     return true;
 }
 
@@ -128,21 +109,20 @@ std::string TraineeLock::Content(long long now) const {
     char time[32];
     std::snprintf(time, sizeof time, "%020lld", now);  // fixed width: a heartbeat rewrites in place
     return "kestrova trainee lock\nhost " + HostName() + "\nboot " + ThisBootId() + "\npid " +
-           std::to_string(::getpid()) + "\ntoken " + token_ + "\ntime " + time + "\n";
+           std::to_string(os::ProcessId()) + "\ntoken " + token_ + "\ntime " + time + "\n";
 }
 
 TraineeLock::Result TraineeLock::Acquire(const std::wstring& folder, const std::wstring& name) {
     Release();
     const std::string path = LockPath(folder, name);
     for (int attempt = 0; attempt < 3; ++attempt) {
-        const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0666);
-        if (fd >= 0) {
+        bool taken = false;
+        const os::FileHandle file = os::CreateNewFile(path, taken);
+        if (file != os::kNoFile) {
             path_ = path;
             token_ = RandomToken();
-            fd_ = fd;
-            const std::string content = Content(Now());
-            const bool written = ::write(fd_, content.data(), content.size()) == static_cast<ssize_t>(content.size());
-            if (!written || ::fsync(fd_) != 0) {
+            file_ = file;
+            if (!os::RewriteFile(file_, Content(Now()))) {
                 Release();
                 return Result::kFailed;
             }
@@ -150,7 +130,7 @@ TraineeLock::Result TraineeLock::Acquire(const std::wstring& folder, const std::
             heartbeat_ = std::thread([this] { Beat(); });
             return Result::kHeld;
         }
-        if (errno != EEXIST) return Result::kFailed;
+        if (!taken) return Result::kFailed;
         std::string content;
         long long changed = 0;
         if (!ReadLock(path, content, changed)) continue;  // released meanwhile: try again
@@ -168,31 +148,29 @@ void TraineeLock::Release() {
         wake_.notify_all();
         heartbeat_.join();
     }
-    if (fd_ >= 0) {
-        if (Held()) ::unlink(path_.c_str());
-        ::close(fd_);
-        fd_ = -1;
+    if (file_ != os::kNoFile) {
+        if (Held()) os::RemoveFile(path_);
+        os::CloseFile(file_);
+        file_ = os::kNoFile;
     }
     path_.clear();
     token_.clear();
 }
 
 bool TraineeLock::Held() const {
-    if (fd_ < 0) return false;
+    if (file_ == os::kNoFile) return false;
     std::string content;
     long long changed = 0;
     if (!ReadLock(path_, content, changed)) return false;
     const Holder h = Parse(content);
-    return h.ok && h.token == token_ && h.pid == ::getpid();
+    return h.ok && h.token == token_ && h.pid == os::ProcessId();
 }
 
 void TraineeLock::Beat() {
     std::unique_lock<std::mutex> hold(mutex_);
     while (!wake_.wait_for(hold, std::chrono::seconds(kRefreshSeconds), [this] { return stop_; })) {
         if (!Held()) continue;  // taken over: this program no longer writes into it
-        const std::string content = Content(Now());
-        if (::pwrite(fd_, content.data(), content.size(), 0) == static_cast<ssize_t>(content.size()))
-            ::futimens(fd_, nullptr);
+        os::RewriteFile(file_, Content(Now()));
     }
 }
 

@@ -4,7 +4,7 @@
 // desktop session, another computer on a shared network folder) does not load the record and
 // later write it back over this one's results.
 //
-// What it relies on: creating a file exclusively (O_CREAT | O_EXCL) succeeds for exactly one
+// What it relies on: creating a file exclusively (made only when its name is free) succeeds for exactly one
 // of several programs, on local disks and on network folders alike (NFS from version 3, SMB);
 // advisory locks (flock, fcntl) are not relied on, because many network folders do not share
 // them between computers. The file names its holder (computer, this boot of it, process) and
@@ -13,8 +13,8 @@
 // process is gone (a killed program frees its trainee at once), or when its heartbeat is older
 // than kStaleSeconds (a computer that crashed or lost the network frees it after that time),
 // or, for a file that does not read as a lock, when the file itself is that old.
-#include <atomic>
 #include <condition_variable>
+#include <cstdint>
 #include <mutex>
 #include <string>
 #include <thread>
@@ -52,7 +52,7 @@ private:
     std::string Content(long long now) const;
     std::string path_;
     std::string token_;
-    int fd_ = -1;
+    intptr_t file_ = -1;  // the open lock file (os::FileHandle)
     mutable std::mutex mutex_;
     std::condition_variable wake_;
     bool stop_ = false;

@@ -65,6 +65,18 @@ int VirtualKeyOf(SDL_Keycode k) {
     }
 }
 
+// One page on the default printer. May run on a print job's own thread: it touches nothing of
+// the window's.
+bool PrintOnPrinter(const uint32_t* pixels, int strideBytes, const std::wstring& documentName) {
+#ifdef _WIN32
+    if (PrintOnDefaultPrinter(pixels, strideBytes, documentName)) return true;
+#else
+    if (CupsPrinter().Print(pixels, strideBytes, documentName)) return true;
+#endif
+    LogQuietFailure("print failed", documentName);
+    return false;
+}
+
 class DesktopBackend final : public Backend {
 public:
     ~DesktopBackend() override {
@@ -396,13 +408,7 @@ public:
     }
 
     bool PrintImage(const uint32_t* pixels, int strideBytes, const std::wstring& documentName) override {
-#ifdef _WIN32
-        if (PrintOnDefaultPrinter(pixels, strideBytes, documentName)) return true;
-#else
-        if (CupsPrinter().Print(pixels, strideBytes, documentName)) return true;
-#endif
-        LogQuietFailure("print failed", documentName);
-        return false;
+        return PrintOnPrinter(pixels, strideBytes, documentName);
     }
 
     std::function<bool()> PreparePrint(const uint32_t* pixels, int strideBytes,
@@ -415,7 +421,7 @@ public:
                                                   static_cast<size_t>(y) * static_cast<size_t>(strideBytes));
             std::copy(row, row + kCanvasWidth, picture->begin() + static_cast<std::ptrdiff_t>(y) * kCanvasWidth);
         }
-        return [picture, documentName] { return CupsPrinter().Print(picture->data(), kCanvasWidth * 4, documentName); };
+        return [picture, documentName] { return PrintOnPrinter(picture->data(), kCanvasWidth * 4, documentName); };
     }
 
     SoundDevice& Sound() override { return *sound_; }
