@@ -362,7 +362,6 @@ int CStatScreen::Draw() {
         stopButton.Draw();
         save.Draw();
         print.Draw();
-        notice.Draw();
     }
     if (profile) {
         if (detailExercise == 0)
@@ -370,6 +369,8 @@ int CStatScreen::Draw() {
         else
             DrawDetail();
     }
+    // Over the charts, and never on a printed or saved picture.
+    if (!buttonsHidden) notice.Draw();
     Present();
     return 1;
 }
