@@ -91,7 +91,10 @@ bool App::Pass() {
         int result = screen_->Update();
         // The number test is open without the trainee's password: it leads back to the
         // login only, never on to a screen of the trainee's own.
-        if (screenId_ == kNumberTest && result >= 0 && result < kStayOnScreen) result = kLogin;
+        if (screenId_ == kNumberTest && IsScreen(result)) result = kLogin;
+        // The trainer's overview shows every trainee: it opens from the login only, never
+        // from inside a trainee's day.
+        if (result == kOverview && screenId_ != kLogin) result = kLogin;
         if (result == kStayOnScreen) {
             screen_->Draw();
         } else {

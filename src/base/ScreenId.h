@@ -23,7 +23,12 @@ enum ScreenId : int {
     kSelectGame = 18,
     kStayOnScreen = 19,
     kQuitProgram = 20,
+    kOverview = 21,  // the trainer's overview of all trainees
 };
+
+// Whether a screen number names a screen to switch to (19 stays, 20 ends the program, and
+// any other number names no screen).
+inline bool IsScreen(int id) { return (id >= 0 && id <= 18) || id == kOverview; }
 
 // The lower-case name of a screen, also its folder name in the asset tree; empty for
 // numbers that name no screen.

@@ -113,6 +113,15 @@ void OnFailure(Adaptation& a, const std::wstring& level) {
     a.correctStreak = 0;
 }
 
+uint32_t AnswerTimeMs(int scanIntervalMs, int entries, size_t items) {
+    constexpr uint64_t kAnswerTimeMs = 40000;
+    // Capped at a day, so no list or sequence can wrap the clock's deadline.
+    constexpr uint64_t kLongest = 24ull * 3600 * 1000;
+    if (scanIntervalMs <= 0 || entries <= 0) return static_cast<uint32_t>(kAnswerTimeMs);
+    const uint64_t round = static_cast<uint64_t>(scanIntervalMs) * static_cast<uint64_t>(entries);
+    return static_cast<uint32_t>(std::min(kLongest, kAnswerTimeMs + round * std::min<uint64_t>(items, kLongest)));
+}
+
 int RewardThreshold(int completedDays) {
     switch (completedDays / 5) {
         case 1: return 25;

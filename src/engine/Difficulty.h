@@ -3,6 +3,8 @@
 // length and direction follow the trainee's answers, the day's points and whether the
 // session ends with a reward. Plain code on plain values, so the rules can be driven
 // without a screen; the exercises wire them to their sprites and sounds.
+#include <cstddef>
+#include <cstdint>
 #include <string>
 
 #include "base/ScreenId.h"
@@ -57,6 +59,11 @@ int MaxSpan(int game);
 int RewardThreshold(int completedDays);
 // Whether a session ends with the reward, for a draw of 0..100.
 bool RewardDue(int completedDays, bool rewardOption, int draw);
+
+// The time to answer a sequence of items, in ms: 40 s, and with one-switch stepping
+// (scanIntervalMs > 0) as long again as the pointer needs to go round the whole scan list of
+// entries once per item, which is the longest wait one item can cost.
+uint32_t AnswerTimeMs(int scanIntervalMs, int entries, size_t items);
 
 // The points exercise g earned on day (all spans); 0 outside the tables.
 int DayPoints(const ProfileStats& stats, int day, int g);

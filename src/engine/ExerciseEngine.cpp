@@ -9,7 +9,6 @@
 
 namespace {
 constexpr uint32_t kClickGateMs = 400;
-constexpr uint32_t kAnswerTimeMs = 40000;
 constexpr unsigned kLeftButton = 0x0001;
 constexpr int kKeyI = 73;
 constexpr uint32_t kTextTitle = 0;
@@ -116,7 +115,7 @@ void CGameBase::FinishPresentation() {
     // The visual cue, where there is one, turns from the last item to the your-turn picture.
     if (visualCue.FrameCount() >= 3) visualCue.SetFrame(visualCue.FrameCount() - 3);
     cueEnd = now + yourTurnSound.Length(0);
-    answerDeadline = now + kAnswerTimeMs;
+    answerDeadline = now + engine::AnswerTimeMs(answerScan.Interval(), answerScan.Count(), sequence.size());
     help.Play(1, 0, 0, 0, 1);
     yourTurnSound.Play(0);
     stepIndex = 0;
@@ -241,7 +240,7 @@ bool CGameBase::CheckAnswer(int item) {
     return false;
 }
 
-bool CGameBase::BeginRound() {
+bool CGameBase::BeginRound(uint32_t rewardHoldMs) {
     help.StopAnimation();
     help.SetFrame(0);
     ++round;
@@ -254,7 +253,7 @@ bool CGameBase::BeginRound() {
             help.visible = 0;
             reward.SetFrame(0);
             reward.Play(0, 1, 0, 0, 1);
-            deadline += 2000;
+            deadline += rewardHoldMs;
         }
         return false;
     }

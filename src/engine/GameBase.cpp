@@ -50,14 +50,31 @@ int CPlainScreen::OnMouseDown(unsigned, long lParam) {
 }
 
 int CPlainScreen::OnMouseMove(unsigned, long lParam) {
-    Hover(MouseParamX(lParam), MouseParamY(lParam));
+    const int x = MouseParamX(lParam), y = MouseParamY(lParam);
+    // Before a trainee is chosen, stepping started by a switch ends when the mouse takes the
+    // pointer off the scanned entry (the stepping's own moves land on it).
+    if (!traineeOptions && answerScan.Interval() > 0) {
+        const CSprite* scanned = answerScan.Entry(answerScan.Current());
+        if (!scanned || !scanned->HitTest(x, y)) answerScan.Rest();
+    }
+    Hover(x, y);
     return 1;
 }
 
 void CPlainScreen::OnKey(int virtualKey) {
     switch (virtualKey) {
         case platform::VK_SPACE: answerScan.Step(); break;
-        case platform::VK_RETURN: answerScan.Press(); break;
+        case platform::VK_RETURN:
+            // Before a trainee is chosen nothing steps by itself, so a one-switch trainee's
+            // first Enter starts the stepping (at the default scan time) on the first entry;
+            // the next Enter chooses. Once Space has stepped, Enter chooses at once.
+            if (!traineeOptions && answerScan.Interval() == 0 && answerScan.Current() < 0) {
+                answerScan.SetScanTime(ProfileOptions{}.o19);
+                answerScan.Step();
+            } else {
+                answerScan.Press();
+            }
+            break;
         case platform::VK_ESCAPE:
             if (escapeScreen != kStayOnScreen) nextScreen = escapeScreen;
             break;
@@ -68,7 +85,7 @@ void CPlainScreen::OnKey(int virtualKey) {
 void CPlainScreen::BeginScan() {
     answerScan.SetPress(MousePress());
     answerScan.Clear();
-    if (profile && profile->options.o7) answerScan.SetScanTime(profile->options.o19);
+    if (traineeOptions && profile && profile->options.o7) answerScan.SetScanTime(profile->options.o19);
 }
 
 void CGameBase::ShowMouseCursor(bool show) {
@@ -82,7 +99,33 @@ void CGameBase::ShowMouseCursor(bool show) {
     }
 }
 
+void CGameBase::DrawScanHighlight() {
+    scanHighlightDrawn = true;
+    // An exercise's lists run only while the trainee may choose: the start list while
+    // waiting, the answer list while answering. Other screens scan their one list.
+    const bool exercise = startScan.Count() > 0;
+    const ScanList* list = !exercise            ? &answerScan
+                           : phase == WaitStart ? &startScan
+                           : phase == Answering ? &answerScan
+                                                : nullptr;
+    const CSprite* s = list ? list->Entry(list->Current()) : nullptr;
+    if (!s || !s->visible || !backGraphics || s->x >= platform::kCanvasWidth || s->y >= platform::kCanvasHeight) return;
+    RectF r = s->hitBoxSet ? RectF{s->x + s->hitBox.x, s->y + s->hitBox.y, s->hitBox.width, s->hitBox.height}
+                           : RectF{s->x, s->y, s->width, s->height};
+    if (r.width <= 0 || r.height <= 0) return;
+    // A yellow band edged in black shows on light and dark scenes alike; the extra-frame
+    // option makes it wider and sets it further out.
+    const bool large = traineeOptions && profile && profile->options.o8;
+    const float band = large ? kScanBandLarge : kScanBand;
+    const float margin = band / 2 + (large ? 6.0f : 3.0f);
+    r = {r.x - margin, r.y - margin, r.width + 2 * margin, r.height + 2 * margin};
+    backGraphics->DrawRectangle(Pen(kScanEdge, band + 4), r);
+    backGraphics->DrawRectangle(Pen(kScanColour, band), r);
+}
+
 void CGameBase::Present() {
+    if (!scanHighlightDrawn) DrawScanHighlight();
+    scanHighlightDrawn = false;
     if (windowGraphics && backBuffer)
         windowGraphics->DrawImage(*backBuffer, 0, 0, platform::kCanvasWidth, platform::kCanvasHeight);
 }

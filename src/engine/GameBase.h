@@ -57,6 +57,12 @@ public:
     virtual void OnRoundCorrect() = 0;
     virtual void OnRoundWrong() = 0;
 
+    // The scanned item's highlight: a yellow band edged in black, wider with the extra frame.
+    static constexpr float kScanBand = 6;
+    static constexpr float kScanBandLarge = 12;
+    static constexpr uint32_t kScanColour = 0xFFFFD400u;
+    static constexpr uint32_t kScanEdge = 0xFF000000u;
+
     // Shows or hides the pointer, driving the display count past 0 either way.
     void ShowMouseCursor(bool show);
 
@@ -86,6 +92,8 @@ public:
     const CSprite& RewardSprite() const { return reward; }
     const CSprite& RoundLamps() const { return roundLamps; }
     const CSprite& DirectionArrow() const { return directionArrow; }
+    const CSprite& VisualFrame() const { return visualFrame; }
+    const CSprite& VisualCue() const { return visualCue; }
     int DebugPanel() const { return debugPanel; }
     const std::wstring& DebugLine() const { return debugLine; }
     const SequencePool& Pool(int poolSpan) const;
@@ -99,8 +107,11 @@ protected:
     virtual void OnKey(int virtualKey) { ActOnKey(virtualKey); }
     // The exercises' handling of a key: switch keys, Escape and the debug keys.
     void ActOnKey(int virtualKey);
-    // Presents the finished back buffer on the window.
+    // Presents the finished back buffer on the window, with the scanned item highlighted.
     void Present();
+    // The thick frame around the switch list's current entry. Present draws it last, unless
+    // the screen drew it earlier in the frame (under its hover labels).
+    void DrawScanHighlight();
     // A left mouse press on this screen at a canvas point: what a switch selection does.
     ScanList::PressAt MousePress();
 
@@ -162,7 +173,8 @@ protected:
     // The common start of SetupRound: helper stopped, round + 1; false once the session is
     // over (then Payout is under way). Otherwise the start button blinks and the phase is
     // WaitStart; the exercise lays out the round, refills answerScan and sets stepIndex 0.
-    bool BeginRound();
+    // A due reward holds the end for rewardHoldMs more before the bag.
+    bool BeginRound(uint32_t rewardHoldMs = 2000);
     // The choice of this round's places for the current span: the pool is read again when
     // the span changed, shuffled, and its first candidate that fits the layout taken.
     std::vector<int> ChoosePlaces(const std::wstring& folder, const std::wstring& listName, int places);
@@ -283,6 +295,10 @@ protected:
     int nextScreen = kStayOnScreen;
     ui::KeyLatch keyLatch;
     int debug = 0;
+    // False on the screens before a trainee is chosen (login, new trainee): they keep to the
+    // default options rather than the last trainee's.
+    bool traineeOptions = true;
+    bool scanHighlightDrawn = false;  // in the frame being drawn
 };
 
 // Screens that are not exercises: no rounds. Their input arrives as a press or a pointer

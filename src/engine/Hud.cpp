@@ -13,6 +13,11 @@ constexpr float kParkX = 810;
 constexpr float kParkY = 610;
 constexpr float kLampY = 585;
 constexpr uint32_t kStopHoverColour = 0xFFFF0000u;
+// The visual cue's card stands in the play area left of the helper (rabbit or help button),
+// clear of the bottom bar and of the items of every exercise.
+constexpr float kCueFrameX = 530;
+constexpr float kCueFrameY = 492;
+constexpr float kCueInset = 6;
 
 // The rate as the debug line shows it: at most four significant digits, "3.0" for 3.
 std::wstring RateText(float rate) {
@@ -84,12 +89,12 @@ void CGameBase::LoadVisualCue(const std::wstring& name, bool framed) {
     const std::wstring folder =
         L"gfx\\visual\\" + (profile ? profile->options.GetLanguage() : std::wstring(L"english")) + L"\\";
     visualFrame.LoadImage(framed ? L"gfx\\visual\\visualframe.png" : L"gfx\\visual\\visualframeb.png", g, 1, 0);
-    visualFrame.SetPosition(623, 510);
+    visualFrame.SetPosition(kCueFrameX, kCueFrameY);
     visualCue.LoadSequence(folder + name + L"\\*.png", g, 1, 1000);
     visualCue.LoadImage(folder + L"yourturn.png", g, 1, 1500);
     visualCue.LoadImage(L"gfx\\visual\\fw.png", g, 1, 1000);
     visualCue.LoadImage(L"gfx\\visual\\bw.png", g, 1, 1000);
-    visualCue.SetPosition(visualFrame.CentreX() - visualCue.width / 2, 516);
+    visualCue.SetPosition(visualFrame.CentreX() - visualCue.width / 2, kCueFrameY + kCueInset);
     visualCue.visible = 0;
 }
 
@@ -128,7 +133,8 @@ void CGameBase::DrawHud(int) {
     }
     if (profile && profile->options.o6 && phase == Wrong) showCorrect.Draw();
     if (profile && profile->options.o8 && (phase == WaitStart || phase == Answering)) extraMarker.Draw();
-    if (profile && profile->options.o21) {
+    // No empty card while there is nothing to show.
+    if (profile && profile->options.o21 && visualCue.visible) {
         visualFrame.Draw();
         visualCue.Draw();
     }

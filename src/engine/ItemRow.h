@@ -4,9 +4,23 @@
 // shown one under the pointer, and light one up once.
 #include <span>
 
+#include "graphics/Graphics.h"
 #include "graphics/Sprite.h"
 
 namespace engine {
+
+// Where an item stands in a scene drawn by hand, and the part of its picture that answers a
+// click (offset from its position, then width and height): the painted item, not the
+// transparent corners around it.
+struct ItemPlace {
+    float x, y;
+    RectF hit;
+};
+
+inline void PlaceItem(CSprite& s, const ItemPlace& place) {
+    s.SetPosition(place.x, place.y);
+    s.SetHitBox(place.hit.x, place.hit.y, place.hit.width, place.hit.height);
+}
 
 inline CSprite* ItemOf(std::span<CSprite> items, int item) {
     return item >= 0 && static_cast<size_t>(item) < items.size() ? &items[static_cast<size_t>(item)] : nullptr;

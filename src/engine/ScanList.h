@@ -28,6 +28,11 @@ public:
     // while the scan rests on another entry.
     void RemoveEntry(const CSprite* sprite);
     void Select(int index, bool move);
+    // No automatic stepping any more and no current entry: the pointer is the mouse's again.
+    void Rest() {
+        interval = 0;
+        current = -1;
+    }
     // The next entry (the first after the last, and from none), with the pointer on it.
     void Step();
     // Automatic stepping, called every pass while the list runs.

@@ -40,7 +40,8 @@ int CGhostHouse::Init(Graphics* back, Graphics* window, Bitmap* buffer, Profile*
     LoadExerciseSounds({.name = L"ghosthouse",
                         .instructionFolder = L"ghosthouse",
                         .forwardInstruction = false,
-                        .itemShown = L"sfx\\ghosthouse\\*.wav"});
+                        .itemShown = L"sfx\\ghosthouse\\*.wav",
+                        .shufflePraise = false});
 
     StartSession(kStartSpanCap);
     ApplyNumberLevel();

@@ -5,7 +5,9 @@
 #include "engine/ItemRow.h"
 #include "engine/SequencePool.h"
 #include "graphics/Graphics.h"
+#include "platform/Files.h"
 #include "platform/Platform.h"
+#include "profiles/NumberTestResults.h"
 #include "profiles/Profile.h"
 #include "text/Random.h"
 #include "text/TextFile.h"
@@ -138,6 +140,12 @@ int CNumberTest::SetupRound() {
         visualFrame.visible = 0;
         visualCue.visible = 0;
         resultText.SetText(Text(kTextYourLevel) + std::to_wstring(score.Level()) + L".");
+        // The result is kept with the trainee's files, for the trainer (only for a trainee
+        // that exists: a test taken with no trainee in the folder is not kept).
+        if (!resultKept && profile && platform::FileExists(profile->FilePath(L".pro")))
+            profiles::AppendNumberTest(profile->folder, profile->name,
+                                       {profiles::TodayIsoDate(), score.Level(), score.Total()});
+        resultKept = true;
         return 1;
     }
     startButton.Play(1, 0, 0, 0, 1);

@@ -53,7 +53,6 @@ public:
     // Read by tests and tools.
     const NumberTestScore& Score() const { return score; }
     const CSprite& Digit(int d) const { return keypad[static_cast<size_t>(d >= 1 && d <= 9 ? d : 0)]; }
-    const CSprite& VisualFrame() const { return visualFrame; }
     const CSprite& NumberPicture() const { return visualCue; }
     std::wstring ResultText() const { return resultText.GetText(); }
     std::wstring ScoreCaption() const { return scoreText.GetText(); }
@@ -72,4 +71,5 @@ private:
     CSprite resultText;
     CSprite scoreText;
     NumberTestScore score;
+    bool resultKept = false;  // the finished test's result was added to the trainee's file
 };

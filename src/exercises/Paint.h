@@ -22,7 +22,6 @@ public:
     const CSprite& Pot(int i) const { return pots[static_cast<size_t>(i & 7)]; }
     const CSprite& PictureOfTheDay() const { return picture; }
     const CSprite& Clown() const { return clown; }
-    const CSprite& VisualCue() const { return visualCue; }
 
 protected:
     std::span<CSprite> Items() override { return pots; }

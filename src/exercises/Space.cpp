@@ -1,19 +1,19 @@
 #include "exercises/Space.h"
 
+#include "engine/ItemRow.h"
+
 #include "profiles/Profile.h"
 
 namespace {
 constexpr int kMaxSpan = 10;
 constexpr int kFlashMs = 800;
 
-// Where each saucer hovers, which picture it shows and where it is hit (offset from its
-// position, then width and height): the painted saucer, not its transparent corners.
-struct SaucerPlace {
+// Which picture each saucer shows, where it hovers and where it is hit.
+struct Saucer {
     const wchar_t* frames;
-    float x, y;
-    RectF hit;
+    engine::ItemPlace place;
 };
-constexpr SaucerPlace kPlaces[CSpace::kSaucerCount] = {
+constexpr Saucer kSaucers[CSpace::kSaucerCount] = {
     {L"gfx\\space\\ufoleft*.png", 185, 160, {12, 26, 75, 120}},
     {L"gfx\\space\\ufobottom*.png", 350, 185, {18, 1, 97, 93}},
     {L"gfx\\space\\uforight*.png", 540, 160, {41, 7, 75, 120}},
@@ -32,12 +32,10 @@ constexpr int kScanOrder[CSpace::kSaucerCount] = {6, 7, 0, 1, 2, 3, 4, 5, 8, 9};
 int CSpace::Init(Graphics* back, Graphics* window, Bitmap* buffer, Profile* p) {
     if (!BeginInit(back, window, buffer, p, L"gfx\\space\\background.png")) return 1;
     for (int i = 0; i < kSaucerCount; ++i) {
-        const SaucerPlace& place = kPlaces[i];
         CSprite& saucer = saucers[static_cast<size_t>(i)];
-        saucer.LoadSequence(place.frames, back, 1, 0);
+        saucer.LoadSequence(kSaucers[i].frames, back, 1, 0);
         saucer.SetFrameDuration(1, kFlashMs);
-        saucer.SetPosition(place.x, place.y);
-        saucer.SetHitBox(place.hit.x, place.hit.y, place.hit.width, place.hit.height);
+        engine::PlaceItem(saucer, kSaucers[i].place);
         saucer.SetOutlineWidth(1);
     }
 

@@ -58,7 +58,8 @@ int CTheCircle::Init(Graphics* back, Graphics* window, Bitmap* buffer, Profile* 
     }
 
     ChooseReward(L"thecircle", {{L"bird"}, {L"cat"}, {L"snake"}});
-    if (profile->options.o21) LoadVisualCue(L"animals", true);
+    // The cue shows what is played: the instruments in the senior layout.
+    if (profile->options.o21) LoadVisualCue(senior ? L"instruments" : L"animals", true);
     LoadExerciseSounds({.name = L"thecircle",
                         .instructionFolder = L"thecircle",
                         .backwardInstruction = false,
@@ -73,7 +74,8 @@ int CTheCircle::Init(Graphics* back, Graphics* window, Bitmap* buffer, Profile* 
 }
 
 int CTheCircle::SetupRound() {
-    if (!BeginRound()) return 1;
+    // The circle's animals are given a longer last look.
+    if (!BeginRound(3000)) return 1;
     std::srand(Now());
 
     // The eight lamps hide eight different animals of the ten.

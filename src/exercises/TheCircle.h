@@ -27,7 +27,6 @@ public:
     int LampAnimal(int k) const { return lampAnimal[static_cast<size_t>(k & 7)]; }
     int TargetPosition() const { return targetPosition; }
     CSoundGroup& AnimalSounds() { return animalSounds; }
-    const CSprite& VisualCue() const { return visualCue; }
 
 protected:
     std::span<CSprite> Items() override { return lamps; }

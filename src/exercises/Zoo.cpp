@@ -15,16 +15,15 @@ constexpr uint32_t kBetweenAnimalsMs = 1400;
 constexpr uint32_t kAfterLastCallMs = 1800;
 constexpr float kRewardSpeed = 225;
 
-struct AnimalPlace {
+struct AnimalHome {
     const wchar_t* name;
-    float x, y;
-    RectF hit;
+    engine::ItemPlace place;
     // Frames that stay longer (or shorter) than the others: {frame, ms}, frame -1 ends.
     int frameTimes[2][2];
 };
 
 // Where each animal lives and where it is hit: on its body, not the empty corners of its picture.
-constexpr AnimalPlace kAnimals[CZoo::kAnimalCount] = {
+constexpr AnimalHome kAnimals[CZoo::kAnimalCount] = {
     {L"parrot", 55, 100, {30, 25, 115, 98}, {{0, 100}, {1, 300}}},
     {L"lion", 250, 225, {50, 15, 115, 75}, {{1, 500}, {-1, 0}}},
     {L"camel", 470, 140, {10, 15, 100, 100}, {{1, 500}, {-1, 0}}},
@@ -42,14 +41,13 @@ int CZoo::Init(Graphics* back, Graphics* window, Bitmap* buffer, Profile* p) {
     if (!BeginInit(back, window, buffer, p, L"gfx\\zoo\\background.png")) return 1;
 
     for (int i = 0; i < kAnimalCount; ++i) {
-        const AnimalPlace& a = kAnimals[i];
+        const AnimalHome& a = kAnimals[i];
         CSprite& animal = animals[static_cast<size_t>(i)];
         calls[static_cast<size_t>(i)].Open(std::wstring(L"sfx\\zoo\\") + a.name + L".wav");
         animal.LoadSequence(std::wstring(L"gfx\\zoo\\animals\\") + a.name + L"*.png", back, 1, kFrameMs);
-        animal.SetPosition(a.x, a.y);
+        engine::PlaceItem(animal, a.place);
         for (const auto& t : a.frameTimes)
             if (t[0] >= 0) animal.SetFrameDuration(t[0], t[1]);
-        animal.SetHitBox(a.hit.x, a.hit.y, a.hit.width, a.hit.height);
         animal.user[0] = i;
     }
 

@@ -86,7 +86,7 @@ int CSprite::LoadImage(std::unique_ptr<Bitmap> image, const std::wstring& path, 
         bitmapFrames.push_back(std::move(image));
     durations.push_back(durationMs);
     nextChange = 0;
-    firstFile = path;
+    if (durations.size() == 1) firstFile = path;  // the file of frame 0
     return 1;
 }
 

@@ -50,6 +50,10 @@ SaveChoice FinishSaveChoice(Backend& os, const SaveFileRequest& request, const s
     }
     std::error_code ec;
     if (!fs::is_directory(p.parent_path(), ec)) return SaveChoice::Invalid;
+    if (request.refused && request.refused(candidate)) {
+        os.ShowError(request.title, WideFromUtf8(p.filename().string()) + L" " + request.refusedNotice);
+        return SaveChoice::Refused;
+    }
     const fs::file_status status = fs::status(p, ec);
     if (fs::exists(status)) {
         if (fs::is_directory(status)) return SaveChoice::Invalid;

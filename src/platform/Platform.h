@@ -84,6 +84,10 @@ struct SaveFileRequest {
     std::wstring save;
     std::wstring cancel;
     std::wstring replaceQuestion;  // asked after the file's name when it exists already
+    // A file that must not be written (a trainee's own): the dialog says refusedNotice after
+    // the file's name and asks again. Empty: every name may be taken.
+    std::function<bool(const std::wstring& path)> refused;
+    std::wstring refusedNotice;
 };
 
 constexpr int kCanvasWidth = 800;
@@ -169,6 +173,14 @@ public:
         (void)strideBytes;
         (void)documentName;
         return [] { return false; };
+    }
+
+    // Prints a PDF document of A4 pages on the default printer. False, quietly, when there
+    // is none or the job failed.
+    virtual bool PrintDocument(const std::string& pdf, const std::wstring& documentName) {
+        (void)pdf;
+        (void)documentName;
+        return false;
     }
 
     // The clipboard's text, for pasting into text fields.

@@ -75,15 +75,22 @@ std::string CupsPrinter::DefaultDestination() const {
 }
 
 bool CupsPrinter::Print(const uint32_t* pixels, int strideBytes, const std::wstring& documentName) const {
+    // The page keeps its own size: 8 x 6 inches, not the printer's default paper.
+    return PrintPdf(CanvasPdf(pixels, strideBytes, documentName), documentName, "Custom.576x432");
+}
+
+bool CupsPrinter::PrintDocument(const std::string& pdf, const std::wstring& documentName) const {
+    return PrintPdf(pdf, documentName, "iso_a4_210x297mm");
+}
+
+bool CupsPrinter::PrintPdf(const std::string& pdf, const std::wstring& documentName, const char* media) const {
+    if (pdf.empty()) return false;
     const std::string destination = DefaultDestination();
     if (destination.empty()) return false;
-    const std::string pdf = CanvasPdf(pixels, strideBytes, documentName);
-    if (pdf.empty()) return false;
     const std::string title = JobTitle(documentName);
 
-    // The page keeps its own size: 8 x 6 inches, not the printer's default paper.
     cups_option_t* options = nullptr;
-    int optionCount = cupsAddOption("media", "Custom.576x432", 0, &options);
+    int optionCount = cupsAddOption("media", media, 0, &options);
     optionCount = cupsAddOption("fit-to-page", "false", optionCount, &options);
     const int job = cupsCreateJob(CUPS_HTTP_DEFAULT, destination.c_str(), title.c_str(), optionCount, options);
     cupsFreeOptions(optionCount, options);
@@ -106,6 +113,8 @@ void CupsPrinter::UseServer() const {}
 bool CupsPrinter::ServerReachable() const { return false; }
 std::string CupsPrinter::DefaultDestination() const { return {}; }
 bool CupsPrinter::Print(const uint32_t*, int, const std::wstring&) const { return false; }
+bool CupsPrinter::PrintDocument(const std::string&, const std::wstring&) const { return false; }
+bool CupsPrinter::PrintPdf(const std::string&, const std::wstring&, const char*) const { return false; }
 
 #endif
 

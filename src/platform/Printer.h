@@ -32,10 +32,19 @@ public:
     std::string DefaultDestination() const;
     // Prints the page on the default destination; true when the job was accepted.
     bool Print(const uint32_t* pixels, int strideBytes, const std::wstring& documentName) const;
+    // Prints a PDF document of A4 pages on the default destination; true when accepted.
+    bool PrintDocument(const std::string& pdf, const std::wstring& documentName) const;
 
 private:
     void UseServer() const;
+    bool PrintPdf(const std::string& pdf, const std::wstring& documentName, const char* media) const;
     std::string server_;
+};
+
+// A document kept by the headless backend instead of being printed.
+struct PrintedDocument {
+    std::wstring documentName;
+    std::string pdf;
 };
 
 // A page kept by the headless backend instead of being printed: the document name and a

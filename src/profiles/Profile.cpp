@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <ctime>
 #include <cwchar>
+#include <cwctype>
 
 #include "platform/Files.h"
 #include "platform/LocalTime.h"
@@ -98,7 +99,7 @@ std::wstring FolderOfPath(const std::wstring& path) {
 namespace {
 
 const wchar_t* const kExportExtensions[] = {L".pro", L".opt", L".sta", L".png", L".0dp",
-                                            L".1dp", L".2dp", L".3dp", L".4dp"};
+                                            L".1dp", L".2dp", L".3dp", L".4dp", L".ntr"};
 
 enum FileKind { kPro, kOpt, kSta };
 
@@ -268,6 +269,37 @@ Profile::ExportResult Profile::Export(const std::wstring& targetFolder) const {
         }
     }
     return result;
+}
+
+std::wstring Profile::TodayFileDate() {
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    if (!localtime_r(&now, &local)) return L"-";
+    wchar_t buffer[32];
+    const size_t n = std::wcsftime(buffer, 32, L"%Y-%m-%d", &local);
+    return std::wstring(buffer, n);
+}
+
+std::wstring Profile::SuggestedFileName(const std::wstring& pattern, const std::wstring& detail) const {
+    std::wstring text = pattern;
+    size_t at = text.find(L"%s");
+    if (at == std::wstring::npos) return name + L" " + detail;
+    text.replace(at, 2, name);
+    at = text.find(L"%s", at + name.size());
+    if (at != std::wstring::npos) text.replace(at, 2, detail);
+    return text;
+}
+
+bool Profile::IsTraineeFile(const std::wstring& path) {
+    const size_t slash = path.find_last_of(L"\\/");
+    const size_t dot = path.find_last_of(L'.');
+    if (dot == std::wstring::npos || (slash != std::wstring::npos && dot < slash)) return false;
+    std::wstring extension = path.substr(dot);
+    for (auto& c : extension) c = static_cast<wchar_t>(std::towlower(static_cast<wint_t>(c)));
+    for (const wchar_t* own : {L".pro", L".opt", L".sta", L".0dp", L".1dp", L".2dp", L".3dp", L".4dp", L".ntr"})
+        if (extension == own) return true;
+    // A picture is the trainee's own when a trainee of its name lives beside it.
+    return extension == L".png" && platform::FileExists(path.substr(0, dot) + L".pro");
 }
 
 std::wstring Profile::TodayText() {

@@ -71,7 +71,7 @@ public:
     std::wstring FilePath(const std::wstring& extension) const;
     // The names of the profiles in the profile folder (its "*.pro" files, in name order).
     std::vector<std::wstring> ProfileNames() const;
-    // Copies every profile's files (".pro", ".opt", ".sta", ".png", ".0dp" .. ".4dp") from the
+    // Copies every profile's files (".pro", ".opt", ".sta", ".png", ".0dp" .. ".4dp", ".ntr") from the
     // profile folder into targetFolder (a real folder of this system), overwriting; files a
     // trainee does not have are skipped. Counts the files copied whole and those that could
     // not be.
@@ -140,6 +140,15 @@ public:
 
     // The current local date in the locale's short form ("%x").
     static std::wstring TodayText();
+    // The current local date as a file name may carry it: "2026-12-08".
+    static std::wstring TodayFileDate();
+    // The name a save dialog offers for this trainee: pattern (a language text) with its
+    // first "%s" replaced by the trainee's name and the second by detail.
+    std::wstring SuggestedFileName(const std::wstring& pattern, const std::wstring& detail) const;
+    // Whether path is one of a trainee's own files, which no save dialog may replace: any
+    // ".pro", ".opt", ".sta", ".0dp" to ".4dp" or ".ntr" file, and a ".png" beside a ".pro"
+    // of the same name (the trainee's login picture).
+    static bool IsTraineeFile(const std::wstring& path);
 
 private:
     std::unique_ptr<platform::TraineeLock> lock_;

@@ -18,6 +18,8 @@ std::string Fixed2(double value) {
 const char* const kEnglishNames[10] = {"",         "Cans",        "Treasure", "Big wheel", "The circle",
                                        "The pond", "Ghost house", "Space",    "Paint",     "Zoo"};
 
+}  // namespace
+
 // A text cell. Spreadsheets split ".csv" on commas, semicolons or tabs as the locale has it,
 // so a character that would start a formula is kept as text wherever any of them could begin
 // a cell: at the start and after every separator or line end. The cell is quoted when it
@@ -38,8 +40,6 @@ std::string CsvText(const std::string& text) {
     }
     return quoted + "\"";
 }
-
-}  // namespace
 
 std::string StatisticsCsv(const Profile& profile) {
     auto stats = std::make_unique<ProfileStats>(profile.stats);

@@ -9,6 +9,14 @@
 #include "ui/Button.h"
 
 namespace {
+constexpr uint32_t kTextCancel = 72;
+constexpr uint32_t kTextSaveTitle = 97;
+constexpr uint32_t kTextBitmapType = 98;
+constexpr uint32_t kTextReplace = 122;
+constexpr uint32_t kTextSave = 123;
+constexpr uint32_t kTextFileName = 124;
+constexpr uint32_t kTextDiplomaName = 141;
+constexpr uint32_t kTextTraineeFile = 142;
 constexpr float kThumbScale = 0.45f;
 constexpr int kLastDay = 25;
 constexpr uint32_t kTextPrinted = 174;
@@ -67,6 +75,7 @@ void CDiplomaPrinter::ShowOverview() {
         }
     }
     zoomed = false;
+    shownLarge = -1;
 }
 
 void CDiplomaPrinter::ShowLarge(int i) {
@@ -77,6 +86,7 @@ void CDiplomaPrinter::ShowLarge(int i) {
     t.SetPosition(400 - 212, 0);
     t.visible = 1;
     zoomed = true;
+    shownLarge = i;
 }
 
 int CDiplomaPrinter::Update() {
@@ -129,11 +139,22 @@ void CDiplomaPrinter::SaveImage() {
     // The dialog may change the working folder, which every asset path is relative to.
     const std::wstring folder = platform::WorkingFolder();
     platform::SaveFileRequest request;
-    request.title = Text(0);
-    request.filterName = L"Bitmap (*.bmp)";
+    request.title = Text(kTextSaveTitle);
+    request.filterName = Text(kTextBitmapType);
     request.pattern = L"*.bmp";
     request.defaultExtension = L"bmp";
-    request.fileName = profile ? profile->name + L".bmp" : L"";
+    // The diploma's number: the one shown large, else the last one reached.
+    const int number =
+        shownLarge >= 0 ? shownLarge + 1 : static_cast<int>(std::count(filled.begin(), filled.end(), true));
+    if (profile)
+        request.fileName =
+            profile->SuggestedFileName(Text(kTextDiplomaName), std::to_wstring(std::max(number, 1))) + L".bmp";
+    request.refused = Profile::IsTraineeFile;
+    request.refusedNotice = Text(kTextTraineeFile);
+    request.fileNameLabel = Text(kTextFileName);
+    request.save = Text(kTextSave);
+    request.cancel = Text(kTextCancel);
+    request.replaceQuestion = Text(kTextReplace);
     std::wstring path;
     if (platform::Os().ChooseSaveFile(request, path))
         notice.Show(Text(backBuffer->SaveBmp(path) ? kTextPictureSaved : kTextPictureNotSaved));

@@ -48,6 +48,7 @@ private:
     CSprite print;
     CSprite save;
     bool zoomed = false;
+    int shownLarge = -1;  // the design shown large, -1 in the overview
     bool buttonsHidden = false;
     platform::PrintJob printJob;
     ui::Notice notice;

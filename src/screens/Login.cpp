@@ -29,6 +29,8 @@ constexpr uint32_t kTextNoFolder = 113;
 constexpr uint32_t kTextInUse = 170;
 constexpr uint32_t kTextFolderRefused = 172;  // "%s": the folder
 constexpr uint32_t kTextDamagedName = 173;
+constexpr uint32_t kTextOverview = 199;
+constexpr int kKeyF2 = 113;
 constexpr float kPictureSide = 50;  // a trainee's picture is drawn at 50 x 50
 constexpr float kOffScreen = 900;
 constexpr size_t kShownNameLength = 22;  // longer names are cut with an ellipsis
@@ -70,6 +72,7 @@ std::unique_ptr<Bitmap> TraineePicture(const std::wstring& folder, const std::ws
 int CLogin::Init(Graphics* back, Graphics* windowG, Bitmap* buffer, Profile* p) {
     CGameBase::Init(back, windowG, buffer, p);
     escapeScreen = kQuitProgram;
+    traineeOptions = false;
     // The window stands on the landscape of the splash, so whatever screen came before
     // does not show around it.
     backdrop.LoadImage(L"gfx\\splash\\background.png", back, 1, 0);
@@ -98,6 +101,11 @@ int CLogin::Init(Graphics* back, Graphics* windowG, Bitmap* buffer, Profile* p) 
     ui::SetHoverLabel(exportButton, Text(kTextExport));
     exportButton.SetTextPosition(std::min(exportButton.x, 790 - exportButton.textBox.width),
                                  exportButton.y + exportButton.height + 12);
+    // The trainer's overview of all trainees, in the free corner under the text buttons.
+    ui::MakePicture(overviewButton, back, L"gfx\\login\\overview.png", wx + 314, wy + 357);
+    ui::SetHoverLabel(overviewButton, Text(kTextOverview));
+    overviewButton.SetTextPosition(std::min(overviewButton.x, 790 - overviewButton.textBox.width),
+                                   overviewButton.y + overviewButton.height + 12);
     marker.LoadImage(L"gfx\\login\\selected.png", back, 1, 0);
     status.LoadImage(L"", back, 1, 0);
     status.SetLabel(L"", 18);
@@ -196,7 +204,7 @@ void CLogin::FillScanList() {
     for (auto& e : entries)
         if (e.sprite->x < kOffScreen) answerScan.Add(e.sprite.get());
     for (auto& b : textButtons) answerScan.Add(&b);
-    for (CSprite* b : {&previousPage, &nextPage, &endButton, &exportButton}) answerScan.Add(b);
+    for (CSprite* b : {&previousPage, &nextPage, &endButton, &exportButton, &overviewButton}) answerScan.Add(b);
     for (int i = 0; i < answerScan.Count(); ++i)
         if (current && answerScan.Entry(i) == current) answerScan.Select(i, false);
 }
@@ -220,13 +228,16 @@ int CLogin::Draw() {
         e.sprite->Draw();
         e.sprite->DrawText();
     }
+    // The status line and the switch's highlight first: a hover label always shows whole.
+    if (!status.text.empty()) ui::DrawLabel(status);
+    DrawScanHighlight();
     ui::DrawHovered({&textButtons[0], &textButtons[1], &textButtons[2], &textButtons[3], &textButtons[4]});
     endButton.Draw();
     exportButton.Draw();
-    ui::DrawHovered({&endButton, &exportButton});
+    overviewButton.Draw();
+    ui::DrawHovered({&endButton, &exportButton, &overviewButton});
     ui::DrawHighlight(previousPage);
     ui::DrawHighlight(nextPage);
-    if (!status.text.empty()) ui::DrawLabel(status);
     Present();
     return 1;
 }
@@ -235,7 +246,7 @@ void CLogin::Hover(int x, int y) {
     bool hand = false;
     for (auto& e : entries) hand = e.sprite->UpdateHover(x, y) || hand;
     hand = ui::Hover(textButtons, x, y) || hand;
-    ui::PointerShape(ui::Hover({&previousPage, &nextPage, &endButton, &exportButton}, x, y) || hand);
+    ui::PointerShape(ui::Hover({&previousPage, &nextPage, &endButton, &exportButton, &overviewButton}, x, y) || hand);
 }
 
 bool CLogin::LoadSelected() {
@@ -275,8 +286,10 @@ void CLogin::StartDay(int screen) {
 
 void CLogin::SetStatus(const std::wstring& text) {
     status.SetText(text);
-    status.SetTextPosition(400 - status.textBox.width / 2,
-                           std::min(wy + window.height + 6, 600 - status.textBox.height));
+    // Under the end and export buttons' hover labels, which stand below the window too.
+    float top = wy + window.height + 6;
+    for (const CSprite* b : {&endButton, &exportButton}) top = std::max(top, b->textBox.y + b->textBox.height + 6);
+    status.SetTextPosition(400 - status.textBox.width / 2, std::min(top, 600 - status.textBox.height));
 }
 
 void CLogin::ExportAll() {
@@ -312,9 +325,10 @@ void CLogin::Press(int x, int y) {
         case 4: return StartDay(kSettings);
         default: break;
     }
-    switch (ui::Hit({&endButton, &exportButton, &previousPage, &nextPage}, x, y)) {
+    switch (ui::Hit({&endButton, &exportButton, &previousPage, &nextPage, &overviewButton}, x, y)) {
         case 0: nextScreen = kQuitProgram; break;
         case 1: ExportAll(); break;
+        case 4: nextScreen = kOverview; break;
         case 2:
             if (page > 0) {
                 --page;
@@ -329,4 +343,11 @@ void CLogin::Press(int x, int y) {
             break;
         default: break;
     }
+}
+
+void CLogin::OnKey(int virtualKey) {
+    if (virtualKey == kKeyF2)
+        nextScreen = kOverview;
+    else
+        CPlainScreen::OnKey(virtualKey);
 }

@@ -1,8 +1,8 @@
 #pragma once
 // The login: every trainee of the profile folder as a picture with the name, five to a
 // page, and the buttons to start the day, set up a new trainee, take the number test,
-// open the trainee's statistics or settings, save a copy of all trainees, or close the
-// program.
+// open the trainee's statistics or settings, save a copy of all trainees, open the trainer's
+// overview of all trainees (also F2), or close the program.
 #include <array>
 #include <memory>
 #include <string>
@@ -29,9 +29,11 @@ public:
     const CSprite& NextPage() const { return nextPage; }
     const CSprite& EndButton() const { return endButton; }
     const CSprite& ExportButton() const { return exportButton; }
+    const CSprite& OverviewButton() const { return overviewButton; }
     const CSprite& Marker() const { return marker; }
     const CSprite& Window() const { return window; }
     const std::wstring& StatusText() const { return status.text; }
+    const CSprite& StatusLine() const { return status; }
 
 private:
     struct ProfileEntry {
@@ -43,6 +45,8 @@ private:
 
     void Press(int x, int y) override;
     void Hover(int x, int y) override;
+    // F2 opens the trainer's overview; the rest as on every screen.
+    void OnKey(int virtualKey) override;
     void BuildEntries();
     void PrepareEntry(ProfileEntry& e);
     void LayOutPage();
@@ -64,6 +68,7 @@ private:
     CSprite nextPage;
     CSprite endButton;
     CSprite exportButton;
+    CSprite overviewButton;  // the trainer's overview of all trainees
     CSprite marker;
     CSprite status;  // one line under the window after an export
     std::vector<ProfileEntry> entries;

@@ -12,19 +12,26 @@ namespace {
 constexpr const wchar_t* kPictures[CMainSettingsMenu::kButtons] = {
     L"stop.png",     L"stat.png",       L"music.png",     L"sound.png",   L"twocontacts.png", L"onecontact.png",
     L"scantime.png", L"extraframe.png", L"reset.png",     L"about.png",   L"reward.png",      L"showcorrect.png",
-    L"usestop.png",  L"visual.png",     L"userabbit.png", L"diploma.png", L"selgame.png"};
+    L"usestop.png",  L"visual.png",     L"userabbit.png", L"diploma.png", L"selgame.png",     L"senior.png"};
 
 constexpr uint32_t kTextTitle = 0;
 constexpr uint32_t kTextOneSwitch = 6;
 constexpr uint32_t kTextScanTime = 7;
+constexpr uint32_t kTextSenior = 143;
+constexpr uint32_t kTextFirstExplanation = 145;  // button k's one-line explanation is text 145 + k
+constexpr float kExplanationSize = 14;
+constexpr float kExplanationGap = 6;
 constexpr float kCaptionSize = 16;
 constexpr float kVersionSize = 12;
 constexpr int kLongestScanTime = 5;
 
 // Where button k stands: ten in the first row from x = 10, then a second row at y = 90 whose
-// last four buttons sit from x = 490 on.
+// last four buttons sit from x = 490 on; the senior layout takes the first free place between.
 void ButtonPosition(int k, float& x, float& y) {
-    if (k <= 9) {
+    if (k == CMainSettingsMenu::kSenior) {
+        x = 250;
+        y = 90;
+    } else if (k <= 9) {
         x = 10.0f + 80.0f * static_cast<float>(k);
         y = 10;
     } else if (k <= 12) {
@@ -55,7 +62,7 @@ int CMainSettingsMenu::Init(Graphics* back, Graphics* windowG, Bitmap* buffer, P
         ButtonPosition(k, x, y);
         b.SetPosition(x, y);
         ui::SetHighlight(b, 5, 0xFFFFFFFFu, 0);
-        b.SetLabel(Text(static_cast<uint32_t>(k + 1)), kCaptionSize);
+        b.SetLabel(Text(k == kSenior ? kTextSenior : static_cast<uint32_t>(k + 1)), kCaptionSize);
         b.SetTextPosition(400 - b.textBox.width / 2, kCaptionTop);
         answerScan.Add(&b);
     }
@@ -63,6 +70,8 @@ int CMainSettingsMenu::Init(Graphics* back, Graphics* windowG, Bitmap* buffer, P
     // (it keeps its place in the switch list, where a press on it does nothing).
     visualShown = Text(kVisual + 1) != L"-";
     buttons[kOff].LoadImage(L"gfx\\settings\\offbtn.png", back, 1, 0);
+    explanation.LoadImage(L"", back, 0, 0);  // binds the line to the back buffer; no image
+    explanation.SetLabel(L"", kExplanationSize);
     StartGuide(kSettings);
     return 1;
 }
@@ -81,6 +90,7 @@ bool CMainSettingsMenu::OverlayOn(int k) const {
         case kUseStop: return o.o2 == 0;
         case kVisual: return o.o21 == 0 && visualShown;
         case kRabbit: return o.o4 == 0;
+        case kSenior: return o.o3 == 0;
         default: return false;
     }
 }
@@ -97,15 +107,30 @@ int CMainSettingsMenu::Draw() {
         return 1;
     }
     background.Draw();
+    // The option under the pointer is explained; without one, the option the switch is on.
+    explained = -1;
     for (int k = 0; k < kButtons; ++k) {
-        if (!Shown(k)) continue;
         CSprite& b = buttons[static_cast<size_t>(k)];
+        if (!Shown(k)) continue;
         b.Draw();
         if (b.hovered) {
-            b.DrawHoverOutline();
-            b.DrawTextBox();
-            b.DrawText();
+            ui::DrawHighlight(b);
+            explained = k;
         }
+    }
+    if (explained < 0) {
+        const CSprite* scanned = answerScan.Entry(answerScan.Current());
+        for (int k = 0; k < kButtons; ++k)
+            if (scanned == &buttons[static_cast<size_t>(k)] && Shown(k)) explained = k;
+    }
+    if (explained >= 0) {
+        CSprite& b = buttons[static_cast<size_t>(explained)];
+        ui::DrawLabel(b);
+        const std::wstring line = Text(kTextFirstExplanation + static_cast<uint32_t>(explained));
+        if (explanation.GetText() != line) explanation.SetText(line);
+        explanation.SetTextPosition(400 - explanation.textBox.width / 2,
+                                    kCaptionTop + b.textBox.height + kExplanationGap);
+        ui::DrawLabel(explanation);
     }
     // The scan time is written on its button; the caption returns for the highlight.
     CSprite& scan = buttons[kScanTime];
@@ -142,7 +167,10 @@ void CMainSettingsMenu::SaveOptions() {
 
 void CMainSettingsMenu::ShowCredits() {
     CSprite& credits = buttons[kCredits];
-    credits.LoadImage(L"gfx\\settings\\credits.png", backGraphics, 1, 0);
+    // The page is written in the trainee's language.
+    credits.LoadImage(
+        L"gfx\\settings\\" + (profile ? profile->options.GetLanguage() : std::wstring(L"english")) + L"\\credits.png",
+        backGraphics, 1, 0);
     credits.SetPosition(0, 0);
     credits.SetFont(kVersionSize, FontStyleRegular);
     credits.SetTextColor(0xFF000000u);
@@ -172,6 +200,7 @@ void CMainSettingsMenu::ToggleOption(int k) {
         case kUseStop: o.o2 = Toggled(o.o2); break;
         case kVisual: o.o21 = Toggled(o.o21); break;
         case kRabbit: o.o4 = Toggled(o.o4); break;
+        case kSenior: o.o3 = Toggled(o.o3); break;
         case kScanTime:
             // 1, 2, 3, 4, 5, 1 ...; a value from a damaged file outside 1..5 starts again at 1.
             o.o19 = o.o19 >= 1 && o.o19 < kLongestScanTime ? o.o19 + 1 : 1;
@@ -204,7 +233,7 @@ void CMainSettingsMenu::Press(int x, int y) {
         nextScreen = kSelectGame;
     } else if (profile) {
         for (int k : {kMusic, kSound, kTwoSwitches, kOneSwitch, kExtraFrame, kReward, kShowCorrect, kUseStop, kVisual,
-                      kRabbit, kScanTime, kReset}) {
+                      kRabbit, kSenior, kScanTime, kReset}) {
             if (!hit(k)) continue;
             Click();
             ToggleOption(k);

@@ -1,5 +1,5 @@
 #pragma once
-// The settings screen: seventeen picture buttons on one background. Most switch one of the
+// The settings screen: eighteen picture buttons on one background. Most switch one of the
 // trainee's options (a crossed-out overlay marks each one that is off); the others lead to
 // the statistics, the diploma printing, the game selection, the credits page or back to the
 // menu. The options are saved on every way out.
@@ -31,10 +31,11 @@ public:
         kRabbit = 14,
         kDiplomas = 15,
         kChooseGames = 16,
-        kButtons = 17,
+        kSenior = 17,  // the senior layout, in the free place of the second row
+        kButtons = 18,
     };
-    static constexpr int kCredits = 17;  // the credits page's picture and version line
-    static constexpr int kOff = 18;      // the "off" overlay
+    static constexpr int kCredits = 18;  // the credits page's picture and version line
+    static constexpr int kOff = 19;      // the "off" overlay
     static constexpr float kCaptionTop = 170;
 
     ~CMainSettingsMenu() override;
@@ -51,6 +52,10 @@ public:
     bool CreditsShown() const { return creditsShown; }
     // The number written on the scan-time button in the last drawn frame.
     const std::wstring& ScanTimeText() const { return scanTimeText; }
+    // The button whose caption and explanation the last frame showed (hovered, else
+    // scanned), -1 for none; and the explanation's line.
+    int Explained() const { return explained; }
+    const CSprite& Explanation() const { return explanation; }
 
 private:
     void Click();
@@ -64,7 +69,9 @@ private:
     void OnKey(int virtualKey) override;
 
     CSprite background;
-    std::array<CSprite, 19> buttons;
+    std::array<CSprite, 20> buttons;
+    CSprite explanation;
+    int explained = -1;
     CSoundGroup click;
     bool creditsShown = false;
     bool visualShown = true;

@@ -55,7 +55,7 @@ struct ChoiceLook {
 constexpr ChoiceLook kChoices[] = {
     {L"lev1btn", 15, 165, 61}, {L"lev2btn", 80, 165, 62},   {L"lev3btn", 145, 165, 63}, {L"8rounds", 15, 230, 64},
     {L"9rounds", 80, 230, 65}, {L"10rounds", 145, 230, 66}, {L"boybtn", 15, 100, 68},   {L"girlbtn", 80, 100, 67},
-    {L"3weeks", 210, 100, 69}, {L"4weeks", 270, 100, 70},   {L"5weeks", 330, 100, 71},
+    {L"3weeks", 210, 100, 69}, {L"4weeks", 270, 100, 70},   {L"5weeks", 330, 100, 71},  {L"seniorbtn", 210, 165, 143},
 };
 
 }  // namespace
@@ -63,6 +63,7 @@ constexpr ChoiceLook kChoices[] = {
 int CNewProfile::Init(Graphics* back, Graphics* windowG, Bitmap* buffer, Profile* p) {
     CGameBase::Init(back, windowG, buffer, p);
     escapeScreen = kLogin;
+    traineeOptions = false;
     backdrop.LoadImage(L"gfx\\splash\\background.png", back, 1, 0);  // as behind the login
     background.LoadImage(L"gfx\\newprofile\\background.png", back, 1, 0);
     bx = static_cast<float>(400 - static_cast<int>(background.width) / 2);
@@ -172,6 +173,9 @@ void CNewProfile::Press(int x, int y) {
     } else if (choices[kGirl].HitTest(x, y)) {
         Choose(kBoy, 2, kGirl);
         profile->gender = L"F";
+    } else if (choices[kSenior].HitTest(x, y)) {
+        profile->options.o3 = profile->options.o3 ? 0 : 1;
+        choices[kSenior].SetFrame(profile->options.o3);
     } else if (cancel.HitTest(x, y)) {
         nextScreen = kLogin;
     } else if (create.HitTest(x, y)) {

@@ -44,6 +44,7 @@ public:
         kWeeks3,
         kWeeks4,
         kWeeks5,
+        kSenior,  // the senior layout, on or off on its own
         kChoiceCount
     };
 

@@ -17,6 +17,7 @@
 #include "screens/MainSettingsMenu.h"
 #include "screens/Menu.h"
 #include "screens/NewProfile.h"
+#include "screens/OverviewScreen.h"
 #include "screens/SelectGame.h"
 #include "screens/StatScreen.h"
 
@@ -41,6 +42,7 @@ std::unique_ptr<CGameBase> CreateScreen(int screenId) {
         case kSettings: return std::make_unique<CMainSettingsMenu>();
         case kStats: return std::make_unique<CStatScreen>();
         case kSelectGame: return std::make_unique<CSelectGame>();
+        case kOverview: return std::make_unique<COverviewScreen>();
         default: return nullptr;
     }
 }

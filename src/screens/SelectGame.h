@@ -13,12 +13,19 @@ public:
 
     // The way back, read by tests and tools.
     const CSprite& StopButton() const { return stop; }
-    // 0 on, 1 off, 2 on and under the pointer.
+    // The look a button is drawn with: 0 on, 2 on and under the pointer, kOffLook off (the
+    // menu's grey "done today" look would mislead: an exercise switched off shows its own
+    // picture dimmed under the settings' off cross and the word "Off").
+    static constexpr int kOffLook = 3;
     int Look(int g) const override;
+    const CSprite& Title() const { return title; }
 
 private:
     void Press(int x, int y) override;
     void Hover(int x, int y) override;
 
     CSprite stop;
+    CSprite offMark;
+    CSprite offWord;
+    CSprite title;
 };

@@ -10,7 +10,9 @@
 #include "platform/Platform.h"
 #include "profiles/Profile.h"
 #include "profiles/StatisticsTable.h"
+#include "screens/ProgressReport.h"
 #include "ui/Button.h"
+#include "ui/Dialog.h"
 
 namespace {
 
@@ -45,13 +47,22 @@ constexpr uint32_t kTextPrinted = 174;
 constexpr uint32_t kTextNotPrinted = 175;
 constexpr uint32_t kTextPictureNotSaved = 176;
 constexpr uint32_t kTextPictureSaved = 177;
+constexpr uint32_t kTextPrintReport = 206;
+constexpr uint32_t kTextSaveReport = 207;
+constexpr uint32_t kTextStatisticsName = 140;
+constexpr uint32_t kTextTraineeFile = 142;
 
 // The view selectors are drawn smaller than their pictures, so that the row of week buttons
 // and the two stat type buttons end left of the print button.
 constexpr float kWeekButtonWidth = 32, kWeekButtonHeight = 22;
 constexpr float kStatButtonWidth = 112, kStatButtonHeight = 23;
 constexpr float kIconWidth = 60, kIconHeight = 54;
+// The progress report's two buttons, under the print and save buttons; its outcome left of them.
+constexpr float kReportTop = 72, kReportHeight = 26, kReportWidth = 128, kReportRight = 790;
+constexpr float kReportTextSize = 11;
+constexpr uint32_t kReportHighlight = 0xFFFFD23Fu;  // around the button the pointer or the scan is on
 constexpr float kParked = 800;
+constexpr float kLabelGap = 6;  // between "Show:" or "Week:" and its buttons
 
 // Detail view.
 constexpr float kDetailLeft = 50, kDetailRight = 750;
@@ -119,6 +130,8 @@ int CStatScreen::Init(Graphics* back, Graphics* windowG, Bitmap* buffer, Profile
     yesterday.LoadImage(L"gfx\\stat\\yesterday.png", back, 1, 0);
     today.LoadImage(L"gfx\\stat\\today.png", back, 1, 0);
     click.Open(L"sfx\\click.wav");
+    ui::MakeHotBox(saveReport, back, kReportRight - kReportWidth, kReportTop, kReportWidth, kReportHeight);
+    ui::MakeHotBox(printReport, back, kReportRight - 2 * kReportWidth - 6, kReportTop, kReportWidth, kReportHeight);
 
     if (profile) {
         profile->stats.ComputeViews();
@@ -190,6 +203,8 @@ void CStatScreen::RebuildScan() {
     answerScan.Add(&stopButton);
     answerScan.Add(&save);
     answerScan.Add(&print);
+    answerScan.Add(&printReport);
+    answerScan.Add(&saveReport);
     if (detailExercise != 0) return;
     for (auto& b : statButtons) answerScan.Add(&b);
     for (auto& b : weekButtons)
@@ -221,6 +236,18 @@ int CStatScreen::Update() {
 void CStatScreen::DrawText(const std::wstring& text, float x, float y, float size, uint32_t argb) {
     if (!backGraphics || text.empty()) return;
     backGraphics->DrawString(text, Font(L"Arial", size), RectF{x, y, 0, 0}, StringFormat{}, SolidBrush(argb));
+}
+
+RectF CStatScreen::SelectorLabel(int row) const {
+    // Each label stands just left of its row of buttons, on the row's middle.
+    const std::wstring text = Text(row == 0 ? kTextShow : kTextWeek);
+    const CSprite& first = row == 0 ? statButtons[0] : weekButtons[0];
+    RectF box{};
+    if (backGraphics && !text.empty())
+        box = backGraphics->MeasureString(text, Font(L"Arial", kHeaderSize), RectF{}, StringFormat{});
+    box.x = first.x - kLabelGap - box.width;
+    box.y = first.y + first.height / 2 - box.height / 2;
+    return box;
 }
 
 float CStatScreen::TextWidth(const std::wstring& text, float size) const {
@@ -338,7 +365,8 @@ int CStatScreen::Draw() {
         DrawText(Text(kTextTrainee) + profile->name + L" (" + Text(kTextLevel) + L" " + profile->level + L")", 75, 33,
                  kHeaderSize);
         if (detailExercise == 0) {
-            DrawText(Text(kTextShow), 315, 33, kHeaderSize);
+            const RectF show = SelectorLabel(0);
+            DrawText(Text(kTextShow), show.x, show.y, kHeaderSize);
             for (auto& b : statButtons) {
                 b.Draw();
                 b.DrawText();
@@ -348,7 +376,8 @@ int CStatScreen::Draw() {
                 b.Draw();
                 b.DrawText();
             }
-            DrawText(Text(kTextWeek), 220, 58, kHeaderSize);
+            const RectF week = SelectorLabel(1);
+            DrawText(Text(kTextWeek), week.x, week.y, kHeaderSize);
         }
         DrawText(Text(kTextTrainingDay) + std::to_wstring(profile->dayProgress[0]), 75, 58, kHeaderSize);
     }
@@ -362,6 +391,7 @@ int CStatScreen::Draw() {
         stopButton.Draw();
         save.Draw();
         print.Draw();
+        DrawReportButtons();
     }
     if (profile) {
         if (detailExercise == 0)
@@ -373,6 +403,27 @@ int CStatScreen::Draw() {
     if (!buttonsHidden) notice.Draw();
     Present();
     return 1;
+}
+
+void CStatScreen::DrawReportButtons() {
+    for (CSprite* b : {&printReport, &saveReport}) {
+        const std::wstring label = Text(b == &printReport ? kTextPrintReport : kTextSaveReport);
+        // The label's letters shrink until it fits its button.
+        float size = kReportTextSize;
+        while (size > 8 &&
+               backGraphics->MeasureString(label, Font(L"Arial", size, FontStyleBold), RectF{}, StringFormat{}).width >
+                   b->width - 8)
+            size -= 0.5f;
+        ui::DrawButton(*backGraphics,
+                       ui::Box{static_cast<int>(b->x), static_cast<int>(b->y), static_cast<int>(b->width),
+                               static_cast<int>(b->height)},
+                       label, ui::kButton, size);
+        if (b->hovered)
+            backGraphics->DrawRectangle(Pen(kReportHighlight, 3),
+                                        RectF{b->x - 2, b->y - 2, b->width + 4, b->height + 4});
+    }
+    if (!reportStatus.empty())
+        DrawText(reportStatus, printReport.x - 8 - TextWidth(reportStatus, kSmallSize), kReportTop + 6, kSmallSize);
 }
 
 void CStatScreen::DrawWithoutButtons() {
@@ -388,7 +439,10 @@ void CStatScreen::SaveStatistics() {
     request.filterName = Text(kTextPictureType);
     request.pattern = L"*.png";
     request.defaultExtension = L"png";
-    request.fileName = profile->name;
+    // Never the trainee's bare name: saved among the trainees it would replace their picture.
+    request.fileName = profile->SuggestedFileName(Text(kTextStatisticsName), Profile::TodayFileDate());
+    request.refused = Profile::IsTraineeFile;
+    request.refusedNotice = Text(kTextTraineeFile);
     request.folder = platform::DocumentsFolder();
     request.fileNameLabel = Text(kTextFileName);
     request.save = Text(kTextSave);
@@ -436,7 +490,8 @@ void CStatScreen::PrintStatistics() {
 }
 
 void CStatScreen::Press(int x, int y) {
-    switch (ui::Hit({&stopButton, &save, &print}, x, y)) {
+    reportStatus.clear();
+    switch (ui::Hit({&stopButton, &save, &print, &printReport, &saveReport}, x, y)) {
         case 0:
             click.Play(0);
             if (detailExercise == 0) {
@@ -448,6 +503,16 @@ void CStatScreen::Press(int x, int y) {
             return;
         case 1: click.Play(0); return SaveStatistics();
         case 2: click.Play(0); return PrintStatistics();
+        case 3:
+            click.Play(0);
+            if (profile) reportStatus = PrintProgressReport(*profile);
+            return;
+        case 4:
+            click.Play(0);
+            if (!profile) return;
+            reportStatus = SaveProgressReport(*profile);
+            if (backBuffer) backBuffer->Pixels();  // the dialog covered the window
+            return;
         default: break;
     }
     if (detailExercise != 0) return;
@@ -467,7 +532,7 @@ void CStatScreen::Press(int x, int y) {
 }
 
 void CStatScreen::Hover(int x, int y) {
-    bool hand = ui::Hit({&stopButton, &save, &print}, x, y) >= 0;
+    bool hand = ui::Hover({&stopButton, &save, &print, &printReport, &saveReport}, x, y);
     if (detailExercise == 0) {
         hand = hand || ui::Hit(std::span<const CSprite>(statButtons), x, y) >= 0;
         for (const auto& b : weekButtons) hand = hand || (b.visible && b.HitTest(x, y));

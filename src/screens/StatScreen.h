@@ -3,7 +3,8 @@
 // the days of one week or for the weeks of the plan, showing either the best spans reached
 // (forward and backward) or the average score; clicking an exercise's icon opens a large
 // chart of that exercise over the whole plan. The screen can be saved as a picture, with the
-// results beside it as a table for spreadsheets, and printed.
+// results beside it as a table for spreadsheets, and printed; the trainee's progress report
+// can be printed or saved from it as well.
 #include <array>
 #include <string>
 #include <vector>
@@ -36,10 +37,17 @@ public:
     int DetailExercise() const { return detailExercise; }
     const CSprite& SaveButton() const { return save; }
     const CSprite& PrintButton() const { return print; }
+    const CSprite& PrintReportButton() const { return printReport; }
+    const CSprite& SaveReportButton() const { return saveReport; }
+    // What became of the last report printed or saved.
+    const std::wstring& ReportStatus() const { return reportStatus; }
     const CSprite& WeekButton(int i) const { return weekButtons[static_cast<size_t>(i)]; }
     // 0: average score (statType 1), 1: best spans (statType 0).
     const CSprite& StatTypeButton(int i) const { return statButtons[static_cast<size_t>(i)]; }
     const CSprite& ExerciseIcon(int g) const { return icons[static_cast<size_t>(g)]; }
+    // Where the overview's "Show:" (row 0, beside the stat type buttons) and "Week:" (row 1,
+    // beside the week buttons) labels are drawn.
+    RectF SelectorLabel(int row) const;
 
     // Chart geometry of the overview: exercise g's chart (1..9) has its vertical axis at
     // left and its horizontal axis at bottom.
@@ -66,6 +74,7 @@ private:
     void DrawWithoutButtons();
     void SaveStatistics();
     void PrintStatistics();
+    void DrawReportButtons();
     void DrawText(const std::wstring& text, float x, float y, float size, uint32_t argb = 0xFF000000u);
     float TextWidth(const std::wstring& text, float size) const;
     void DrawOverview();
@@ -79,6 +88,9 @@ private:
 
     CSprite save;
     CSprite print;
+    CSprite printReport;
+    CSprite saveReport;
+    std::wstring reportStatus;
     std::array<CSprite, 10> icons;
     std::array<CSprite, kWeekButtons> weekButtons;
     std::array<CSprite, 2> statButtons;

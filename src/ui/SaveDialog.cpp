@@ -11,8 +11,9 @@ SaveDialog::SaveDialog(const platform::SaveFileRequest& request)
     : request_(request),
       list_(FolderList::Style{kRows, kRowHeight, 17, true, request.pattern, false}, platform::SaveStartFolder(request)),
       field_(std::make_unique<TextField>(NameBox().x, NameBox().y, NameBox().w, NameBox().h)) {
+    // As every text field: the keys go to the name only once it is entered (Tab or a press
+    // on it), so a switch's Space never types into the offered name.
     field_->SetText(request.fileName);
-    field_->Focus();
 }
 
 SaveDialog::~SaveDialog() = default;
@@ -41,7 +42,6 @@ SaveDialog::Result SaveDialog::Handle(const platform::InputEvent& e) {
         return Result::Open;
     }
     if (e.type != EventType::MouseDown) return Result::Open;
-    field_->Focus();  // typing always goes to the name
     if (CancelBox().Contains(e.x, e.y)) return Result::Cancelled;
     if (SaveBox().Contains(e.x, e.y)) return Name().empty() ? Result::Open : Result::Chosen;
     if (UpBox().Contains(e.x, e.y)) {

@@ -28,10 +28,11 @@ public:
     SaveDialog(const SaveDialog&) = delete;
     SaveDialog& operator=(const SaveDialog&) = delete;
 
-    // Acts on one event (the name field takes typing first): a press on a folder row selects
-    // it and a second press opens it; a press on a file row takes its name, a second press
-    // chooses it; Enter chooses the typed name (or opens the selected folder when the name is
-    // empty); Escape and Cancel cancel; Up goes to the parent folder.
+    // Acts on one event (the name field, once entered with Tab or a press on it, takes typing
+    // first): a press on a folder row selects it and a second press opens it; a press on a
+    // file row takes its name, a second press chooses it; Enter chooses the typed name (or
+    // opens the selected folder when the name is empty); Escape and Cancel cancel; Up goes to
+    // the parent folder.
     Result Handle(const platform::InputEvent& event);
     // Draws the dialog over the whole 800 x 600 canvas (the name field is drawn by the
     // text fields' own drawing, over the presented frame).

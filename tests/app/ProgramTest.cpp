@@ -114,8 +114,9 @@ Outcome RunProgram(const std::vector<std::string>& args, const Environment& env 
 TEST(Program, HelpAndVersionNeedNoDisplay) {
     const Outcome help = RunProgram({"--help"});
     EXPECT_EQ(help.exitCode, 0) << help.err;
-    for (const char* word : {"window", "debug", "fullfps", "notopfreq", "setfpsN", "--language", "--help", "--version",
-                             "KESTROVA_LOG", "english", "swedish", "F11"})
+    for (const char* word :
+         {"window", "debug", "fullfps", "notopfreq", "setfpsN", "--language", "--help", "--version", "KESTROVA_LOG",
+          "english", "swedish", "F11", "Space", "Enter", "Escape", "F1 ", "1 to 9", "trainees' files", "documents"})
         EXPECT_NE(help.out.find(word), std::string::npos) << word;
     EXPECT_EQ(RunProgram({"-h"}).out, help.out);
 

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "exercises/NumberSpanTest.h"
+#include "profiles/NumberTestResults.h"
 #include "screens/Login.h"
 #include "screens/RoadFixture.h"
 
@@ -73,6 +74,11 @@ TEST_F(NumberTestRoad, FromTheLoginBackToTheLoginWithTheLevel) {
     EXPECT_EQ(H().ScreenId(), kLogin);
     EXPECT_EQ(root.Read("Ada.pro"), proBefore);
     EXPECT_EQ(root.Read("Ada.sta"), staBefore);
+    // The result is kept for the trainer.
+    const auto kept = profiles::LoadNumberTests(root.ProfileFolder(), L"Ada");
+    ASSERT_EQ(kept.size(), 1u);
+    EXPECT_EQ(kept[0].level, 3);
+    EXPECT_EQ(kept[0].score, 8);
 }
 
 }  // namespace

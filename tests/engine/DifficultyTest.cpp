@@ -215,6 +215,22 @@ TEST(Difficulty, RewardStages) {
     EXPECT_FALSE(engine::RewardDue(24, false, 100));  // the option off wins
 }
 
+TEST(Difficulty, OneSwitchAnswerTimeGrowsWithTheListAndTheSequence) {
+    struct Case {
+        int intervalMs, entries;
+        size_t items;
+        uint32_t ms;
+    } cases[] = {
+        {0, 9, 5, 40000},                    // mouse and two switches
+        {3000, 9, 4, 40000 + 4 * 9 * 3000},  // each item may cost a whole round of the list
+        {5000, 9, 5, 40000 + 5 * 9 * 5000},
+        {1000, 0, 3, 40000},                          // nothing to step over
+        {5000, 1 << 30, 1 << 30, 24u * 3600 * 1000},  // capped, never wrapping
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(engine::AnswerTimeMs(c.intervalMs, c.entries, c.items), c.ms) << c.intervalMs << " " << c.entries;
+}
+
 TEST(Difficulty, PointsPerItemAndPerDay) {
     ProfileStats stats;
     stats.CountItem(3, kCans, 4, true);

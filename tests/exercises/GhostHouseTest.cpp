@@ -121,15 +121,26 @@ TEST_F(GhostHouseTest, RightButtonsVanishAndTheHorrorsComeOut) {
     EXPECT_EQ(g.Background().GetFrame(), 0);
 }
 
-TEST_F(GhostHouseTest, DigitKeysPressTheirButton) {
+TEST_F(GhostHouseTest, DigitKeysPressTheirButtonAndThePraiseComesInTurn) {
     P().options.o3 = 1;
     CGhostHouse& g = Start();
-    StartAndPresent();
-    for (int item : g.Sequence()) {
-        Os().AdvanceTime(401);
-        Key('0' + item);
+    std::vector<std::wstring> praised;
+    for (int trial = 0; trial < 3; ++trial) {
+        StartAndPresent();
+        for (int item : g.Sequence()) {
+            Os().AdvanceTime(401);
+            Key('0' + item);
+        }
+        EXPECT_EQ(g.Phase(), CGhostHouse::kRevealing);
+        const size_t before = Os().Sound().Log().size();
+        ASSERT_TRUE(RunUntil(WaitStart));
+        for (size_t i = before; i < Os().Sound().Log().size(); ++i)
+            if (Os().Sound().Log()[i].find(L"play ") == 0 &&
+                Os().Sound().Log()[i].find(L"\\rewards\\") != std::wstring::npos)
+                praised.push_back(Os().Sound().Log()[i]);
     }
-    EXPECT_EQ(g.Phase(), CGhostHouse::kRevealing);
+    ASSERT_EQ(praised.size(), 3u);
+    for (size_t i = 0; i < 3; ++i) EXPECT_NE(praised[i].find(L"praise" + std::to_wstring(i + 1)), std::wstring::npos);
 }
 
 }  // namespace

@@ -155,9 +155,36 @@ TEST_F(TheCircleTest, TheLastSoundIsHeardOutAndTheCueNamesEachAnimal) {
     EXPECT_EQ(Played(L"yourturn.wav"), 1u);
 }
 
+TEST_F(TheCircleTest, ARewardHoldsTheEndThreeSecondsPastItsSound) {
+    P().options.o5 = 1;
+    P().dayProgress[0] = 24;
+    P().roundsPerDay = 1;
+    CTheCircle* c = &Start();
+    for (int i = 0; i < 200 && !c->RewardIsDue(); ++i) {
+        Leave();
+        c = &Start();
+    }
+    ASSERT_TRUE(c->RewardIsDue());
+    const size_t before = Os().Sound().Log().size();
+    c->SetupRound();
+    ASSERT_EQ(c->Phase(), Payout);
+    std::wstring played;
+    for (size_t i = before; i < Os().Sound().Log().size(); ++i)
+        if (Os().Sound().Log()[i].find(L"\\rewards\\") != std::wstring::npos) played = Os().Sound().Log()[i];
+    ASSERT_EQ(played.rfind(L"play ", 0), 0u);
+    CSoundGroup endSound;
+    endSound.Open(played.substr(5));
+    const uint32_t start = Os().TimeGetTime();
+    ASSERT_TRUE(RunUntil(Leaving, 60000));
+    EXPECT_NEAR(Os().TimeGetTime() - start, endSound.Length(0) + 1000.0 + 3000.0, 20.0);
+}
+
 TEST_F(TheCircleTest, SeniorsFindInstrumentsAndNoDecoration) {
     P().options.o3 = 1;
+    P().options.o21 = 1;  // the visual cue shows the instruments too
     CTheCircle& c = Start();
+    EXPECT_NE(c.VisualCue().firstFile.find(L"instruments\\i0"), std::wstring::npos);
+    EXPECT_EQ(c.VisualCue().FrameCount(), CTheCircle::kPictureCount + 3);
     EXPECT_EQ(c.Decoration().FrameCount(), 0);
     for (int i = 0; i < CTheCircle::kPictureCount; ++i) {
         EXPECT_NE(c.Picture(i).firstFile.find(L"instruments"), std::wstring::npos) << i;

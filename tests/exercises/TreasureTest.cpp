@@ -159,4 +159,39 @@ TEST_F(TreasureTest, AWrongCoinLeavesTheChestOpenThenItCloses) {
     EXPECT_EQ(P().stats.errorsForward[0][kTreasure][2], 1);
 }
 
+// The visual-mode card: nowhere on a control or on the bottom bar, and not there at all until
+// a cue shows; with the rabbit and with the plain help button of the senior layout.
+TEST_F(TreasureTest, TheVisualCardCoversNoControlAndShowsOnlyWithACue) {
+    for (int senior : {0, 1}) {
+        SCOPED_TRACE(senior);
+        if (senior) Leave();
+        P().options.o3 = senior;
+        P().options.o4 = 1;
+        P().options.o21 = 1;
+        CTreasure& t = Start();
+        const CSprite& card = t.VisualFrame();
+        const auto overlaps = [&](const CSprite& s) {
+            return card.x < s.x + s.width && s.x < card.x + card.width && card.y < s.y + s.height &&
+                   s.y < card.y + card.height;
+        };
+        for (const CSprite* control : {&t.HelpButton(), &t.StartButton(), &t.StopButton(), &t.DirectionArrow()})
+            EXPECT_FALSE(overlaps(*control)) << platform::Utf8FromWide(control->firstFile);
+        EXPECT_LE(card.y + card.height, 576);  // above the bottom bar
+        EXPECT_GE(card.x, 5);
+        // Waiting: the scene shows where the card will stand.
+        const auto centre = [&] {
+            t.Draw();
+            return harness->Frame().BackBuffer().PixelAt(static_cast<int>(card.CentreX()),
+                                                         static_cast<int>(card.CentreY()));
+        };
+        const uint32_t waiting = centre();
+        P().options.o21 = 0;
+        EXPECT_EQ(centre(), waiting);
+        P().options.o21 = 1;
+        StartAndPresent();
+        EXPECT_TRUE(t.VisualCue().visible);
+        EXPECT_NE(centre(), waiting);
+    }
+}
+
 }  // namespace

@@ -117,6 +117,8 @@ TEST_F(DiplomaPrinterTest, PrintsAndSavesTheCanvasWithoutItsButtons) {
     Press(p.SaveButton());
     ASSERT_EQ(Os().SaveRequests().size(), 1u);
     EXPECT_EQ(Os().SaveRequests()[0].defaultExtension, L"bmp");
+    EXPECT_EQ(Os().SaveRequests()[0].fileName, L"Ada diploma 1.bmp");  // the one shown large
+    EXPECT_TRUE(Os().SaveRequests()[0].refused(root.ProfileFolder() + L"Ada.0dp"));
     std::ifstream in(bmp + ".bmp", std::ios::binary);
     const std::string file((std::istreambuf_iterator<char>(in)), {});
     ASSERT_EQ(file.size(), 54u + 800u * 600u * 3u);

@@ -206,6 +206,15 @@ TEST_F(LoginTest, ExportCopiesEveryTraineeIntoTheChosenFolder) {
     const std::wstring targetFolder = platform::WideFromUtf8(target.Profiles().string());
     EXPECT_EQ(Login().StatusText(), L"The trainees were saved in " + targetFolder);
     EXPECT_EQ(H().ScreenId(), kLogin);
+    // The line hides no hover label.
+    const RectF line = Login().StatusLine().textBox;
+    for (const CSprite* b : {&Login().EndButton(), &Login().ExportButton(), &Login().TextButton(0)}) {
+        const RectF& label = b->textBox;
+        EXPECT_TRUE(label.y + label.height <= line.y || line.y + line.height <= label.y ||
+                    label.x + label.width <= line.x || line.x + line.width <= label.x)
+            << platform::Utf8FromWide(b->text);
+    }
+    EXPECT_LE(line.y + line.height, 600);
     // A folder that cannot take the files is reported.
     Os().QueueFolder(platform::WideFromUtf8((target.Profiles() / "missing").string()));
     ClickOn(Login().ExportButton());
@@ -257,7 +266,7 @@ TEST_F(LoginTest, HoverLabelsAreCentredOnTheirButtonsInsideTheCanvas) {
 TEST_F(LoginTest, SwitchesStepOverTheShownTraineesThenTheButtons) {
     AddTrainees(7);
     Go(kLogin);
-    ASSERT_EQ(Login().AnswerScan().Count(), 5 + 9);  // the page's five trainees, then the buttons
+    ASSERT_EQ(Login().AnswerScan().Count(), 5 + 10);  // the page's five trainees, then the buttons
     for (int i = 0; i < 4; ++i) H().Key(platform::VK_SPACE);
     EXPECT_EQ(Login().AnswerScan().Current(), 3);
     H().Key(platform::VK_RETURN);
@@ -270,11 +279,11 @@ TEST_F(LoginTest, SwitchesStepOverTheShownTraineesThenTheButtons) {
     ASSERT_EQ(Login().AnswerScan().Entry(Login().AnswerScan().Current()), &Login().NextPage());
     H().Key(platform::VK_RETURN);
     EXPECT_EQ(Login().Page(), 1);
-    EXPECT_EQ(Login().AnswerScan().Count(), 2 + 9);
+    EXPECT_EQ(Login().AnswerScan().Count(), 2 + 10);
     EXPECT_EQ(Login().AnswerScan().Entry(Login().AnswerScan().Current()), &Login().NextPage());
     EXPECT_EQ(Login().AnswerScan().Entry(1), &Login().Entry(6));
-    // Round to the first trainee of the page and to the new-trainee button.
-    for (int i = 0; i < 3; ++i) H().Key(platform::VK_SPACE);
+    // Round (end, export, overview) to the first trainee of the page and to the new-trainee button.
+    for (int i = 0; i < 4; ++i) H().Key(platform::VK_SPACE);
     EXPECT_EQ(Login().AnswerScan().Current(), 0);
     H().Key(platform::VK_RETURN);
     EXPECT_EQ(P().name, L"Trainee 05");
@@ -286,21 +295,99 @@ TEST_F(LoginTest, SwitchesStepOverTheShownTraineesThenTheButtons) {
     EXPECT_EQ(H().ScreenId(), kNewProfile);
 }
 
-TEST_F(LoginTest, OneContactStepsByItself) {
+TEST_F(LoginTest, TheLastTraineesOneSwitchSteppingStaysWithThem) {
     AddTrainee(L"Anna", [](Profile& p) {
         p.options.o7 = 1;
         p.options.o19 = 2;
     });
+    for (int screen : {kLogin, kNewProfile}) {
+        P().options.o7 = 1;  // a one-switch trainee just left the day
+        P().options.o19 = 2;
+        Go(screen);
+        int x0 = 0, y0 = 0, x = 0, y = 0;
+        Os().GetCursorPos(x0, y0);
+        H().RunFor(6500);
+        Os().GetCursorPos(x, y);
+        EXPECT_EQ(H().Screen()->AnswerScan().Current(), -1) << screen;
+        EXPECT_EQ(x, x0) << screen;
+        EXPECT_EQ(y, y0) << screen;
+        // The switch keys still step.
+        H().Key(platform::VK_SPACE);
+        EXPECT_EQ(H().Screen()->AnswerScan().Current(), 0) << screen;
+    }
+}
+
+TEST_F(LoginTest, AOneSwitchTraineeLogsInWithEnterAlone) {
+    AddTrainees(2);
+    AddTrainee(L"Trainee 02", [](Profile& p) {
+        p.options.o7 = 1;
+        p.options.o19 = 2;
+    });
     Go(kLogin);
-    P().options.o7 = 1;
-    P().options.o19 = 2;
-    Go(kLogin);  // the options of the record in memory decide
-    EXPECT_EQ(Login().AnswerScan().Interval(), 2000);
-    ASSERT_EQ(Login().AnswerScan().Count(), 1 + 9);
-    H().RunFor(2100);
-    EXPECT_EQ(Login().AnswerScan().Current(), 0);
-    H().RunFor(2000);
-    EXPECT_EQ(Login().AnswerScan().Current(), 1);
+    const auto scan = [&]() -> const ScanList& { return Login().AnswerScan(); };  // of the screen shown
+    // The first Enter starts the stepping at the default time, from the first trainee.
+    H().Key(platform::VK_RETURN);
+    EXPECT_EQ(scan().Current(), 0);
+    EXPECT_EQ(scan().Interval(), 3000);
+    const auto enterOn = [&](const CSprite& target) {
+        for (int ms = 0; ms < 60000 && scan().Entry(scan().Current()) != &target; ms += 50) H().RunFor(50);
+        ASSERT_EQ(scan().Entry(scan().Current()), &target);
+        H().Key(platform::VK_RETURN);
+    };
+    enterOn(Login().Entry(2));
+    EXPECT_EQ(P().name, L"Trainee 02");
+    enterOn(Login().TextButton(0));
+    ASSERT_EQ(H().ScreenId(), kMenu);
+    EXPECT_EQ(H().Screen()->AnswerScan().Interval(), 2000);  // from here on, the trainee's own
+
+    // Back at the login, the mouse takes the pointer back from a stepping a switch started.
+    Go(kLogin);
+    H().Key(platform::VK_RETURN);
+    const CSprite& first = Login().Entry(0);
+    MoveTo(static_cast<int>(first.CentreX()), static_cast<int>(first.CentreY()));  // the stepping's own move
+    EXPECT_EQ(scan().Interval(), 3000);
+    MoveTo(20, 20);
+    EXPECT_EQ(scan().Interval(), 0);
+    EXPECT_EQ(scan().Current(), -1);
+    int x0 = 0, y0 = 0, x = 0, y = 0;
+    Os().GetCursorPos(x0, y0);
+    H().RunFor(7000);
+    Os().GetCursorPos(x, y);
+    EXPECT_EQ(x, x0);
+    EXPECT_EQ(y, y0);
+}
+
+TEST_F(LoginTest, TheScannedEntryGetsAThickHighlight) {
+    AddTrainees(2);
+    P().options.o8 = 1;  // the last trainee's extra frame does not widen the login's
+    Go(kLogin);
+    const CSprite& entry = Login().Entry(0);
+    const auto bandAt = [&](float inset) {
+        H().RunPasses(2);
+        return H().Frame().BackBuffer().PixelAt(static_cast<int>(entry.x - inset),
+                                                static_cast<int>(entry.y + entry.hitBox.height / 2));
+    };
+    EXPECT_NE(bandAt(6), CGameBase::kScanColour);
+    H().Key(platform::VK_SPACE);
+    ASSERT_EQ(Login().AnswerScan().Entry(Login().AnswerScan().Current()), &entry);
+    EXPECT_EQ(bandAt(6), CGameBase::kScanColour);
+    EXPECT_EQ(bandAt(4), CGameBase::kScanColour);  // six pixels wide
+    EXPECT_EQ(bandAt(8), CGameBase::kScanColour);
+    EXPECT_NE(bandAt(12), CGameBase::kScanColour);
+    Shot("login-scanned.png");
+    // A hover label lies over the band, not under it.
+    H().Key(platform::VK_SPACE);
+    H().Key(platform::VK_SPACE);  // past the second trainee to the first button
+    const CSprite& start = Login().TextButton(0);
+    ASSERT_EQ(Login().AnswerScan().Entry(Login().AnswerScan().Current()), &start);
+    MoveTo(static_cast<int>(start.CentreX()), static_cast<int>(start.CentreY()));
+    H().RunPasses(2);
+    const float bandX = start.x - 6;
+    if (start.textBox.x < bandX && bandX < start.textBox.x + start.textBox.width) {
+        EXPECT_NE(H().Frame().BackBuffer().PixelAt(static_cast<int>(bandX),
+                                                   static_cast<int>(start.textBox.y + start.textBox.height / 2)),
+                  CGameBase::kScanColour);
+    }
 }
 
 TEST_F(LoginTest, ScreenShowsSeveralTraineesWithoutMissingTexts) {

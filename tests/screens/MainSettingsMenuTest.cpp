@@ -42,13 +42,15 @@ protected:
 
 TEST_F(SettingsTest, ButtonsStandInTwoRowsWithCentredCaptions) {
     Go(kSettings);
-    const float xs[S::kButtons] = {10, 90, 170, 250, 330, 410, 490, 570, 650, 730, 10, 90, 170, 490, 570, 650, 730};
+    // The senior layout takes the first free place of the second row; the others keep theirs.
+    const float xs[S::kButtons] = {10,  90, 170, 250, 330, 410, 490, 570, 650,
+                                   730, 10, 90,  170, 490, 570, 650, 730, 250};
     for (int k = 0; k < S::kButtons; ++k) {
         const CSprite& b = Settings().ButtonSprite(k);
         EXPECT_EQ(b.x, xs[k]) << k;
         EXPECT_EQ(b.y, k < 10 ? 10 : 90) << k;
         EXPECT_GT(b.width, 0) << k;
-        EXPECT_EQ(b.text, P().options.GetText(static_cast<uint32_t>(k + 1))) << k;
+        EXPECT_EQ(b.text, P().options.GetText(k == S::kSenior ? 143u : static_cast<uint32_t>(k + 1))) << k;
         EXPECT_FLOAT_EQ(b.textBox.x, 400 - b.textBox.width / 2) << k;
         EXPECT_EQ(b.textBox.y, S::kCaptionTop) << k;
         EXPECT_EQ(b.text.find(L"MISSING"), std::wstring::npos) << k;
@@ -80,6 +82,7 @@ TEST_F(SettingsTest, EachOptionButtonSwitchesItsOptionAndItsOverlay) {
         {S::kExtraFrame, &ProfileOptions::o8, 0, 1},  {S::kReward, &ProfileOptions::o5, 1, 0},
         {S::kShowCorrect, &ProfileOptions::o6, 0, 1}, {S::kUseStop, &ProfileOptions::o2, 1, 0},
         {S::kVisual, &ProfileOptions::o21, 0, 1},     {S::kRabbit, &ProfileOptions::o4, 1, 0},
+        {S::kSenior, &ProfileOptions::o3, 0, 1},      {S::kSenior, &ProfileOptions::o3, 1, 0},
         {S::kMusic, &ProfileOptions::o1, 5, 0},  // anything not 0 counts as on
     };
     Go(kSettings);
@@ -99,6 +102,34 @@ TEST_F(SettingsTest, EachOptionButtonSwitchesItsOptionAndItsOverlay) {
     // Buttons that lead elsewhere or act once have no overlay.
     for (int k : {S::kBack, S::kStatistics, S::kScanTime, S::kReset, S::kAbout, S::kDiplomas, S::kChooseGames})
         EXPECT_FALSE(Settings().OverlayOn(k)) << k;
+}
+
+TEST_F(SettingsTest, TheHoveredOrScannedOptionIsExplainedUnderItsCaption) {
+    Go(kSettings);
+    H().RunPasses(2);
+    EXPECT_EQ(Settings().Explained(), -1);
+    for (int k = 0; k < S::kButtons; ++k) {
+        Hover(k);
+        H().RunPasses(2);
+        ASSERT_EQ(Settings().Explained(), k);
+        const CSprite& line = Settings().Explanation();
+        const CSprite& b = Settings().ButtonSprite(k);
+        EXPECT_EQ(line.GetText(), P().options.GetText(145u + static_cast<uint32_t>(k))) << k;
+        EXPECT_EQ(line.GetText().find(L"MISSING"), std::wstring::npos) << k;
+        EXPECT_FALSE(line.GetText().empty()) << k;
+        // Below the caption, inside the canvas, on its light box.
+        EXPECT_GT(line.textBox.y, b.textBox.y + b.textBox.height) << k;
+        EXPECT_GE(line.textBox.x, 0) << k;
+        EXPECT_LE(line.textBox.x + line.textBox.width, 800) << k;
+        EXPECT_EQ(Pixel(line.textBox.x + 2, line.textBox.y + 2), 0xFFFFFFE1u) << k;
+    }
+    // The switch's option is explained while the pointer rests on none.
+    MoveTo(400, 500);
+    H().Key(platform::VK_SPACE);
+    H().Key(platform::VK_SPACE);
+    H().RunPasses(2);
+    EXPECT_EQ(Settings().Explained(), S::kStatistics);
+    Shot("settings-explained.png");
 }
 
 TEST_F(SettingsTest, ScanTimeCyclesOneToFiveAndTheButtonShowsIt) {
@@ -169,7 +200,7 @@ TEST_F(SettingsTest, TwoSwitchesStepWithSpaceAndPressWithEnter) {
     EXPECT_EQ(Settings().AnswerScan().Current(), S::kSound);
     H().Key(platform::VK_RETURN);
     EXPECT_EQ(P().options.o0, 0);
-    for (int k = S::kSound + 1; k <= S::kChooseGames + 1; ++k) H().Key(platform::VK_SPACE);
+    for (int k = S::kSound + 1; k <= S::kButtons; ++k) H().Key(platform::VK_SPACE);
     EXPECT_EQ(Settings().AnswerScan().Current(), 0);  // wrapped after the last button
 }
 
@@ -241,6 +272,7 @@ TEST_F(SettingsTest, TheCreditsPageShowsTheProgramsVersionUntilBackOrAKey) {
     Hover(S::kBack);
     H().RunPasses(2);
     Shot("settings-credits.png");
+    EXPECT_NE(credits.firstFile.find(L"\\english\\"), std::wstring::npos);
     // Only the back button counts on the page; it leaves the page, not the screen.
     Press(S::kMusic);
     Press(S::kStatistics);

@@ -53,6 +53,7 @@ TEST_F(NewProfileTest, OpensWithTheDefaultsChosenAndTheDayStarted) {
     EXPECT_TRUE(Screen().Chosen(CNewProfile::kRounds8));
     EXPECT_TRUE(Screen().Chosen(CNewProfile::kBoy));
     EXPECT_TRUE(Screen().Chosen(CNewProfile::kWeeks5));
+    EXPECT_FALSE(Screen().Chosen(CNewProfile::kSenior));
     EXPECT_FALSE(Screen().Chosen(CNewProfile::kWeeks3));
     EXPECT_EQ(P().name, L"Noname");
     EXPECT_EQ(P().dayProgress[0], 1);
@@ -65,7 +66,7 @@ TEST_F(NewProfileTest, OpensWithTheDefaultsChosenAndTheDayStarted) {
 TEST_F(NewProfileTest, SpaceStepsTheScanUntilAFieldIsEnteredAndEnterInAFieldCreates) {
     EXPECT_FALSE(Screen().NameField()->Focused());
     EXPECT_FALSE(Screen().PasswordField()->Focused());
-    for (int i = 0; i < 13; ++i) H().Key(platform::VK_SPACE);
+    for (int i = 0; i < 14; ++i) H().Key(platform::VK_SPACE);
     EXPECT_EQ(Screen().AnswerScan().Entry(Screen().AnswerScan().Current()), &Screen().CreateButton());
     EXPECT_EQ(Screen().NameField()->Text(), L"");
     H().Key(platform::VK_TAB);
@@ -125,6 +126,8 @@ TEST_F(NewProfileTest, CreateSavesTheTraineeWithTheChoicesAndTheLoginListsIt) {
     Choose(CNewProfile::kLevel2);
     Choose(CNewProfile::kGirl);
     Choose(CNewProfile::kWeeks4);
+    Choose(CNewProfile::kSenior);
+    EXPECT_TRUE(Screen().Chosen(CNewProfile::kSenior));
     Create();
     EXPECT_TRUE(Os().Errors().empty());
     EXPECT_EQ(H().ScreenId(), kLogin);
@@ -142,6 +145,7 @@ TEST_F(NewProfileTest, CreateSavesTheTraineeWithTheChoicesAndTheLoginListsIt) {
     EXPECT_EQ(back.gender, L"F");
     EXPECT_EQ(back.roundsPerDay, 9);
     EXPECT_EQ(back.trainingDays, 20);
+    EXPECT_EQ(back.options.o3, 1);
     EXPECT_EQ(back.dayProgress[0], 1);
 }
 
@@ -198,10 +202,11 @@ TEST_F(NewProfileTest, AFolderThatTakesNoFilesIsReportedAndLeavesNoHalfTrainee) 
 }
 
 TEST_F(NewProfileTest, SwitchesReachEveryButtonInOrder) {
-    EXPECT_EQ(Screen().AnswerScan().Count(), 13);
+    EXPECT_EQ(Screen().AnswerScan().Count(), 14);
     EXPECT_EQ(Screen().AnswerScan().Entry(0), &Screen().Choice(CNewProfile::kLevel1));
     EXPECT_EQ(Screen().AnswerScan().Entry(6), &Screen().Choice(CNewProfile::kBoy));
-    EXPECT_EQ(Screen().AnswerScan().Entry(12), &Screen().CreateButton());
+    EXPECT_EQ(Screen().AnswerScan().Entry(11), &Screen().Choice(CNewProfile::kSenior));
+    EXPECT_EQ(Screen().AnswerScan().Entry(13), &Screen().CreateButton());
     ClickOn(Screen().Background(), 200, 290);  // focus away from the fields
     for (int i = 0; i < 3; ++i) H().Key(platform::VK_SPACE);
     H().Key(platform::VK_RETURN);

@@ -21,7 +21,7 @@ protected:
     void Press(int g) { ClickOn(Select().GameButton(g)); }
 };
 
-TEST_F(SelectGameTest, ButtonsAsInTheMenuWithTheirThreeLooks) {
+TEST_F(SelectGameTest, ButtonsAsInTheMenuWithTheirLooksAndATitle) {
     P().options.SetExerciseOn(3, 0);
     Go(kSelectGame);
     const CSprite& first = Select().GameButton(1);
@@ -30,20 +30,32 @@ TEST_F(SelectGameTest, ButtonsAsInTheMenuWithTheirThreeLooks) {
     EXPECT_EQ(Select().GameButton(3).x, 70 + 2 * (first.width + 55));
     EXPECT_EQ(Select().GameButton(7).y, 60 + 2 * first.height);
     EXPECT_EQ(Select().Look(1), 0);
-    EXPECT_EQ(Select().Look(3), 1);
+    EXPECT_EQ(Select().Look(3), CSelectGame::kOffLook);
+    EXPECT_EQ(Select().Title().GetText(), P().options.GetText(19));
     const CSprite& b5 = Select().GameButton(5);
     MoveTo(static_cast<int>(b5.CentreX()), static_cast<int>(b5.CentreY()));
     EXPECT_EQ(Select().Look(5), 2);
     EXPECT_EQ(Os().Cursor(), platform::CursorShape::Hand);
     const CSprite& b3 = Select().GameButton(3);
     MoveTo(static_cast<int>(b3.CentreX()), static_cast<int>(b3.CentreY()));
-    EXPECT_EQ(Select().Look(3), 1);  // off stays off under the pointer
+    EXPECT_EQ(Select().Look(3), CSelectGame::kOffLook);  // off stays off under the pointer
     EXPECT_EQ(Os().Cursor(), platform::CursorShape::Hand);
     MoveTo(static_cast<int>(b5.CentreX()), static_cast<int>(b5.CentreY()));
     H().RunPasses(2);
     EXPECT_EQ(Select().GameButton(5).GetFrame(), 2);
-    EXPECT_EQ(Select().GameButton(3).GetFrame(), 1);
+    // Off is not the menu's grey "done today" card: its own picture lies under the off mark.
+    EXPECT_EQ(Select().GameButton(3).GetFrame(), 0);
+    const CSprite& b1 = Select().GameButton(1);
+    const auto at = [&](const CSprite& b, float dx, float dy) {
+        return H().Frame().BackBuffer().PixelAt(static_cast<int>(b.x + dx), static_cast<int>(b.y + dy));
+    };
+    EXPECT_EQ(at(b1, 1, 1), CSelectGame::kBackground);
+    // Dimmed as a whole card, with no dark box around it.
+    EXPECT_EQ(at(b3, 1, 1), CSelectGame::kBackground);
+    const uint32_t card = at(b3, 20, b3.height / 2);
+    for (int shift : {0, 8, 16}) EXPECT_LT((card >> shift) & 0xFFu, 0x90u) << std::hex << card;
     EXPECT_EQ(H().Frame().BackBuffer().PixelAt(400, 590), CSelectGame::kBackground);
+    EXPECT_NE(H().Frame().BackBuffer().PixelAt(400, 30), CSelectGame::kBackground);  // the title
     Shot("selectgame.png");
 }
 

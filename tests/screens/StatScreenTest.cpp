@@ -123,6 +123,19 @@ TEST_F(StatScreenTest, WeekButtonsFollowThePlan) {
     // The view selectors end left of the print button.
     EXPECT_LT(S().WeekButton(5).x + S().WeekButton(5).width, S().PrintButton().x);
     EXPECT_LT(S().StatTypeButton(1).x + S().StatTypeButton(1).width, S().PrintButton().x);
+    // "Show:" and "Week:" are written just left of their own row of buttons, on its middle.
+    harness->RunPasses(1);
+    for (int row = 0; row < 2; ++row) {
+        const CSprite& first = row == 0 ? S().StatTypeButton(0) : S().WeekButton(0);
+        const RectF label = S().SelectorLabel(row);
+        EXPECT_GT(label.width, 10) << row;
+        EXPECT_LE(label.x + label.width, first.x) << row;
+        EXPECT_GT(label.x + label.width, first.x - 12) << row;
+        EXPECT_NEAR(label.y + label.height / 2, first.y + first.height / 2, 1) << row;
+        EXPECT_TRUE(Has(0xFF000000u, static_cast<int>(label.x), static_cast<int>(label.y),
+                        static_cast<int>(label.x + label.width), static_cast<int>(label.y + label.height)))
+            << "no text in row " << row << "'s label";
+    }
 }
 
 TEST_F(StatScreenTest, NoResultsGiveEmptyChartsAndScoreScaleOne) {
@@ -209,8 +222,9 @@ TEST_F(StatScreenTest, StopReturnsToTheOverviewAndEscapeLeaves) {
 TEST_F(StatScreenTest, SwitchScanningReachesTheIcons) {
     TwoWeeks(P());
     Open();
-    // stop, save, print, two stat types, six week buttons, then the first icon.
-    for (int i = 0; i < 12; ++i) harness->Key(platform::VK_SPACE);
+    // stop, save, print, the report's print and save, two stat types, six week buttons, then
+    // the first icon.
+    for (int i = 0; i < 14; ++i) harness->Key(platform::VK_SPACE);
     harness->RunFor(50);
     harness->Key(platform::VK_RETURN);
     harness->RunFor(50);
@@ -279,6 +293,30 @@ TEST_F(StatScreenTest, SaveAndPrintTakeTheScreenWithoutButtons) {
     harness->Os().QueueSaveFile(L"/proc/maja-results.png");
     ClickOn(S().SaveButton());
     EXPECT_EQ(S().NoticeText(), P().options.GetText(176));
+}
+
+TEST_F(StatScreenTest, SavingNeverReplacesATraineesOwnFiles) {
+    Open();
+    folder.Put("Maja.pro", "trainee");
+    folder.Put("Maja.png", "login picture");
+    folder.Put("Maja.ntr", "number test");
+    // Each refused name is said and asked again, in the folder where it was given.
+    for (const char* name : {"Maja", "Maja.PNG", "Maja.ntr", "Bo.2dp"})
+        harness->Os().QueueSaveFile(platform::WideFromUtf8(folder.File(name)));
+    harness->Os().QueueSaveFile(L"");
+    harness->Os().QueueAnswer(true);  // a replace question, should one be asked
+    ClickOn(S().SaveButton());
+    const auto& requests = harness->Os().SaveRequests();
+    ASSERT_EQ(requests.size(), 5u);
+    EXPECT_EQ(requests[0].fileName, L"Maja statistics " + Profile::TodayFileDate());
+    EXPECT_EQ(harness->Os().Errors().size(), 4u);
+    EXPECT_EQ(folder.Get("Maja.png"), "login picture");
+    EXPECT_EQ(folder.Get("Maja.ntr"), "number test");
+    EXPECT_FALSE(std::filesystem::exists(folder.File("Bo.2dp")));
+    EXPECT_FALSE(std::filesystem::exists(folder.File("Maja.csv")));
+    // A picture of a name no trainee has is an ordinary file.
+    EXPECT_FALSE(Profile::IsTraineeFile(folder.Folder() + L"Bo.png"));
+    EXPECT_TRUE(Profile::IsTraineeFile(folder.Folder() + L"Maja.png"));
 }
 
 TEST_F(StatScreenTest, Pictures) {
@@ -363,4 +401,27 @@ TEST(StatisticsTable, NoSeparatorLetsADateTextStartAFormula) {
             start = end + 1;
         }
     }
+}
+
+TEST_F(StatScreenTest, TheProgressReportIsPrintedOrSavedFromHere) {
+    TwoWeeks(P());
+    Open();
+    ClickOn(S().PrintReportButton());
+    const auto& documents = harness->Os().PrintedDocuments();
+    ASSERT_EQ(documents.size(), 1u);
+    EXPECT_EQ(documents[0].documentName, L"Progress report Maja");
+    EXPECT_EQ(documents[0].pdf.compare(0, 5, "%PDF-"), 0);
+    EXPECT_EQ(S().ReportStatus(), L"The report was sent to the printer.");
+    harness->Os().SetPrinterPresent(false);
+    ClickOn(S().PrintReportButton());
+    EXPECT_EQ(S().ReportStatus(), L"The report could not be printed.");
+
+    harness->Os().QueueSaveFile(platform::WideFromUtf8(folder.File("maja")));
+    ClickOn(S().SaveReportButton());
+    EXPECT_EQ(harness->Os().SaveRequests().back().defaultExtension, L"pdf");
+    EXPECT_EQ(folder.Get("maja.pdf").compare(0, 5, "%PDF-"), 0);
+    EXPECT_EQ(S().ReportStatus(), L"Saved.");
+    harness->Os().QueueSaveFile(L"");  // cancelled: nothing to say
+    ClickOn(S().SaveReportButton());
+    EXPECT_EQ(S().ReportStatus(), L"");
 }

@@ -119,12 +119,18 @@ TEST_F(SaveDialogTest, CanvasDialog) {
     EXPECT_EQ(dialog.Handle(Press(D::RowBox(1))), R::Chosen);
     EXPECT_EQ(dialog.ChosenPath(), folder.File("old.png"));
 
-    // Typed text goes to the name; Enter chooses it. Save without a name does nothing.
+    // A switch's Space types nothing until the name is entered; then typed text goes to the
+    // name; Enter chooses it. Save without a name does nothing.
     dialog.SetName(L"");
     EXPECT_EQ(dialog.Handle(Press(D::SaveBox())), R::Open);
     EXPECT_EQ(dialog.Handle(Key(platform::VK_RETURN)), R::Open);
     platform::InputEvent typed;
     typed.type = platform::EventType::Text;
+    typed.text = L" ";
+    EXPECT_EQ(dialog.Handle(Key(platform::VK_SPACE)), R::Open);
+    EXPECT_EQ(dialog.Handle(typed), R::Open);
+    EXPECT_EQ(dialog.Name(), L"");
+    EXPECT_EQ(dialog.Handle(Press(D::NameBox())), R::Open);
     typed.text = L"vecka";
     EXPECT_EQ(dialog.Handle(typed), R::Open);
     EXPECT_EQ(dialog.Name(), L"vecka");

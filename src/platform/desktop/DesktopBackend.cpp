@@ -423,6 +423,14 @@ public:
         }
         return [picture, documentName] { return PrintOnPrinter(picture->data(), kCanvasWidth * 4, documentName); };
     }
+    bool PrintDocument(const std::string& pdf, const std::wstring& documentName) override {
+#ifndef _WIN32
+        if (CupsPrinter().PrintDocument(pdf, documentName)) return true;
+#endif
+        // Windows has no queue to hand a PDF document to yet.
+        LogQuietFailure("print failed", documentName);
+        return false;
+    }
 
     SoundDevice& Sound() override { return *sound_; }
 
@@ -523,14 +531,32 @@ private:
         if (c) SDL_SetCursor(c);
     }
 
+    static uint32_t Unpremultiplied(uint32_t argb) {
+        const uint32_t a = argb >> 24;
+        if (a == 0 || a == 255) return argb;
+        auto straight = [a](uint32_t c) { return std::min<uint32_t>(255, (c * 255 + a / 2) / a); };
+        return a << 24 | straight(argb >> 16 & 0xff) << 16 | straight(argb >> 8 & 0xff) << 8 | straight(argb & 0xff);
+    }
+
     void SetIcon(const std::wstring& iconPath) {
         if (iconPath.empty()) return;
         cairo_surface_t* png = cairo_image_surface_create_from_png(NativePath(iconPath).c_str());
         if (cairo_surface_status(png) == CAIRO_STATUS_SUCCESS) {
             cairo_surface_flush(png);
-            SDL_Surface* s = SDL_CreateRGBSurfaceWithFormatFrom(
-                cairo_image_surface_get_data(png), cairo_image_surface_get_width(png),
-                cairo_image_surface_get_height(png), 32, cairo_image_surface_get_stride(png), SDL_PIXELFORMAT_ARGB8888);
+            // cairo keeps the colours multiplied by their alpha; the window manager wants them
+            // straight, or the icon's soft edges come out dark.
+            const int w = cairo_image_surface_get_width(png), h = cairo_image_surface_get_height(png);
+            const int stride = cairo_image_surface_get_stride(png);
+            const unsigned char* data = cairo_image_surface_get_data(png);
+            std::vector<uint32_t> pixels(static_cast<size_t>(w) * static_cast<size_t>(h));
+            for (int y = 0; y < h; ++y) {
+                const auto* row = reinterpret_cast<const uint32_t*>(data + static_cast<ptrdiff_t>(y) * stride);
+                for (int x = 0; x < w; ++x)
+                    pixels[static_cast<size_t>(y) * static_cast<size_t>(w) + static_cast<size_t>(x)] =
+                        Unpremultiplied(row[x]);
+            }
+            SDL_Surface* s =
+                SDL_CreateRGBSurfaceWithFormatFrom(pixels.data(), w, h, 32, w * 4, SDL_PIXELFORMAT_ARGB8888);
             if (s) {
                 SDL_SetWindowIcon(window_, s);
                 SDL_FreeSurface(s);

@@ -206,4 +206,10 @@ std::function<bool()> HeadlessBackend::PreparePrint(const uint32_t* pixels, int 
     };
 }
 
+bool HeadlessBackend::PrintDocument(const std::string& pdf, const std::wstring& documentName) {
+    if (!printerPresent_ || pdf.empty()) return false;
+    printedDocuments_.push_back({documentName, pdf});
+    return true;
+}
+
 }  // namespace platform

@@ -51,6 +51,8 @@ public:
     bool PrintImage(const uint32_t* pixels, int strideBytes, const std::wstring& documentName) override;
     std::function<bool()> PreparePrint(const uint32_t* pixels, int strideBytes,
                                        const std::wstring& documentName) override;
+    // Keeps the document (when a printer is present) instead of printing it.
+    bool PrintDocument(const std::string& pdf, const std::wstring& documentName) override;
     std::wstring ClipboardText() override { return clipboard_; }
     void SetTextInput(bool on) override { textInput_ = on; }
     // Files are opened and decoded for real; nothing reaches a sound card.
@@ -96,6 +98,7 @@ public:
     // thread (PrintJob) keep the page at once but finish only when let go (or after five
     // seconds).
     void HoldPrints(bool hold);
+    const std::vector<PrintedDocument>& PrintedDocuments() const { return printedDocuments_; }
 
     CursorShape Cursor() const { return cursor_; }
     const std::vector<CursorShape>& CursorLog() const { return cursorLog_; }
@@ -135,6 +138,7 @@ private:
     std::vector<PrintedPage> printed_;
     struct PrintGate;
     std::shared_ptr<PrintGate> printGate_;
+    std::vector<PrintedDocument> printedDocuments_;
     std::vector<std::wstring> questions_;
     std::vector<std::wstring> errors_;
     CursorShape cursor_ = CursorShape::Arrow;

@@ -181,7 +181,8 @@ def newprofile():
     panel(cr, 2, 2, 394, 294)
     for x in (13, 148):
         well(cr, x, 38, 129, 29, 5, color=(1, 1, 1, 0.95))
-    plates = [(9, 94, 133, 65), (204, 94, 182, 65), (9, 159, 198, 65), (9, 224, 198, 65)]
+    plates = [(9, 94, 133, 65), (204, 94, 182, 65), (9, 159, 198, 65), (9, 224, 198, 65),
+              (204, 159, 65, 65)]
     for x, y, w, h in plates:
         rrect(cr, x, y, w, h, 10)
         cr.set_source_rgba(1, 1, 1, 0.1)
@@ -248,6 +249,7 @@ def newprofile():
         choice("%dweeks" % wk, face)
     choice("boybtn", lambda c: put_emoji(c, "boy", 26.5, 27, 40))
     choice("girlbtn", lambda c: put_emoji(c, "girl", 26.5, 27, 40))
+    choice("seniorbtn", lambda c: put_emoji(c, "old-woman", 26.5, 27, 40))
 
 
 def generate():

@@ -20,6 +20,7 @@ SETTINGS_BUTTONS = [
     ("showcorrect", "check-mark-button", GREEN), ("usestop", "stop-sign", RED),
     ("visual", "framed-picture", TEAL), ("userabbit", "rabbit-face", rgb("c77dff")),
     ("diploma", "scroll", YELLOW), ("selgame", "video-game", GREEN),
+    ("senior", "old-woman", rgb("8c6bb1")),
 ]
 BW = 70
 
@@ -98,40 +99,68 @@ def settings_background():
     save(s, r"gfx\settings\general.png")
 
 
-def credits_page():
+CREDITS = {
+    "english": {
+        "tagline": "Working-memory training for children and seniors",
+        "made": "Made by the Kestrova developers",
+        "entries": [
+            ("Pictures", "our own drawings, with the Fluent Emoji Flat icons",
+             "Copyright (c) Microsoft Corporation, MIT licence"),
+            ("Letters in the pictures", "Liberation Sans",
+             "SIL Open Font License 1.1"),
+            ("Sounds and music", "our own, synthesized with SoX",
+             "part of Kestrova"),
+            ("English speech", "Festival Speech Synthesis System, CMU US SLT voice",
+             "Copyright 2003 Carnegie Mellon University; free to use, copy and modify"),
+            ("Swedish speech", "eSpeak NG, Swedish voice",
+             "the recordings carry no licence terms of their own"),
+            ("Program icon and GIF frames", "converted from our drawings with ImageMagick",
+             "part of Kestrova"),
+        ],
+        "licences": "The licences in full are in CREDITS.md in the program's folder.",
+    },
+    "swedish": {
+        "tagline": "Träning av arbetsminnet för barn och seniorer",
+        "made": "Gjord av Kestrovas utvecklare",
+        "entries": [
+            ("Bilder", "våra egna teckningar, med ikonerna Fluent Emoji Flat",
+             "Copyright (c) Microsoft Corporation, MIT-licens"),
+            ("Bokstäver i bilderna", "Liberation Sans",
+             "SIL Open Font License 1.1"),
+            ("Ljud och musik", "våra egna, syntetiserade med SoX",
+             "en del av Kestrova"),
+            ("Engelskt tal", "Festival Speech Synthesis System, rösten CMU US SLT",
+             "Copyright 2003 Carnegie Mellon University; fri att använda, kopiera och ändra"),
+            ("Svenskt tal", "eSpeak NG, svensk röst",
+             "inspelningarna har inga egna licensvillkor"),
+            ("Programikon och GIF-bilder", "omvandlade från våra teckningar med ImageMagick",
+             "en del av Kestrova"),
+        ],
+        "licences": "Licenserna i sin helhet finns i CREDITS.md i programmets mapp.",
+    },
+}
+
+
+def credits_page(lang):
     """Who made the program and every outside source of the pack with its licence, as
-    CREDITS.md lists them. The program writes its version in the bottom right corner and
-    its back button in the top left, so both stay clear."""
+    CREDITS.md lists them, in the words of the language. The program writes its version in
+    the bottom right corner and its back button in the top left, so both stay clear."""
+    words = CREDITS[lang]
     s, cr = surface(800, 600)
     cr.set_source(vgrad(0, 600, [(0, rgb("fff8e8")), (1, rgb("f3e2c0"))]))
     cr.paint()
     put_shadowed_emoji(cr, "bird", 400, 62, 80)
     text(cr, "Kestrova", 400, 150, 46, color=rgb("2f4f9a"))
-    text(cr, "Working-memory training for children and seniors", 400, 182, 18, color=rgb("26304f"))
-    text(cr, "Made by the Kestrova developers", 400, 210, 16, color=rgb("26304f"), bold=False)
+    text(cr, words["tagline"], 400, 182, 18, color=rgb("26304f"))
+    text(cr, words["made"], 400, 210, 16, color=rgb("26304f"), bold=False)
     ink, soft = rgb("26304f"), rgb("5a6078")
-    entries = [
-        ("Pictures", "our own drawings, with the Fluent Emoji Flat icons",
-         "Copyright (c) Microsoft Corporation, MIT licence"),
-        ("Letters in the pictures", "Liberation Sans",
-         "SIL Open Font License 1.1"),
-        ("Sounds and music", "our own, synthesized with SoX",
-         "part of Kestrova"),
-        ("English speech", "Festival Speech Synthesis System, CMU US SLT voice",
-         "Copyright 2003 Carnegie Mellon University; free to use, copy and modify"),
-        ("Swedish speech", "eSpeak NG, Swedish voice",
-         "the recordings carry no licence terms of their own"),
-        ("Program icon and GIF frames", "converted from our drawings with ImageMagick",
-         "part of Kestrova"),
-    ]
     y = 252
-    for title, what, licence in entries:
+    for title, what, licence in words["entries"]:
         text(cr, title + ": " + what, 400, y, 15, color=ink, bold=False)
         text(cr, licence, 400, y + 19, 13, color=soft, bold=False)
         y += 46
-    text(cr, "The licences in full are in CREDITS.md in the program's folder.", 400, y + 8, 13,
-         color=soft, bold=False)
-    save(s, r"gfx\settings\credits.png")
+    text(cr, words["licences"], 400, y + 8, 13, color=soft, bold=False)
+    save(s, r"gfx\settings\%s\credits.png" % lang)
 
 
 def stats_pictures():
@@ -308,7 +337,8 @@ def numbertest():
 def generate():
     settings_buttons()
     settings_background()
-    credits_page()
+    for lang in CREDITS:
+        credits_page(lang)
     stats_pictures()
     diplomas()
     numbertest()

@@ -1,10 +1,10 @@
 """Picture cues for the visual mode: the frame beside the rabbit, one
 picture per item of an exercise (numbers, paint colours, the circle's
-animals) for each language, the your-turn picture and the two direction
+animals and, for the senior layout, its instruments) for each language, the your-turn picture and the two direction
 arrows."""
 from .common import rgb, shade, rrect, ellipse, vgrad, surface, save, put_emoji, text, text_mid
 from .widgets import INK, GREEN, ORANGE, triangle
-from .circle import ANIMALS
+from .circle import ANIMALS, INSTRUMENTS
 from .paint import POT_COLOURS
 from . import speech_texts as T
 
@@ -54,10 +54,11 @@ def cues(lang):
         cr.stroke()
         text(cr, words[k], CW / 2, 58, 14, color=INK)
         save(s, base + "colors\\color%d.png" % k)
-    for stem, name in ANIMALS:
-        s, cr = tile()
-        put_emoji(cr, name, CW / 2, CH / 2, 56)
-        save(s, base + "animals\\%s.png" % stem)
+    for folder, items in (("animals", ANIMALS), ("instruments", INSTRUMENTS)):
+        for stem, name in items:
+            s, cr = tile()
+            put_emoji(cr, name, CW / 2, CH / 2, 56)
+            save(s, base + "%s\\%s.png" % (folder, stem))
     s, cr = tile()
     put_emoji(cr, "backhand-index-pointing-up", CW / 2, 24, 34)
     text(cr, YOURTURN[lang], CW / 2, 58, 13, color=INK)

@@ -1,0 +1,30 @@
+#pragma once
+// The trainee's progress report for the trainer: a few A4 pages to print or keep. A cover
+// (name, level, plan, dates, days done), a page of charts of the longest sequences and one
+// of the average scores of every exercise over the training days, forward and backward, a
+// table of the first and best results with the change, and the number test's results over
+// time. In the program's language.
+#include <string>
+#include <vector>
+
+#include "platform/Platform.h"
+#include "profiles/NumberTestResults.h"
+
+class LanguageTexts;
+class Profile;
+
+// The report as a PDF document; empty when it could not be made. today: the date it names.
+std::string ProgressReportPdf(const Profile& profile, const std::vector<profiles::NumberTestResult>& tests,
+                              const std::wstring& today);
+// The document's name (for the print queue and the file offered when saving).
+std::wstring ProgressReportName(const Profile& profile);
+
+// A save dialog's request in the program's language, starting in the documents folder.
+platform::SaveFileRequest TraineeSaveRequest(const LanguageTexts& texts, uint32_t title, uint32_t fileType,
+                                             const wchar_t* extension, const std::wstring& fileName);
+
+// The trainee's report (with the kept number tests) printed on the default printer, or saved
+// where the save dialog says; each gives the text to show the trainer (empty when the dialog
+// was cancelled).
+std::wstring PrintProgressReport(const Profile& trainee);
+std::wstring SaveProgressReport(const Profile& trainee);
