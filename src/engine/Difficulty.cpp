@@ -1,6 +1,7 @@
 #include "engine/Difficulty.h"
 
 #include <algorithm>
+#include <cstdint>
 
 #include "profiles/ProfileStats.h"
 
@@ -139,9 +140,10 @@ bool RewardDue(int completedDays, bool rewardOption, int draw) {
 
 int DayPoints(const ProfileStats& stats, int day, int g) {
     if (day < 0 || day >= ProfileStats::kDays || g < 0 || g >= ProfileStats::kExercises) return 0;
-    int sum = 0;
+    // Counted wide and held to the int range: a cell may hold anything a file put there.
+    int64_t sum = 0;
     for (int s = 0; s < ProfileStats::kSpans; ++s) sum += stats.points[day][g][s];
-    return sum;
+    return static_cast<int>(std::clamp<int64_t>(sum, INT32_MIN, INT32_MAX));
 }
 
 }  // namespace engine

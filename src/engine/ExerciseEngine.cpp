@@ -14,6 +14,7 @@ constexpr int kKeyI = 73;
 constexpr uint32_t kTextTitle = 0;
 constexpr uint32_t kTextGuideName = 50;
 constexpr uint32_t kTextQuitExercise = 87;
+constexpr uint32_t kTextNotSaved = 171;
 
 bool IsExercise(int id) { return id >= kCans && id <= kZoo; }
 }  // namespace
@@ -338,7 +339,9 @@ void CGameBase::ApplyFailureRule() {
 void CGameBase::WriteBack() {
     if (!profile) return;
     platform::Os().SetCursor(platform::CursorShape::Wait);
-    profile->FinishExercise(game, span, direction);
+    // Results that did not reach the disk are not counted; the trainee is told.
+    if (!profile->FinishExercise(game, span, direction))
+        platform::Os().ShowError(profile->options.GetText(kTextTitle), profile->options.GetText(kTextNotSaved));
 }
 
 void CGameBase::SetupStartScan() {

@@ -16,6 +16,7 @@ int CGameBase::Init(Graphics* back, Graphics* window, Bitmap* buffer, Profile* p
     windowGraphics = window;
     backBuffer = buffer;
     profile = p;
+    if (p && game >= 1 && game <= 9) p->BeginExercise();  // an exercise: its results may be taken back
     // The exercise clocks start from now, so "passed" holds on the wrapping millisecond clock
     // however long the program has run.
     if (platform::HasBackend()) deadline = answerDeadline = cueEnd = clickGate = platform::TimeGetTime();

@@ -1,8 +1,6 @@
 #include "platform/FileWrite.h"
 
-#include <dirent.h>
 #include <fcntl.h>
-#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -12,6 +10,7 @@
 #include "platform/FilesDetail.h"
 #include "platform/FolderListing.h"
 #include "platform/Log.h"
+#include "platform/TempNames.h"
 #include "platform/Utf.h"
 
 namespace platform {
@@ -25,32 +24,6 @@ mode_t CurrentUmask() {
     const mode_t m = ::umask(0);
     ::umask(m);
     return m;
-}
-
-// A writer stopped half-way (the program killed, the machine off) leaves its temporary file
-// "<target>.tmp<pid>_<n>" beside the target. The next writer of that target removes those
-// whose process no longer runs.
-void RemoveStaleTemporaries(const std::string& target) {
-    const size_t cut = target.find_last_of('/');
-    const std::string folder = cut == std::string::npos ? "." : target.substr(0, cut);
-    const std::string prefix = (cut == std::string::npos ? target : target.substr(cut + 1)) + ".tmp";
-    DIR* d = ::opendir(folder.c_str());
-    if (!d) return;
-    std::vector<std::string> stale;
-    while (dirent* e = ::readdir(d)) {
-        const std::string name = e->d_name;
-        if (name.rfind(prefix, 0) != 0) continue;
-        const std::string rest = name.substr(prefix.size());
-        const size_t underscore = rest.find('_');
-        if (underscore == std::string::npos || underscore == 0) continue;
-        const std::string pid = rest.substr(0, underscore);
-        if (pid.find_first_not_of("0123456789") != std::string::npos || pid.size() > 9) continue;
-        const long p = std::stol(pid);
-        if (p == ::getpid()) continue;
-        if (::kill(static_cast<pid_t>(p), 0) != 0 && errno == ESRCH) stale.push_back(folder + "/" + name);
-    }
-    ::closedir(d);
-    for (const auto& f : stale) ::unlink(f.c_str());
 }
 
 }  // namespace
@@ -75,8 +48,10 @@ bool FileWriter::OpenTemporary(const std::wstring& path) {
     struct stat st {};
     const bool exists = ::lstat(target_.c_str(), &st) == 0;
     if (exists && S_ISDIR(st.st_mode)) return false;
-    RemoveStaleTemporaries(target_);
-    temp_ = target_ + ".tmp" + std::to_string(::getpid()) + "_XXXXXX";
+    // A writer stopped half-way (the program killed, the machine off) left its temporary
+    // beside its target; those of writers that no longer run are cleared away first.
+    RemoveStaleTemporaries(folder);
+    temp_ = folder + TemporaryFileName("XXXXXX");
     fd_ = ::mkostemp(temp_.data(), O_CLOEXEC);  // O_CREAT | O_EXCL, mode 0600, an unguessable name
     failed_ = fd_ < 0;
     if (fd_ < 0) {

@@ -9,7 +9,7 @@ namespace platform {
 // target; Commit flushes it to disk and renames it over the target in one step. A writer
 // closed or destroyed without a successful Commit leaves the old file untouched.
 // The file is written under its exact name (a file whose name differs only in letter case
-// is never taken for it). The temporary file gets a name no one can guess and is created
+// is never taken for it). The temporary file gets a name no one can guess (TempNames.h) and is created
 // exclusively, so a planted file or link is never written through. A file that is replaced
 // keeps its permissions; a new one follows the umask, and admits no one else when its folder
 // admits no one else (the trainees' own folder).

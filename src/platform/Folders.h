@@ -6,9 +6,10 @@
 namespace platform {
 
 bool CreateFolder(const std::wstring& path);  // true when it exists afterwards
-enum class FolderState { kMade, kExisted, kFailed };
+enum class FolderState { kMade, kExisted, kRefused, kFailed };
 // A folder for the user alone: made with no access for anyone else. One that exists already
-// is taken only when it is a folder of this user that no one else may write into.
+// is taken only when it is a folder of this user that no one else may write into (group write
+// only for the user's own private group); otherwise it is refused.
 FolderState CreatePrivateFolder(const std::wstring& path);
 bool DeleteFileAt(const std::wstring& path);
 

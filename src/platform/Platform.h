@@ -165,6 +165,17 @@ public:
         return false;
     }
 
+    // The same print made ready to run off the frame's thread (PrintJob.h): the task owns a
+    // copy of the picture and everything else it needs, so it may wait on the print server
+    // as long as that takes while the window goes on answering. True when the job was accepted.
+    virtual std::function<bool()> PreparePrint(const uint32_t* pixels, int strideBytes,
+                                               const std::wstring& documentName) {
+        (void)pixels;
+        (void)strideBytes;
+        (void)documentName;
+        return [] { return false; };
+    }
+
     // Prints a PDF document of A4 pages on the default printer. False, quietly, when there
     // is none or the job failed.
     virtual bool PrintDocument(const std::string& pdf, const std::wstring& documentName) {

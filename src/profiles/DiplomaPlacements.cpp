@@ -16,17 +16,13 @@ constexpr const char* kHeader = "Kestrova diploma 1";
 constexpr size_t kMaxBytes = 64 * 1024;
 constexpr int kMinPos = -800, kMaxPos = 1600;
 
+// The file is looked up by its exact name, as every other file of the trainee: a trainee
+// whose name differs only in letter case has diplomas of its own.
 bool ReadCapped(const std::wstring& path, std::string& bytes) {
-    platform::FileReader in;
-    if (!in.Open(path)) return false;
-    char buffer[4096];
-    for (;;) {
-        const long n = in.Read(buffer, sizeof buffer);
-        if (n < 0) return false;
-        if (n == 0) return true;
-        bytes.append(buffer, static_cast<size_t>(n));
-        if (bytes.size() > kMaxBytes) return false;
-    }
+    const size_t cut = path.find_last_of(L"\\/");
+    const std::wstring folder = cut == std::wstring::npos ? std::wstring() : path.substr(0, cut + 1);
+    const std::wstring name = cut == std::wstring::npos ? path : path.substr(cut + 1);
+    return platform::ReadFileInFolder(folder, name, kMaxBytes, bytes) == platform::ReadResult::kRead;
 }
 
 bool ParseInt(const std::string& text, int& value) {

@@ -15,8 +15,10 @@ namespace profiles {
 
 bool IsSafeName(const std::wstring& name) {
     if (name.empty() || name == L"." || name == L"..") return false;
+    // U+FFFD stands for bytes of a file name that are not UTF-8 (an archive from an older
+    // system): the name does not lead back to the trainee's files, so it is never used.
     for (wchar_t c : name) {
-        if (c == L'\\' || c == L'/' || c < 0x20 || c == 0x7F) return false;
+        if (c == L'\\' || c == L'/' || c < 0x20 || c == 0x7F || c == 0xFFFD) return false;
     }
     return true;
 }
@@ -42,8 +44,10 @@ void SayNoFolder() {
 
 std::wstring SettleProfileFolder(const std::wstring& pathsFile, const std::wstring& title,
                                  bool (*createFolder)(const std::wstring&),
-                                 platform::FolderState (*createUserFolder)(const std::wstring&), bool* made) {
+                                 platform::FolderState (*createUserFolder)(const std::wstring&), bool* made,
+                                 std::wstring* refused) {
     if (made) *made = false;
+    if (refused) refused->clear();
     const std::wstring fallback = L"data\\profiles\\";
     std::wstring folder = fallback;
     auto in = ReadLines(pathsFile, 2);
@@ -70,14 +74,19 @@ std::wstring SettleProfileFolder(const std::wstring& pathsFile, const std::wstri
     const std::wstring user = base + L"/" + name + L"/";
     const platform::FolderState state = createUserFolder(user);
     if (state == platform::FolderState::kFailed) return fallback;
+    if (state == platform::FolderState::kRefused) {
+        if (refused) *refused = user;
+        return std::wstring();
+    }
     if (made) *made = state == platform::FolderState::kMade;
     return user;
 }
 
-std::wstring SettleProfileFolder(const std::wstring& pathsFile, const std::wstring& title, bool* made) {
+std::wstring SettleProfileFolder(const std::wstring& pathsFile, const std::wstring& title, bool* made,
+                                 std::wstring* refused) {
     return SettleProfileFolder(
         pathsFile, title, [](const std::wstring& path) { return platform::CreateFolder(path); },
-        platform::CreatePrivateFolder, made);
+        platform::CreatePrivateFolder, made, refused);
 }
 
 std::wstring FolderOfPath(const std::wstring& path) {
@@ -117,7 +126,7 @@ void Profile::Reset(bool profile, bool opts, bool statistics) {
         roundsPerDay = 8;
         trainingDays = 25;
         speechCounters.fill(0);
-        folder = profiles::SettleProfileFolder(L"data\\paths.txt", options.GetText(0), &folderMade);
+        folder = profiles::SettleProfileFolder(L"data\\paths.txt", options.GetText(0), &folderMade, &refusedFolder);
     }
     if (opts) options.ResetValues();
     if (statistics) stats.ClearStats();
@@ -207,11 +216,28 @@ bool Profile::SaveFile(const std::wstring& extension, int which) const {
 
 bool Profile::Save(bool pro, bool opt, bool sta) const {
     if (!profiles::IsSafeName(name) || folder.empty()) return false;
+    if (lock_ && !lock_->Held()) return false;
     bool ok = true;
     if (pro) ok = SaveFile(L".pro", kPro) && ok;
     if (opt) ok = SaveFile(L".opt", kOpt) && ok;
     if (sta) ok = SaveFile(L".sta", kSta) && ok;
     return ok;
+}
+
+bool Profile::ClaimTrainee() {
+    FreeTrainee();
+    // Only a trainee whose record exists has results to lose.
+    long long size = 0, changed = 0;
+    if (!profiles::IsSafeName(name) || folder.empty() || !platform::FileStamp(folder, name + L".pro", size, changed))
+        return true;
+    auto lock = std::make_unique<platform::TraineeLock>();
+    switch (lock->Acquire(folder, name)) {
+        case platform::TraineeLock::Result::kHeld: lock_ = std::move(lock); return true;
+        case platform::TraineeLock::Result::kInUse: return false;
+        // A folder no lock can be made in takes no saves either: training goes on, unguarded.
+        case platform::TraineeLock::Result::kFailed: return true;
+    }
+    return true;
 }
 
 std::vector<std::wstring> Profile::ProfileNames() const {

@@ -4,10 +4,12 @@
 // the rules of the training plan (days, weeks, what is offered, rewards, diplomas).
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "platform/Files.h"
+#include "platform/TraineeLock.h"
 #include "profiles/ProfileOptions.h"
 #include "profiles/ProfileStats.h"
 
@@ -33,8 +35,9 @@ public:
     std::wstring lastDate = L"-";           // date of the login that began the current day
     std::wstring rewardDate = L"-";         // date of the last visit to the diploma screen
     std::array<std::wstring, 26> dayDates;  // dayDates[k]: date on which day k began; 0..24 stored
-    std::wstring folder;      // the profile folder, ending in a separator; empty: nowhere to keep trainees
-    bool folderMade = false;  // the last settling made the trainees' folder
+    std::wstring folder;         // the profile folder, ending in a separator; empty: nowhere to keep trainees
+    bool folderMade = false;     // the last settling made the trainees' folder
+    std::wstring refusedFolder;  // the trainees' folder others could write into, not used (folder empty)
     int32_t reservedNumber = 0;
     std::array<int32_t, kExercises> dayProgress{};  // [0] current day; [g] days exercise g was completed
     std::array<int32_t, kExercises> span{};         // span exercise g reached last time
@@ -55,7 +58,14 @@ public:
     // Writes the files the flags name. Each file is replaced only by a complete new one;
     // a file that cannot be written keeps its old content. True when every named file
     // was written.
+    // Nothing is written while another program has taken this trainee over (ClaimTrainee).
     bool Save(bool pro, bool opt, bool sta) const;
+
+    // One program at a time per trainee: the login claims the chosen trainee before loading
+    // its files and frees it when back at the login (and the program frees it at its end).
+    // False while another live program trains this trainee; then nothing is loaded or held.
+    bool ClaimTrainee();
+    void FreeTrainee() { lock_.reset(); }
 
     // folder + name + extension (extension with its dot, such as L".pro").
     std::wstring FilePath(const std::wstring& extension) const;
@@ -108,9 +118,15 @@ public:
     bool IsWeekEnd() const { return dayProgress[0] % 5 == 0; }
     // The diploma of the current week, 0..4.
     int DiplomaStage() const;
+    // An exercise screen opens: its coins and statistics are remembered, to be taken back
+    // when its results cannot be saved.
+    void BeginExercise();
     // An exercise screen is left: one more completed day for exercise g, its last span and
-    // direction kept, ".pro" and ".sta" saved.
-    void FinishExercise(int g, int lastSpan, int lastDirection);
+    // direction kept, ".sta" and then ".pro" saved, so a ".pro" on disk never counts a day
+    // whose statistics are not there. False when either could not be saved: then the day is
+    // not counted and the session's coins and statistics are taken back (as far as
+    // BeginExercise remembered them), so they are neither paid nor kept without the other.
+    bool FinishExercise(int g, int lastSpan, int lastDirection);
     // Whether some switched-on exercise is still behind the last completed day.
     bool DayUnfinished() const;
     // The menu's stop button or Escape. An unfinished day is left only with leaveAnyway (the
@@ -135,13 +151,20 @@ public:
     static bool IsTraineeFile(const std::wstring& path);
 
 private:
+    std::unique_ptr<platform::TraineeLock> lock_;
+    struct ExerciseStart {
+        int32_t coins = 0;
+        ProfileStats stats;
+    };
+    std::unique_ptr<ExerciseStart> exerciseStart_;
     bool SaveFile(const std::wstring& extension, int which) const;
 };
 
 namespace profiles {
 
 // A trainee name that is safe to use as a file name in the profile folder: not empty, no
-// folder separators or control characters, not "." or "..".
+// folder separators or control characters, not "." or "..", and not one read from a file
+// name that is not UTF-8 (it holds U+FFFD).
 bool IsSafeName(const std::wstring& name);
 
 // Where the profiles live: "data\profiles\", or what the paths file (line 1 the folder,
@@ -149,11 +172,14 @@ bool IsSafeName(const std::wstring& name);
 // title, made for the user alone (or, without a home, the XDG data home + title). Empty when
 // there is no such folder at all: then nothing is saved. createFolder makes the sub-folder of
 // line 2 and tells whether it exists afterwards; createUserFolder makes the per-user folder.
-// made tells whether the per-user folder was made just now.
+// made tells whether the per-user folder was made just now; refused names a per-user folder
+// that others could write into (then nothing is saved: empty).
 std::wstring SettleProfileFolder(const std::wstring& pathsFile, const std::wstring& title,
                                  bool (*createFolder)(const std::wstring&),
-                                 platform::FolderState (*createUserFolder)(const std::wstring&), bool* made = nullptr);
-std::wstring SettleProfileFolder(const std::wstring& pathsFile, const std::wstring& title, bool* made = nullptr);
+                                 platform::FolderState (*createUserFolder)(const std::wstring&), bool* made = nullptr,
+                                 std::wstring* refused = nullptr);
+std::wstring SettleProfileFolder(const std::wstring& pathsFile, const std::wstring& title, bool* made = nullptr,
+                                 std::wstring* refused = nullptr);
 
 // The folder part of a chosen file path, up to and including its last separator.
 std::wstring FolderOfPath(const std::wstring& path);

@@ -20,12 +20,19 @@ const char* const kEnglishNames[10] = {"",         "Cans",        "Treasure", "B
 
 }  // namespace
 
+// A text cell. Spreadsheets split ".csv" on commas, semicolons or tabs as the locale has it,
+// so a character that would start a formula is kept as text wherever any of them could begin
+// a cell: at the start and after every separator or line end. The cell is quoted when it
+// holds a separator, a quote or a line end.
 std::string CsvText(const std::string& text) {
-    std::string cell = text;
-    if (!cell.empty() &&
-        (cell[0] == '=' || cell[0] == '+' || cell[0] == '-' || cell[0] == '@' || cell[0] == '\t' || cell[0] == '\r'))
-        cell.insert(cell.begin(), '\'');
-    if (cell.find_first_of(",\"\r\n") == std::string::npos) return cell;
+    std::string cell;
+    bool cellStart = true;
+    for (char c : text) {
+        if (cellStart && (c == '=' || c == '+' || c == '-' || c == '@' || c == '\t' || c == '\r')) cell += '\'';
+        cell += c;
+        cellStart = c == ',' || c == ';' || c == '\t' || c == '\r' || c == '\n';
+    }
+    if (cell.find_first_of(",;\t\"\r\n") == std::string::npos) return cell;
     std::string quoted = "\"";
     for (char c : cell) {
         if (c == '"') quoted += '"';

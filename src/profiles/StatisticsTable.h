@@ -9,5 +9,6 @@ class Profile;
 std::string StatisticsCsv(const Profile& profile);
 
 // A text cell of such a table: quoted when it holds a separator, a quote or a line end; a
-// leading character that a spreadsheet would take as the start of a formula is kept as text.
+// character that a spreadsheet would take as the start of a formula is kept as text wherever
+// a comma, semicolon, tab or line end could begin a cell before it.
 std::string CsvText(const std::string& text);

@@ -53,12 +53,30 @@ int Profile::DiplomaStage() const {
     return std::min(stage, 4);
 }
 
-void Profile::FinishExercise(int g, int lastSpan, int lastDirection) {
-    if (g < kFirstExercise || g > kLastExercise) return;
+void Profile::BeginExercise() {
+    if (!exerciseStart_) exerciseStart_ = std::make_unique<ExerciseStart>();
+    exerciseStart_->coins = coins;
+    exerciseStart_->stats = stats;
+}
+
+bool Profile::FinishExercise(int g, int lastSpan, int lastDirection) {
+    if (g < kFirstExercise || g > kLastExercise) return true;
+    const int32_t day = dayProgress[g], oldSpan = span[g], oldDirection = direction[g];
     if (dayProgress[g] < INT32_MAX) ++dayProgress[g];
     span[g] = lastSpan;
     direction[g] = lastDirection;
-    Save(true, false, true);
+    const bool saved = Save(false, false, true) && Save(true, false, false);
+    if (!saved) {
+        dayProgress[g] = day;
+        span[g] = oldSpan;
+        direction[g] = oldDirection;
+        if (exerciseStart_) {
+            coins = exerciseStart_->coins;
+            stats = exerciseStart_->stats;
+        }
+    }
+    exerciseStart_.reset();
+    return saved;
 }
 
 bool Profile::DayUnfinished() const {

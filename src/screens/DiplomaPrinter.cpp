@@ -19,6 +19,10 @@ constexpr uint32_t kTextDiplomaName = 141;
 constexpr uint32_t kTextTraineeFile = 142;
 constexpr float kThumbScale = 0.45f;
 constexpr int kLastDay = 25;
+constexpr uint32_t kTextPrinted = 174;
+constexpr uint32_t kTextNotPrinted = 175;
+constexpr uint32_t kTextPictureNotSaved = 176;
+constexpr uint32_t kTextPictureSaved = 177;
 }  // namespace
 
 int CDiplomaPrinter::Init(Graphics* back, Graphics* window, Bitmap* buffer, Profile* p) {
@@ -34,6 +38,7 @@ int CDiplomaPrinter::Init(Graphics* back, Graphics* window, Bitmap* buffer, Prof
     print.SetPosition(10, stop.y + stop.height + 20);
     save.LoadImage(L"gfx\\buttons\\save.png", back, 1, 0);
     save.SetPosition(10, print.y + print.height + 20);
+    notice.Init(back);
 
     const int day = profile ? std::min(profile->CompletedDays(), kLastDay) : 0;
     for (int i = 0; i < CDiploma::kDesigns; ++i) {
@@ -84,6 +89,16 @@ void CDiplomaPrinter::ShowLarge(int i) {
     shownLarge = i;
 }
 
+int CDiplomaPrinter::Update() {
+    CPlainScreen::Update();
+    switch (printJob.Take()) {
+        case platform::PrintJob::Outcome::kSent: notice.Show(Text(kTextPrinted)); break;
+        case platform::PrintJob::Outcome::kFailed: notice.Show(Text(kTextNotPrinted)); break;
+        case platform::PrintJob::Outcome::kNone: break;
+    }
+    return nextScreen;
+}
+
 int CDiplomaPrinter::Draw() {
     if (backGraphics) backGraphics->Clear(0xFFFFFFFFu);
     for (auto& t : thumbnails) {
@@ -95,6 +110,7 @@ int CDiplomaPrinter::Draw() {
         stop.Draw();
         print.Draw();
         save.Draw();
+        notice.Draw();
     }
     Present();
     return 1;
@@ -111,7 +127,8 @@ void CDiplomaPrinter::PrintImage() {
     if (!backBuffer) return;
     buttonsHidden = true;
     Draw();
-    platform::Os().PrintImage(backBuffer->Pixels(), backBuffer->StrideBytes(), profile ? profile->name : L"");
+    // Off the frame's thread: the outcome is shown once the print server has answered.
+    printJob.Start(backBuffer->Pixels(), backBuffer->StrideBytes(), profile ? profile->name : L"");
     buttonsHidden = false;
 }
 
@@ -140,7 +157,8 @@ void CDiplomaPrinter::SaveImage() {
     request.replaceQuestion = Text(kTextReplace);
     request.replaceAnswers = profile->options.Question();
     std::wstring path;
-    if (platform::Os().ChooseSaveFile(request, path)) backBuffer->SaveBmp(path);
+    if (platform::Os().ChooseSaveFile(request, path))
+        notice.Show(Text(backBuffer->SaveBmp(path) ? kTextPictureSaved : kTextPictureNotSaved));
     platform::SetWorkingFolder(folder);
     buttonsHidden = false;
 }

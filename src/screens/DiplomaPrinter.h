@@ -7,6 +7,8 @@
 
 #include "engine/GameBase.h"
 #include "graphics/Sprite.h"
+#include "platform/PrintJob.h"
+#include "ui/Notice.h"
 #include "screens/Diploma.h"
 
 class CDiplomaPrinter final : public CPlainScreen {
@@ -14,6 +16,8 @@ public:
     static constexpr uint32_t kOutline = 0xFF428AFFu;
 
     int Init(Graphics* backGraphics, Graphics* windowGraphics, Bitmap* backBuffer, Profile* profile) override;
+    // Shows the outcome of a print once it is known.
+    int Update() override;
     int Draw() override;
 
     void ShowOverview();
@@ -27,6 +31,8 @@ public:
     const CSprite& PrintButton() const { return print; }
     const CSprite& SaveButton() const { return save; }
     const ScanList& Scan() const { return answerScan; }
+    // What became of the last print or save, while it is shown.
+    std::wstring NoticeText() const { return notice.Shown(); }
 
 private:
     void Press(int x, int y) override;
@@ -44,4 +50,6 @@ private:
     bool zoomed = false;
     int shownLarge = -1;  // the design shown large, -1 in the overview
     bool buttonsHidden = false;
+    platform::PrintJob printJob;
+    ui::Notice notice;
 };

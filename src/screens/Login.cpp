@@ -7,6 +7,7 @@
 #include "graphics/Graphics.h"
 #include "platform/Files.h"
 #include "platform/Platform.h"
+#include "platform/TraineeLock.h"
 #include "platform/Utf.h"
 #include "profiles/Profile.h"
 #include "screens/EnterPassword.h"
@@ -25,6 +26,9 @@ constexpr uint32_t kTextSavedIn = 110;     // "%s": the folder
 constexpr uint32_t kTextNotSavedIn = 111;  // "%s": the folder
 constexpr uint32_t kTextFolderMade = 112;  // "%s": the trainees' folder
 constexpr uint32_t kTextNoFolder = 113;
+constexpr uint32_t kTextInUse = 170;
+constexpr uint32_t kTextFolderRefused = 172;  // "%s": the folder
+constexpr uint32_t kTextDamagedName = 173;
 constexpr uint32_t kTextOverview = 199;
 constexpr int kKeyF2 = 113;
 constexpr float kPictureSide = 50;  // a trainee's picture is drawn at 50 x 50
@@ -106,11 +110,15 @@ int CLogin::Init(Graphics* back, Graphics* windowG, Bitmap* buffer, Profile* p) 
     status.LoadImage(L"", back, 1, 0);
     status.SetLabel(L"", 18);
 
+    // Back at the login, no trainee is in training here any more.
+    if (profile) profile->FreeTrainee();
     BuildEntries();
     page = 0;
     LayOutPage();
     // The first start tells the trainer where the trainees' files are kept.
-    if (profile && profile->folder.empty()) {
+    if (profile && profile->folder.empty() && !profile->refusedFolder.empty()) {
+        SetStatus(WithFolder(Text(kTextFolderRefused), profile->refusedFolder));
+    } else if (profile && profile->folder.empty()) {
         SetStatus(Text(kTextNoFolder));
     } else if (profile && profile->folderMade) {
         profile->folderMade = false;
@@ -204,6 +212,10 @@ void CLogin::FillScanList() {
 void CLogin::Select(const CSprite& entry, const std::wstring& name) {
     if (profile) profile->name = name;
     marker.SetPosition(wx + 20, entry.y - 2);
+    if (!profiles::IsSafeName(name))
+        SetStatus(Text(kTextDamagedName));
+    else if (profile && !profile->folder.empty() && platform::TraineeLock::InUse(profile->folder, name))
+        SetStatus(Text(kTextInUse));
 }
 
 int CLogin::Draw() {
@@ -237,13 +249,25 @@ void CLogin::Hover(int x, int y) {
     ui::PointerShape(ui::Hover({&previousPage, &nextPage, &endButton, &exportButton, &overviewButton}, x, y) || hand);
 }
 
-void CLogin::LoadSelected() {
+bool CLogin::LoadSelected() {
+    // A trainee whose file name is damaged would log in blank and be saved as a second one.
+    if (!profiles::IsSafeName(profile->name)) {
+        SetStatus(Text(kTextDamagedName));
+        return false;
+    }
+    // Another program training this trainee would write its record back over anything done
+    // here: the trainee is not opened at all.
+    if (!profile->ClaimTrainee()) {
+        SetStatus(Text(kTextInUse));
+        return false;
+    }
     profile->Reset(false, true, true);
     profile->Load(true, true, true);
+    return true;
 }
 
 void CLogin::StartDay(int screen) {
-    LoadSelected();
+    if (!LoadSelected()) return;
     profile->AdvanceDay();
     if (!profile->password.empty()) {
         screens::SetScreenAfterPassword(screen);
@@ -295,8 +319,7 @@ void CLogin::Press(int x, int y) {
         case 2:
             // The number test is taken outside the training plan: the trainee's settings and
             // language, no new training day, and it saves nothing.
-            LoadSelected();
-            nextScreen = kNumberTest;
+            if (LoadSelected()) nextScreen = kNumberTest;
             return;
         case 3: return StartDay(kStats);
         case 4: return StartDay(kSettings);

@@ -53,8 +53,9 @@ private:
     // The switch-access list: the shown trainees, then the buttons.
     void FillScanList();
     void Select(const CSprite& entry, const std::wstring& name);
-    // Resets options and statistics and loads the selected trainee's files.
-    void LoadSelected();
+    // Claims the selected trainee, resets options and statistics and loads its files; false
+    // (and said on the login) while another program trains the trainee.
+    bool LoadSelected();
     // Start of the day for the selected trainee, then on to the password or to screen.
     void StartDay(int screen);
     void ExportAll();

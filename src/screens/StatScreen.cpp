@@ -43,6 +43,10 @@ constexpr uint32_t kTextPictureType = 121;
 constexpr uint32_t kTextReplace = 122;
 constexpr uint32_t kTextSave = 123;
 constexpr uint32_t kTextFileName = 124;
+constexpr uint32_t kTextPrinted = 174;
+constexpr uint32_t kTextNotPrinted = 175;
+constexpr uint32_t kTextPictureNotSaved = 176;
+constexpr uint32_t kTextPictureSaved = 177;
 constexpr uint32_t kTextPrintReport = 206;
 constexpr uint32_t kTextSaveReport = 207;
 constexpr uint32_t kTextStatisticsName = 140;
@@ -90,6 +94,7 @@ int CStatScreen::Init(Graphics* back, Graphics* windowG, Bitmap* buffer, Profile
     stopButton.SetPosition(10, 10);
     save.LoadImage(L"gfx\\buttons\\save.png", back, 1, 0);
     save.SetPosition(800 - save.width - 10, 10);
+    notice.Init(back);
     print.LoadImage(L"gfx\\buttons\\print.png", back, 1, 0);
     print.SetPosition(800 - 2 * print.width - 20, 10);
     for (int g = 0; g < 10; ++g) {
@@ -216,6 +221,16 @@ void CStatScreen::ChooseWeek(int i) {
 void CStatScreen::ChooseStatType(int type) {
     statType = type;
     Place();
+}
+
+int CStatScreen::Update() {
+    CPlainScreen::Update();
+    switch (printJob.Take()) {
+        case platform::PrintJob::Outcome::kSent: notice.Show(Text(kTextPrinted)); break;
+        case platform::PrintJob::Outcome::kFailed: notice.Show(Text(kTextNotPrinted)); break;
+        case platform::PrintJob::Outcome::kNone: break;
+    }
+    return nextScreen;
 }
 
 void CStatScreen::DrawText(const std::wstring& text, float x, float y, float size, uint32_t argb) {
@@ -384,6 +399,8 @@ int CStatScreen::Draw() {
         else
             DrawDetail();
     }
+    // Over the charts, and never on a printed or saved picture.
+    if (!buttonsHidden) notice.Draw();
     Present();
     return 1;
 }
@@ -438,7 +455,12 @@ void CStatScreen::SaveStatistics() {
     backBuffer->Pixels();
     if (!chosen) return;
     DrawWithoutButtons();
-    backBuffer->SavePng(path);
+    // The picture and the results beside it are told as one: saved, or not (a read-only
+    // folder, a full stick), each written whole or not at all.
+    if (!backBuffer->SavePng(path)) {
+        notice.Show(Text(kTextPictureNotSaved));
+        return;
+    }
     // The results beside the picture, under the same name.
     std::wstring table = path;
     const size_t dot = table.find_last_of(L'.');
@@ -456,14 +478,16 @@ void CStatScreen::SaveStatistics() {
             request.title, table.substr(slash == std::wstring::npos ? 0 : slash + 1) + L" " + request.replaceQuestion,
             request.replaceAnswers))
         return;
-    platform::WriteFileAtomic(table, StatisticsCsv(*profile));
+    notice.Show(
+        Text(platform::WriteFileAtomic(table, StatisticsCsv(*profile)) ? kTextPictureSaved : kTextPictureNotSaved));
 }
 
 void CStatScreen::PrintStatistics() {
     if (!profile || !backBuffer) return;
     DrawWithoutButtons();
+    // Off the frame's thread: the outcome is shown once the print server has answered.
     const Bitmap& picture = *backBuffer;
-    platform::Os().PrintImage(picture.Pixels(), picture.StrideBytes(), profile->name);
+    printJob.Start(picture.Pixels(), picture.StrideBytes(), profile->name);
 }
 
 void CStatScreen::Press(int x, int y) {

@@ -11,6 +11,8 @@
 
 #include "engine/GameBase.h"
 #include "graphics/Sprite.h"
+#include "platform/PrintJob.h"
+#include "ui/Notice.h"
 #include "sound/SoundGroup.h"
 
 class Profile;
@@ -22,9 +24,13 @@ public:
     static constexpr int kWeekButtons = 6;              // weeks 1..5 and all weeks
 
     int Init(Graphics* backGraphics, Graphics* windowGraphics, Bitmap* backBuffer, Profile* profile) override;
+    // Shows the outcome of a print once it is known.
+    int Update() override;
     int Draw() override;
 
-    // The view chosen and its buttons, read by tests and tools.
+    // The view chosen and its buttons, and what became of the last print or save, read by
+    // tests and tools.
+    std::wstring NoticeText() const { return notice.Shown(); }
     int SelectedWeek() const { return selectedWeek; }
     bool WeekView() const { return weekView; }
     int StatType() const { return statType; }
@@ -100,4 +106,6 @@ private:
     int detailExercise = 0;
     int weeksInPlan = 5;
     bool buttonsHidden = false;
+    platform::PrintJob printJob;
+    ui::Notice notice;  // what became of the last print or save
 };

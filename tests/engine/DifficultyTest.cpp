@@ -243,6 +243,11 @@ TEST(Difficulty, PointsPerItemAndPerDay) {
     EXPECT_EQ(engine::DayPoints(stats, -1, kCans), 0);
     stats.CountItem(3, kSpace, 10, false);  // span 10 is outside the tables
     EXPECT_EQ(engine::DayPoints(stats, 3, kSpace), 0);
+    // Cells as large as a cell holds add up without overflowing, held to the int range.
+    for (auto& cell : stats.points[5][kCans]) cell = INT32_MAX;
+    EXPECT_EQ(engine::DayPoints(stats, 5, kCans), INT32_MAX);
+    for (auto& cell : stats.points[5][kCans]) cell = INT32_MIN;
+    EXPECT_EQ(engine::DayPoints(stats, 5, kCans), INT32_MIN);
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 // Cans: its scene, layout by span, hit areas, switch access and the debug line.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <set>
 
 #include "exercises/CansFixture.h"
@@ -315,6 +316,33 @@ TEST_F(CansTest, DebugKeysNeedTheDebugWord) {
     EXPECT_FALSE(c.DebugPanel());
     Key(109);
     EXPECT_EQ(c.Round(), 1);
+}
+
+// A full disk or a kill between the two files: the statistics are saved first, and when
+// either file does not reach the disk the day is not counted, the session's coins and
+// statistics are taken back and the trainee is told.
+TEST_F(CansTest, ResultsThatCannotBeSavedAreNotCounted) {
+    for (const char* blocked : {"Tester.sta", "Tester.pro"}) {
+        SCOPED_TRACE(blocked);
+        P().dayProgress.fill(0);
+        P().dayProgress[0] = 1;
+        P().coins = 10;
+        P().stats.ClearStats();
+        std::filesystem::create_directory(folder.File(blocked));  // no file can be put there
+        Start();
+        P().coins += 3;  // what the session earned
+        P().stats.CountItem(0, kCans, 3, false);
+        const size_t told = Os().Errors().size();
+        Leave();
+        EXPECT_EQ(P().dayProgress[kCans], 0);
+        EXPECT_EQ(P().coins, 10);
+        EXPECT_EQ(P().stats.itemsForward[0][kCans][3], 0);
+        ASSERT_EQ(Os().Errors().size(), told + 1);
+        EXPECT_NE(Os().Errors().back().find(P().options.GetText(171)), std::wstring::npos);
+        EXPECT_FALSE(std::filesystem::is_regular_file(folder.File("Tester.pro")))
+            << "a profile counts a day whose statistics are missing";
+        std::filesystem::remove_all(folder.File(blocked));
+    }
 }
 
 }  // namespace

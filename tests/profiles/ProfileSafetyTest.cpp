@@ -238,11 +238,32 @@ TEST_F(ProfileSafety, TheTraineesOwnFolderAndFilesAdmitNoOneElse) {
     EXPECT_EQ(ModeOf(shared + "/Bob.pro"), 0640u);
     ::umask(old);
     EXPECT_EQ(ModeOf(shared), 0775u);
-    // A folder anyone may write into is not taken as the trainees' own.
-    const std::string open = dir.File("open");
-    fs::create_directory(open);
-    ::chmod(open.c_str(), 0777);
-    EXPECT_EQ(platform::CreatePrivateFolder(platform::WideFromUtf8(open)), platform::FolderState::kFailed);
+    // An existing folder is refused only when others can really write into it: a folder
+    // written by the usual desktop umask for the user's own private group is the user's.
+    const bool root = ::geteuid() == 0;  // only root can give a folder away
+    struct Case {
+        const char* name;
+        mode_t mode;
+        gid_t group;  // -1: the user's own
+        uid_t owner;  // -1: the user
+        platform::FolderState want;
+    } cases[] = {
+        {"private group, group-writable", 0770, gid_t(-1), uid_t(-1), platform::FolderState::kExisted},
+        {"everyone writes", 0777, gid_t(-1), uid_t(-1), platform::FolderState::kRefused},
+        {"a shared group writes", 0775, 100, uid_t(-1), platform::FolderState::kRefused},
+        {"a shared group reads only", 0755, 100, uid_t(-1), platform::FolderState::kExisted},
+        {"another user's", 0700, gid_t(-1), 65534, platform::FolderState::kRefused},
+    };
+    for (const auto& c : cases) {
+        if (!root && (c.group != gid_t(-1) || c.owner != uid_t(-1))) continue;
+        const std::string folder = dir.File(c.name);
+        fs::create_directory(folder);
+        ::chmod(folder.c_str(), c.mode);
+        if (c.group != gid_t(-1) || c.owner != uid_t(-1)) {
+            ASSERT_EQ(::chown(folder.c_str(), c.owner, c.group), 0);
+        }
+        EXPECT_EQ(platform::CreatePrivateFolder(platform::WideFromUtf8(folder)), c.want) << c.name;
+    }
 }
 
 class ProfileHome : public ::testing::Test {

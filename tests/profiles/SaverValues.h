@@ -1,7 +1,10 @@
 #pragma once
 // The record the crash test's saver writes for version v: every stored value follows from
 // v, so a file's content tells which version it holds and whether it is whole.
+#include <cstdint>
 #include <string>
+
+#include "profiles/DiplomaPlacements.h"
 
 #include "profiles/Profile.h"
 
@@ -30,3 +33,9 @@ inline void FillVersion(Profile& p, int v) {
                 p.stats.points[d][g][s] = v % 151;
             }
 }
+
+// Version v of the other files the crash test's saver writes: one placed sticker, and a
+// picture all of one colour.
+inline profiles::StickerPlacement PlacementOf(int v) { return {L"item01.png", v % 1600, v / 1600 % 1600}; }
+inline int VersionOfPlacement(const profiles::StickerPlacement& p) { return p.x + 1600 * p.y; }
+inline uint32_t PictureColour(int v) { return 0xFF000000u | (static_cast<uint32_t>(v) & 0xFFFFFFu); }

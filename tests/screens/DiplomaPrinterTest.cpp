@@ -2,8 +2,10 @@
 // and printing and saving exactly what the canvas shows without the buttons.
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <thread>
 
 #include "graphics/Graphics.h"
 #include "platform/Files.h"
@@ -133,6 +135,44 @@ TEST_F(DiplomaPrinterTest, PrintsAndSavesTheCanvasWithoutItsButtons) {
     const std::wstring working = platform::WorkingFolder();
     Press(p.SaveButton());
     EXPECT_EQ(platform::WorkingFolder(), working);
+}
+
+// A print server that takes the job and never answers: the screen goes on answering, and
+// the outcome shows at the foot of the canvas for a few seconds once it is known. A save
+// that fails (a folder that is not there) says so and leaves no file.
+TEST_F(DiplomaPrinterTest, PrintingNeverHoldsTheScreenAndEveryOutcomeIsShown) {
+    CDiplomaPrinter& p = Open(7);
+    const std::wstring sent = P().options.GetText(174), failed = P().options.GetText(175);
+    auto outcome = [&] {
+        for (int i = 0; i < 400 && p.NoticeText().empty(); ++i) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+            H().RunPasses(1);
+        }
+        return p.NoticeText();
+    };
+    Os().HoldPrints(true);
+    Press(p.PrintButton());
+    Press(p.Thumbnail(1));
+    EXPECT_TRUE(p.Zoomed()) << "the screen did not answer while the print was on its way";
+    EXPECT_EQ(p.NoticeText(), L"");
+    Os().HoldPrints(false);
+    EXPECT_EQ(outcome(), sent);
+    Shot("diplomaprinter-sent.png");
+    H().RunFor(ui::Notice::kShowMs + 100);
+    EXPECT_EQ(p.NoticeText(), L"");
+    Os().SetPrinterPresent(false);
+    Press(p.PrintButton());
+    EXPECT_EQ(outcome(), failed);
+
+    // A folder that takes no files (as a read-only one, even for the superuser): said.
+    Os().QueueSaveFile(L"/proc/diploma.bmp");
+    Press(p.SaveButton());
+    EXPECT_EQ(p.NoticeText(), P().options.GetText(176));
+    const std::string there = root.Profiles().string() + "/diploma.bmp";
+    Os().QueueSaveFile(platform::WideFromUtf8(there));
+    Press(p.SaveButton());
+    EXPECT_EQ(p.NoticeText(), P().options.GetText(177));
+    EXPECT_TRUE(std::filesystem::exists(there));
 }
 
 // The large view through the real print server: one 8 x 6 inch page.

@@ -8,6 +8,7 @@
 
 #include "graphics/Graphics.h"
 #include "profiles/ProfileTestUtil.h"
+#include "profiles/SaverProcess.h"
 #include "screens/EnterPassword.h"
 #include "screens/Login.h"
 #include "screens/NewProfile.h"
@@ -177,3 +178,82 @@ TEST_F(FirstStart, TheLoginTellsWhereTheTraineesFolderWasMade) {
 }
 
 }  // namespace
+
+// Two programs on one trainee folder: while another program trains Eva, this login opens her
+// for nothing that writes; once that program is killed, she logs in as usual.
+TEST_F(LoginSafety, ATraineeInTrainingElsewhereIsNotOpened) {
+    AddTrainee(L"Eva", [](Profile& p) { p.coins = 5; });
+    const std::string folder = platform::Utf8FromWide(root.ProfileFolder());
+    SaverProcess other = StartSaverTool({"hold", folder, "Eva"});
+    ASSERT_EQ(other.said, 'R');
+    Go(kLogin);
+    const std::wstring inUse = P().options.GetText(170);
+    EXPECT_EQ(Login().StatusText(), inUse);
+    const std::string files = root.Read("Eva.pro") + root.Read("Eva.opt") + root.Read("Eva.sta");
+    for (int button : {0, 2, 3, 4}) {
+        ClickOn(Login().TextButton(button));
+        H().RunFor(100);
+        EXPECT_EQ(H().ScreenId(), kLogin) << "button " << button;
+        EXPECT_EQ(Login().StatusText(), inUse);
+    }
+    EXPECT_EQ(root.Read("Eva.pro") + root.Read("Eva.opt") + root.Read("Eva.sta"), files);
+    SaverProcess third = StartSaverTool({"hold", folder, "Eva"});
+    EXPECT_EQ(third.said, 'B') << "a third program took the trainee";
+    KillSaver(third);
+
+    ASSERT_TRUE(KillSaver(other));
+    ClickOn(Login().TextButton(0));
+    H().RunFor(100);
+    ASSERT_EQ(H().ScreenId(), kMenu);
+    EXPECT_EQ(P().coins, 5);
+    SaverProcess meanwhile = StartSaverTool({"hold", folder, "Eva"});
+    EXPECT_EQ(meanwhile.said, 'B') << "the trainee was not held while training here";
+    KillSaver(meanwhile);
+    // Back at the login she is free again.
+    Go(kLogin);
+    SaverProcess after = StartSaverTool({"hold", folder, "Eva"});
+    EXPECT_EQ(after.said, 'R');
+    KillSaver(after);
+}
+
+// The trainees' folder in the documents folder can be changed by others: nothing is kept in
+// it, and the login says so instead of showing an empty list.
+TEST_F(LoginSafety, ARefusedTraineesFolderIsNamedOnTheLogin) {
+    ProfileFolder home;
+    fs::create_directories(home.File("Documents/Kestrova"));
+    ::chmod(home.File("Documents/Kestrova").c_str(), 0777);
+    ScopedEnv env({{"HOME", home.Native()}, {"XDG_CONFIG_HOME", ""}, {"XDG_DATA_HOME", ""}});
+    std::ofstream(platform::Utf8FromWide(root.Assets()) + "/data/paths.txt", std::ios::binary) << "USER\r\n";
+    P().Reset(true, false, false);
+    EXPECT_EQ(P().folder, L"");
+    Go(kLogin);
+    const std::wstring shown = Login().StatusText();
+    EXPECT_NE(shown.find(platform::WideFromUtf8(home.File("Documents/Kestrova/"))), std::wstring::npos)
+        << platform::Utf8FromWide(shown);
+    EXPECT_EQ(shown.substr(0, 10), P().options.GetText(172).substr(0, 10));
+}
+
+// A trainee file named in Latin-1 by an older system ("\xC5sa.pro"): listed as damaged, never
+// opened as a blank record, and nothing writes a second trainee beside it.
+TEST_F(LoginSafety, ATraineeWhoseFileNameIsNotUtf8IsNeverOpened) {
+    AddTrainee(L"Eva", [](Profile& p) { p.coins = 9; });
+    for (const char* ext : {".pro", ".opt", ".sta"}) {
+        std::ofstream(root.Profiles() / (std::string("\xC5sa") + ext), std::ios::binary)
+            << root.Read(std::string("Eva") + ext);
+    }
+    Go(kLogin);
+    ASSERT_EQ(Login().EntryCount(), 2);
+    const int damaged = Login().EntryName(0) == L"Eva" ? 1 : 0;
+    const size_t files = root.FileCount();
+    ClickOn(Login().Entry(damaged));
+    const std::wstring said = P().options.GetText(173);
+    EXPECT_EQ(Login().StatusText(), said);
+    for (int button : {0, 2, 3, 4}) {
+        ClickOn(Login().TextButton(button));
+        H().RunFor(100);
+        EXPECT_EQ(H().ScreenId(), kLogin) << "button " << button;
+        EXPECT_EQ(Login().StatusText(), said);
+    }
+    EXPECT_FALSE(P().Save(true, true, true));
+    EXPECT_EQ(root.FileCount(), files);
+}

@@ -1,6 +1,7 @@
 // The new-trainee screen: its choices, the name check and the files it leaves.
 #include <gtest/gtest.h>
 
+#include "platform/TempNames.h"
 #include "screens/Login.h"
 #include "screens/NewProfile.h"
 #include "screens/RoadFixture.h"
@@ -22,6 +23,9 @@ TEST(NewTraineeName, RefusesNamesThatCannotBeAPlainFileInTheProfileFolder) {
                                L"x*",    L"x?",     L"say \"hi\"", L"a<b",    L"a>b",      L"a|b",     L".hidden",
                                L" lead", L"trail ", L"trail.",     L"tab\tx", L"bell\x07", L"del\x7F", L"c1\x85"})
         EXPECT_EQ(CheckNewName(bad, none), NameProblem::kBadCharacters) << platform::Utf8FromWide(bad);
+    // The writers' temporaries are never a trainee's name (their clean-up would take the files).
+    const std::wstring temporary = platform::WideFromUtf8(platform::TemporaryFileName("abc123"));
+    EXPECT_EQ(CheckNewName(temporary.substr(0, 30), none), NameProblem::kBadCharacters);
 }
 
 TEST(NewTraineeName, ATakenNameIsRefusedWhateverItsLetterCase) {

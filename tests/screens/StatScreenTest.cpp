@@ -5,6 +5,9 @@
 #include "support/TestPaths.h"
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <thread>
+
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -239,9 +242,20 @@ TEST_F(StatScreenTest, SaveAndPrintTakeTheScreenWithoutButtons) {
     EXPECT_EQ(pages[0].pixels[25 * 800 + 700], kWhite);  // the print button
     EXPECT_EQ(pages[0].pixels[200 * 800 + 112], Pixel(112, 200));
     EXPECT_NE(Pixel(18, 40), kWhite);
+    // The outcome, once the print's own thread knows it, shows on the canvas; a second print
+    // is taken only after the first one's outcome.
+    const auto outcome = [&](uint32_t text) {
+        for (int i = 0; i < 400 && S().NoticeText() != P().options.GetText(text); ++i) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+            harness->RunPasses(1);
+        }
+        return S().NoticeText() == P().options.GetText(text);
+    };
+    EXPECT_TRUE(outcome(174));
     harness->Os().SetPrinterPresent(false);
     ClickOn(S().PrintButton());
     EXPECT_EQ(pages.size(), 1u);
+    EXPECT_TRUE(outcome(175));
     EXPECT_TRUE(harness->Os().Errors().empty());
     EXPECT_TRUE(harness->Os().Questions().empty());
 
@@ -257,6 +271,7 @@ TEST_F(StatScreenTest, SaveAndPrintTakeTheScreenWithoutButtons) {
     EXPECT_EQ(picture->PixelAt(18, 40), kWhite);
     EXPECT_EQ(picture->PixelAt(112, 200), Pixel(112, 200));
     EXPECT_EQ(folder.Get("maja-results.csv"), StatisticsCsv(P()));
+    EXPECT_EQ(S().NoticeText(), P().options.GetText(177));
 
     // A table of that name already there is replaced only with a Yes.
     folder.Put("maja-results.csv", "kept");
@@ -273,6 +288,11 @@ TEST_F(StatScreenTest, SaveAndPrintTakeTheScreenWithoutButtons) {
     ClickOn(S().SaveButton());
     EXPECT_EQ(count(), files);
     EXPECT_EQ(harness->Os().SaveRequests().size(), 3u);
+    // A folder that takes no files (as a read-only one, even for the superuser): said on the
+    // canvas, and no table written without its picture.
+    harness->Os().QueueSaveFile(L"/proc/maja-results.png");
+    ClickOn(S().SaveButton());
+    EXPECT_EQ(S().NoticeText(), P().options.GetText(176));
 }
 
 TEST_F(StatScreenTest, SavingNeverReplacesATraineesOwnFiles) {
@@ -359,6 +379,28 @@ TEST(StatisticsTable, RowsOfKnownResultsParseBack) {
               "1|Big wheel|11|11.00|'2026-12-01'\n"
               "2|Zoo|0|0.00|'\\'=1+1, \"x\"'\n"
               "25|Treasure|9|9.00|''\n");
+}
+
+// A doctored date text in a locale whose spreadsheets split on ';' or on tabs: no piece that
+// any of those separators cuts out starts a formula.
+TEST(StatisticsTable, NoSeparatorLetsADateTextStartAFormula) {
+    auto p = std::make_unique<Profile>();
+    p->stats.CountItem(0, 1, 4, false);
+    p->dayDates[1] = L"1;=HYPERLINK(\"x\");+1\t@SUM(A1)\t-2;\r\n=3";
+    const std::string csv = StatisticsCsv(*p);
+    const std::string row = csv.substr(csv.find("\r\n1,") + 2);
+    for (char separator : {',', ';', '\t', '\n', '\r'}) {
+        size_t start = 0;
+        for (;;) {
+            size_t end = row.find(separator, start);
+            std::string piece = row.substr(start, end == std::string::npos ? std::string::npos : end - start);
+            piece.erase(0, piece.find_first_not_of("\" \r\n"));
+            EXPECT_TRUE(piece.empty() || std::string("=+-@").find(piece[0]) == std::string::npos)
+                << "a cell cut at '" << separator << "' starts with " << piece;
+            if (end == std::string::npos) break;
+            start = end + 1;
+        }
+    }
 }
 
 TEST_F(StatScreenTest, TheProgressReportIsPrintedOrSavedFromHere) {

@@ -65,6 +65,18 @@ int VirtualKeyOf(SDL_Keycode k) {
     }
 }
 
+// One page on the default printer. May run on a print job's own thread: it touches nothing of
+// the window's.
+bool PrintOnPrinter(const uint32_t* pixels, int strideBytes, const std::wstring& documentName) {
+#ifdef _WIN32
+    if (PrintOnDefaultPrinter(pixels, strideBytes, documentName)) return true;
+#else
+    if (CupsPrinter().Print(pixels, strideBytes, documentName)) return true;
+#endif
+    LogQuietFailure("print failed", documentName);
+    return false;
+}
+
 class DesktopBackend final : public Backend {
 public:
     ~DesktopBackend() override {
@@ -396,13 +408,20 @@ public:
     }
 
     bool PrintImage(const uint32_t* pixels, int strideBytes, const std::wstring& documentName) override {
-#ifdef _WIN32
-        if (PrintOnDefaultPrinter(pixels, strideBytes, documentName)) return true;
-#else
-        if (CupsPrinter().Print(pixels, strideBytes, documentName)) return true;
-#endif
-        LogQuietFailure("print failed", documentName);
-        return false;
+        return PrintOnPrinter(pixels, strideBytes, documentName);
+    }
+
+    std::function<bool()> PreparePrint(const uint32_t* pixels, int strideBytes,
+                                       const std::wstring& documentName) override {
+        if (!pixels || strideBytes < kCanvasWidth * 4) return [] { return false; };
+        auto picture = std::make_shared<std::vector<uint32_t>>(static_cast<size_t>(kCanvasWidth) * kCanvasHeight);
+        for (int y = 0; y < kCanvasHeight; ++y) {
+            const auto* row =
+                reinterpret_cast<const uint32_t*>(reinterpret_cast<const unsigned char*>(pixels) +
+                                                  static_cast<size_t>(y) * static_cast<size_t>(strideBytes));
+            std::copy(row, row + kCanvasWidth, picture->begin() + static_cast<std::ptrdiff_t>(y) * kCanvasWidth);
+        }
+        return [picture, documentName] { return PrintOnPrinter(picture->data(), kCanvasWidth * 4, documentName); };
     }
     bool PrintDocument(const std::string& pdf, const std::wstring& documentName) override {
 #ifndef _WIN32

@@ -1,6 +1,9 @@
 #include "platform/headless/HeadlessBackend.h"
 
 #include <algorithm>
+#include <chrono>
+#include <condition_variable>
+#include <mutex>
 
 #include "platform/NativeDialogs.h"
 
@@ -173,6 +176,34 @@ bool HeadlessBackend::PrintImage(const uint32_t* pixels, int strideBytes, const 
     }
     printed_.push_back(std::move(page));
     return true;
+}
+
+struct HeadlessBackend::PrintGate {
+    std::mutex mutex;
+    std::condition_variable opened;
+    bool held = false;
+};
+
+void HeadlessBackend::HoldPrints(bool hold) {
+    if (!printGate_) printGate_ = std::make_shared<PrintGate>();
+    {
+        std::lock_guard<std::mutex> lock(printGate_->mutex);
+        printGate_->held = hold;
+    }
+    printGate_->opened.notify_all();
+}
+
+std::function<bool()> HeadlessBackend::PreparePrint(const uint32_t* pixels, int strideBytes,
+                                                    const std::wstring& documentName) {
+    // The page is kept here, on the frame's thread; the task only waits for the gate.
+    const bool accepted = PrintImage(pixels, strideBytes, documentName);
+    return [accepted, gate = printGate_] {
+        if (gate) {
+            std::unique_lock<std::mutex> lock(gate->mutex);
+            gate->opened.wait_for(lock, std::chrono::seconds(5), [&] { return !gate->held; });
+        }
+        return accepted;
+    };
 }
 
 bool HeadlessBackend::PrintDocument(const std::string& pdf, const std::wstring& documentName) {

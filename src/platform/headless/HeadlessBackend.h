@@ -6,6 +6,8 @@
 // input, its clock moving by its polls; when the input runs out it answers No.
 #include <cstdint>
 #include <deque>
+#include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -47,6 +49,8 @@ public:
     bool ChooseSaveFile(const SaveFileRequest& request, std::wstring& path) override;
     // Keeps the page (when a printer is present) instead of printing it.
     bool PrintImage(const uint32_t* pixels, int strideBytes, const std::wstring& documentName) override;
+    std::function<bool()> PreparePrint(const uint32_t* pixels, int strideBytes,
+                                       const std::wstring& documentName) override;
     // Keeps the document (when a printer is present) instead of printing it.
     bool PrintDocument(const std::string& pdf, const std::wstring& documentName) override;
     std::wstring ClipboardText() override { return clipboard_; }
@@ -90,6 +94,10 @@ public:
     // Whether a default printer exists (it does unless a test says otherwise).
     void SetPrinterPresent(bool on) { printerPresent_ = on; }
     const std::vector<PrintedPage>& PrintedPages() const { return printed_; }
+    // A print server that takes the job and does not answer: prints started off the frame's
+    // thread (PrintJob) keep the page at once but finish only when let go (or after five
+    // seconds).
+    void HoldPrints(bool hold);
     const std::vector<PrintedDocument>& PrintedDocuments() const { return printedDocuments_; }
 
     CursorShape Cursor() const { return cursor_; }
@@ -128,6 +136,8 @@ private:
     std::vector<SaveFileRequest> saveRequests_;
     bool printerPresent_ = true;
     std::vector<PrintedPage> printed_;
+    struct PrintGate;
+    std::shared_ptr<PrintGate> printGate_;
     std::vector<PrintedDocument> printedDocuments_;
     std::vector<std::wstring> questions_;
     std::vector<std::wstring> errors_;

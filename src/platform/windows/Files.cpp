@@ -13,6 +13,7 @@
 #include "platform/FilesDetail.h"
 #include "platform/FolderListing.h"
 #include "platform/FolderTree.h"
+#include "platform/TempNames.h"
 #include "platform/Utf.h"
 #include "platform/windows/Services.h"
 
@@ -40,11 +41,6 @@ std::string Slashes(const std::wstring& path) {
 DWORD Attributes(const std::string& p) { return ::GetFileAttributesW(Wide(p).c_str()); }
 
 bool IsFolderAttr(DWORD a) { return a != INVALID_FILE_ATTRIBUTES && (a & FILE_ATTRIBUTE_DIRECTORY); }
-
-std::string FolderOf(const std::string& p) {
-    const size_t cut = p.find_last_of('/');
-    return cut == std::string::npos ? std::string() : p.substr(0, cut);
-}
 
 // Characters Windows does not allow in a name, and ':' that would name a hidden stream of
 // another file instead of a file of its own.
@@ -91,30 +87,6 @@ bool ReadOpenFile(int fd, long long maxBytes, std::string& bytes) {
         if (n == 0) return true;
         bytes.append(buf, static_cast<size_t>(n));
     }
-}
-
-// Temporary files of a save that a program which has ended left behind ("name.tmp<pid>_...").
-void RemoveStaleTemporaries(const std::string& target) {
-    const std::string folder = FolderOf(target);
-    const std::wstring prefix = WideFromUtf8(target.substr(target.find_last_of('/') + 1)) + L".tmp";
-    std::vector<std::wstring> stale;
-    for (const ListedEntry& e : ListFolder(folder.empty() ? std::string(".") : folder)) {
-        if (e.isFolder || e.name.compare(0, prefix.size(), prefix) != 0) continue;
-        const size_t cut = e.name.find(L'_', prefix.size());
-        const std::wstring pid = e.name.substr(prefix.size(), cut - prefix.size());
-        if (pid.empty() || cut == std::wstring::npos || pid.size() > 9 ||
-            pid.find_first_not_of(L"0123456789") != std::wstring::npos)
-            continue;
-        const DWORD id = static_cast<DWORD>(std::stoul(pid));
-        if (id == ::GetCurrentProcessId()) continue;
-        HANDLE process = ::OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, id);
-        DWORD code = 0;
-        const bool running = process && ::GetExitCodeProcess(process, &code) && code == STILL_ACTIVE;
-        if (process) ::CloseHandle(process);
-        if (!running && (process || ::GetLastError() == ERROR_INVALID_PARAMETER))
-            stale.push_back(Wide(folder.empty() ? std::string(".") : folder) + L"\\" + e.name);
-    }
-    for (const auto& f : stale) ::DeleteFileW(f.c_str());
 }
 
 std::wstring KnownFolder(REFKNOWNFOLDERID id) {
@@ -206,13 +178,17 @@ bool FileWriter::Open(const std::wstring& path) {
     if (!PlainName(name)) return false;
     target_ = p;
     if (IsFolderAttr(Attributes(target_))) return false;
-    RemoveStaleTemporaries(target_);
+    // A writer stopped half-way (the program killed, the machine off) left its temporary
+    // beside its target; those of writers that no longer run are cleared away first.
+    const std::string folder = cut == std::string::npos ? std::string() : p.substr(0, cut + 1);
+    RemoveStaleTemporaries(folder);
     // An unguessable name, created only when no such file exists: nothing planted is written through.
     std::random_device random;
     const char* digits = "abcdefghijklmnopqrstuvwxyz0123456789";
     for (int attempt = 0; attempt < 16 && fd_ < 0; ++attempt) {
-        temp_ = target_ + ".tmp" + std::to_string(::GetCurrentProcessId()) + "_";
-        for (int i = 0; i < 8; ++i) temp_ += digits[random() % 36];
+        std::string suffix;
+        for (int i = 0; i < 6; ++i) suffix += digits[random() % 36];
+        temp_ = folder + TemporaryFileName(suffix);
         HANDLE h =
             ::CreateFileW(Wide(temp_).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
         if (h == INVALID_HANDLE_VALUE) {

@@ -1,0 +1,28 @@
+#include "platform/PrintJob.h"
+
+#include <functional>
+#include <thread>
+
+#include "platform/Platform.h"
+
+namespace platform {
+
+bool PrintJob::Start(const uint32_t* pixels, int strideBytes, const std::wstring& documentName) {
+    if (Busy()) return false;
+    std::function<bool()> task = Os().PreparePrint(pixels, strideBytes, documentName);
+    state_->value = kBusy;
+    // The task owns all it uses; the thread is left to finish on its own, however long the
+    // server takes, and reports through the shared state.
+    std::thread([task = std::move(task), state = state_] { state->value = task() ? kSent : kFailed; }).detach();
+    return true;
+}
+
+PrintJob::Outcome PrintJob::Take() {
+    int finished = kSent;
+    if (state_->value.compare_exchange_strong(finished, kIdle)) return Outcome::kSent;
+    finished = kFailed;
+    if (state_->value.compare_exchange_strong(finished, kIdle)) return Outcome::kFailed;
+    return Outcome::kNone;
+}
+
+}  // namespace platform

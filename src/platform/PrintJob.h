@@ -1,0 +1,32 @@
+#pragma once
+// A print sent off the frame's thread: a print server that takes the job and then does not
+// answer keeps a thread of its own waiting, never the window. The screen asks each pass
+// whether the outcome is known.
+#include <atomic>
+#include <cstdint>
+#include <memory>
+#include <string>
+
+namespace platform {
+
+class PrintJob final {
+public:
+    enum class Outcome { kNone, kSent, kFailed };
+
+    // Copies the 800 x 600 picture and prints it through the backend. False, doing nothing,
+    // while the previous job is still on its way.
+    bool Start(const uint32_t* pixels, int strideBytes, const std::wstring& documentName);
+    bool Busy() const { return state_->value.load() == kBusy; }
+    // The outcome of a job that has finished, given once; kNone while there is none.
+    Outcome Take();
+
+private:
+    enum : int { kIdle, kBusy, kSent, kFailed };
+    // Shared with the job's thread, which may outlive the screen that started it.
+    struct State {
+        std::atomic<int> value{kIdle};
+    };
+    std::shared_ptr<State> state_ = std::make_shared<State>();
+};
+
+}  // namespace platform
