@@ -6,7 +6,9 @@
 #include <vector>
 
 #include "platform/Files.h"
+#ifndef _WIN32
 #include "platform/Process.h"
+#endif
 #include "platform/Utf.h"
 
 namespace platform {
@@ -21,6 +23,7 @@ std::string JoinPath(const std::string& folder, const std::string& name) {
     return folder.empty() || folder.back() == '/' ? folder + name : folder + "/" + name;
 }
 
+#ifndef _WIN32
 // What a dialog wrote: 1 with its one line in chosen, 0 when it was cancelled (or wrote no
 // single line), -1 when it could not run.
 int DialogAnswer(const std::string& program, const std::vector<std::string>& args, std::string& chosen) {
@@ -32,6 +35,7 @@ int DialogAnswer(const std::string& program, const std::vector<std::string>& arg
     chosen = out;
     return 1;
 }
+#endif
 
 }  // namespace
 
@@ -86,6 +90,8 @@ std::string SaveStartFolder(const SaveFileRequest& request) {
     return HomeFolder();
 }
 
+// Windows has dialogs of its own (windows/Dialogs.cpp).
+#ifndef _WIN32
 std::string HomeFolder() {
     const char* home = std::getenv("HOME");
     if (home && *home) return home;
@@ -121,5 +127,7 @@ int RunNativeSaveDialog(const SaveFileRequest& request, std::string& chosen) {
     if (program.empty()) return -1;
     return DialogAnswer(program, {"--getsavefilename", start, pattern + "|" + filterName, "--title", title}, chosen);
 }
+
+#endif
 
 }  // namespace platform

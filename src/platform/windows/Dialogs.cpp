@@ -4,8 +4,7 @@
 #include <algorithm>
 
 #include "platform/Files.h"
-#include "platform/FolderChooser.h"
-#include "platform/SaveDialog.h"
+#include "platform/NativeDialogs.h"
 #include "platform/Utf.h"
 
 // Windows' headers come last: they define names (VK_RETURN, ...) the program's own headers use.

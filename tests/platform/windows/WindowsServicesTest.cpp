@@ -9,7 +9,7 @@
 #include "platform/Utf.h"
 #include "platform/windows/Services.h"
 #include "profiles/Profile.h"
-#include "text/TempFolder.h"
+#include "support/TempFolder.h"
 
 namespace {
 
