@@ -1,6 +1,6 @@
 #pragma once
 // The screens of a training day on the real frame, headless. Each test gets its own asset
-// root: the shipped pictures, sounds and texts linked in, and a paths file that puts the
+// root: the shipped pictures, sounds and texts linked in (support/LinkedFiles.h), and a paths file that puts the
 // profile folder into a fresh temporary folder, so no test touches a real trainee.
 #include "support/TestPaths.h"
 #include <gtest/gtest.h>
@@ -15,6 +15,7 @@
 #include "graphics/Sprite.h"
 #include "platform/Utf.h"
 #include "profiles/Profile.h"
+#include "support/LinkedFiles.h"
 #include "support/ScratchFolder.h"
 
 class RoadRoot {
@@ -22,15 +23,10 @@ public:
     RoadRoot() {
         namespace fs = std::filesystem;
         const fs::path assets = fs::path(testpaths::SourceDir()) / "assets";
-        for (const char* part : {"gfx", "sfx", "speech"}) fs::create_directory_symlink(assets / part, root_ / part);
+        for (const char* part : {"gfx", "sfx", "speech"}) testfiles::Link(assets / part, root_ / part);
         fs::create_directories(root_ / "data");
-        for (const auto& e : fs::directory_iterator(assets / "data")) {
-            if (e.path().filename() == "paths.txt") continue;
-            if (e.is_directory())
-                fs::create_directory_symlink(e.path(), root_ / "data" / e.path().filename());
-            else
-                fs::create_symlink(e.path(), root_ / "data" / e.path().filename());
-        }
+        for (const auto& e : fs::directory_iterator(assets / "data"))
+            if (e.path().filename() != "paths.txt") testfiles::Link(e.path(), root_ / "data" / e.path().filename());
         fs::create_directories(root_ / "profiles");
         std::ofstream(root_ / "data" / "paths.txt", std::ios::binary) << (root_ / "profiles").string() << "/\r\n";
     }
