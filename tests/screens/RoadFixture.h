@@ -14,6 +14,7 @@
 #include "app/Harness.h"
 #include "graphics/Sprite.h"
 #include "platform/Utf.h"
+#include "platform/Utf8Path.h"
 #include "profiles/Profile.h"
 #include "support/LinkedFiles.h"
 #include "support/ScratchFolder.h"
@@ -31,17 +32,20 @@ public:
         std::ofstream(root_ / "data" / "paths.txt", std::ios::binary) << (root_ / "profiles").string() << "/\r\n";
     }
 
-    std::wstring Assets() const { return platform::WideFromUtf8(root_.string()); }
+    std::wstring Assets() const { return platform::WideFromUtf8(platform::Utf8FromPath(root_)); }
     std::filesystem::path Profiles() const { return root_ / "profiles"; }
-    std::wstring ProfileFolder() const { return platform::WideFromUtf8(Profiles().string()) + L"/"; }
-    bool Has(const std::string& file) const { return std::filesystem::exists(Profiles() / file); }
+    std::wstring ProfileFolder() const { return platform::WideFromUtf8(platform::Utf8FromPath(Profiles())) + L"/"; }
+    // file: a name in UTF-8, such as "Åsa.pro"
+    bool Has(const std::string& file) const {
+        return std::filesystem::exists(Profiles() / platform::PathFromUtf8(file));
+    }
     size_t FileCount() const {
         size_t n = 0;
         for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(Profiles())) ++n;
         return n;
     }
     std::string Read(const std::string& file) const {
-        std::ifstream in(Profiles() / file, std::ios::binary);
+        std::ifstream in(Profiles() / platform::PathFromUtf8(file), std::ios::binary);
         return std::string(std::istreambuf_iterator<char>(in), {});
     }
 
