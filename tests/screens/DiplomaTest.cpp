@@ -206,9 +206,8 @@ TEST(DiplomaPlacements, WrittenAndReadBackSkippingWhatIsNotOurs) {
 // A design folder of its own with one wide sticker: gfx is linked part by part, the diploma
 // folder is real.
 TEST_F(DiplomaTest, AWideStickerIsShelvedAt150AndCarriedAtItsOwnSize) {
-    const fs::path gfx = fs::path(platform::Utf8FromWide(root.Assets())) / "gfx";
+    const fs::path gfx = root.Own("gfx");
     const fs::path shipped = fs::path(testpaths::AssetDir()) / "gfx";
-    fs::remove_all(gfx);
     fs::create_directories(gfx / "diploma" / "0");
     for (const auto& e : fs::directory_iterator(shipped))
         if (e.path().filename() != "diploma") testfiles::Link(e.path(), gfx / e.path().filename());

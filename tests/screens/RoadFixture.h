@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <fstream>
 #include <memory>
+#include <set>
 #include <string>
 
 #include "app/Harness.h"
@@ -24,12 +25,28 @@ public:
     RoadRoot() {
         namespace fs = std::filesystem;
         const fs::path assets = fs::path(testpaths::SourceDir()) / "assets";
-        for (const char* part : {"gfx", "sfx", "speech"}) testfiles::Link(assets / part, root_ / part);
+        for (const char* part : kParts) testfiles::KeptFolders::OfThisRun().Take(assets / part, root_ / part);
         fs::create_directories(root_ / "data");
         for (const auto& e : fs::directory_iterator(assets / "data"))
             if (e.path().filename() != "paths.txt") testfiles::Link(e.path(), root_ / "data" / e.path().filename());
         fs::create_directories(root_ / "profiles");
         std::ofstream(root_ / "data" / "paths.txt", std::ios::binary) << (root_ / "profiles").string() << "/\r\n";
+    }
+
+    ~RoadRoot() {
+        const std::filesystem::path assets = std::filesystem::path(testpaths::SourceDir()) / "assets";
+        for (const char* part : kParts)
+            if (!owned_.count(part)) testfiles::KeptFolders::OfThisRun().GiveBack(assets / part, root_ / part);
+    }
+    RoadRoot(const RoadRoot&) = delete;
+    RoadRoot& operator=(const RoadRoot&) = delete;
+
+    // The test's own empty folder in place of the shipped part ("gfx"), for the test to fill.
+    std::filesystem::path Own(const std::string& part) {
+        std::filesystem::remove_all(root_ / part);
+        std::filesystem::create_directories(root_ / part);
+        owned_.insert(part);
+        return root_ / part;
     }
 
     std::wstring Assets() const { return platform::WideFromUtf8(platform::Utf8FromPath(root_)); }
@@ -50,7 +67,9 @@ public:
     }
 
 private:
+    static constexpr const char* kParts[] = {"gfx", "sfx", "speech"};
     ScratchFolder scratch_{"road"};
+    std::set<std::string> owned_;
     std::filesystem::path root_ = scratch_.Path();
 };
 
