@@ -18,7 +18,7 @@ set_target_properties(PkgConfig::SDL2 PROPERTIES INTERFACE_COMPILE_OPTIONS "${sd
 pkg_check_modules(CAIRO REQUIRED IMPORTED_TARGET cairo pangocairo pango libpng)
 find_library(GIF_LIB gif REQUIRED)
 set(KESTROVA_LINUX_ONLY_SOURCES
-  ".*/src/platform/(FilePaths|FileRead|FileWrite|Folders|KnownFolders|FolderListing|Printer|Process)\\.cpp$|.*/src/platform/desktop/(XConnection|FullScreenState)\\.cpp$")
+  ".*/src/platform/(DesktopDialogs|FontFamilies|FilePaths|FileRead|FileWrite|Folders|KnownFolders|FolderListing|Printer|Process)\\.cpp$|.*/src/platform/desktop/(XConnection|FullScreenState)\\.cpp$")
 # Windows' own libraries the services call: shell folders and dialogs, COM, GDI printing, timers.
 set(KESTROVA_WINDOWS_SYSTEM_LIBS shell32 ole32 uuid comdlg32 gdi32 winspool winmm)
 # Everything the program needs is in its own folder: no console, and the C and C++ runtimes

@@ -3,7 +3,9 @@
 ; desktop shortcut and an uninstaller. The trainees' files in Documents\Kestrova are never
 ; touched, on installing or uninstalling.
 ; makensis -DVERSION=x.y.z -DSTAGE=<folder to install> -DOUTFILE=<setup.exe> -DFILES=<list> kestrova.nsi
-Unicode true
+; A 64-bit installer for the 64-bit program: it runs where kestrova.exe runs (a 64-bit-only
+; Wine among them).
+Target amd64-unicode
 SetCompressor /SOLID lzma
 RequestExecutionLevel user
 

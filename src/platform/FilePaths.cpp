@@ -22,6 +22,8 @@ bool StatIs(const std::string& p, bool wantFolder, bool any) {
 
 bool IsNative(const std::string& p) { return !p.empty() && p[0] == '/'; }
 
+const wchar_t* const kRealPathSeparators = L"/";
+
 std::string Slashes(const std::wstring& path) {
     std::string p = Utf8FromWide(path);
     if (!IsNative(p)) std::replace(p.begin(), p.end(), '\\', '/');
@@ -118,26 +120,5 @@ std::string Resolve(const std::string& p) {
 
 bool FileExists(const std::wstring& path) { return StatIs(NativePath(path), false, true); }
 bool FolderExists(const std::wstring& path) { return StatIs(NativePath(path), true, false); }
-
-bool WildcardMatch(const std::wstring& pattern, const std::wstring& name) {
-    const std::wstring p = FoldCase(pattern), n = FoldCase(name);
-    size_t pi = 0, ni = 0, star = std::wstring::npos, mark = 0;
-    while (ni < n.size()) {
-        if (pi < p.size() && (p[pi] == L'?' || p[pi] == n[ni])) {
-            ++pi;
-            ++ni;
-        } else if (pi < p.size() && p[pi] == L'*') {
-            star = pi++;
-            mark = ni;
-        } else if (star != std::wstring::npos) {
-            pi = star + 1;
-            ni = ++mark;
-        } else {
-            return false;
-        }
-    }
-    while (pi < p.size() && p[pi] == L'*') ++pi;
-    return pi == p.size();
-}
 
 }  // namespace platform

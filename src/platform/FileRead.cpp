@@ -18,22 +18,6 @@ namespace platform {
 
 using files_detail::StatIs;
 
-bool ReadWholeFile(const std::wstring& path, std::string& bytes, long long maxBytes) {
-    bytes.clear();
-    FileReader r;
-    if (!r.Open(path, maxBytes)) return false;
-    char buf[65536];
-    for (;;) {
-        long n = r.Read(buf, sizeof buf);
-        if (n < 0 || static_cast<long long>(bytes.size()) + n > maxBytes) {
-            bytes.clear();
-            return false;
-        }
-        if (n == 0) return true;
-        bytes.append(buf, static_cast<size_t>(n));
-    }
-}
-
 namespace {
 
 // Reads an open file whole, refusing it when it is not a regular file or holds more than
@@ -101,8 +85,6 @@ ReadResult ReadFileInFolder(const std::wstring& folder, const std::wstring& name
     return ok ? ReadResult::kRead : ReadResult::kRefused;
 }
 
-FileReader::~FileReader() { Close(); }
-
 bool FileReader::Open(const std::wstring& path, long long maxBytes) {
     Close();
     const std::string p = NativePath(path);
@@ -114,35 +96,18 @@ bool FileReader::Open(const std::wstring& path, long long maxBytes) {
     return fd_ >= 0;
 }
 
-bool FileReader::OpenBytes(std::string bytes) {
-    Close();
-    bytes_ = std::move(bytes);
-    offset_ = 0;
-    memory_ = true;
-    return true;
-}
+namespace files_detail {
 
-long FileReader::Read(void* buffer, size_t size) {
-    if (memory_) {
-        const size_t n = std::min(size, bytes_.size() - offset_);
-        std::memcpy(buffer, bytes_.data() + offset_, n);
-        offset_ += n;
-        return static_cast<long>(n);
-    }
-    if (fd_ < 0) return -1;
+long ReadDescriptor(int fd, void* buffer, size_t size) {
     for (;;) {
-        ssize_t n = ::read(fd_, buffer, size);
+        const ssize_t n = ::read(fd, buffer, size);
         if (n < 0 && errno == EINTR) continue;
         return static_cast<long>(n);
     }
 }
 
-void FileReader::Close() {
-    if (fd_ >= 0) ::close(fd_);
-    fd_ = -1;
-    memory_ = false;
-    bytes_.clear();
-    offset_ = 0;
-}
+void CloseDescriptor(int fd) { ::close(fd); }
+
+}  // namespace files_detail
 
 }  // namespace platform

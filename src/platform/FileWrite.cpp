@@ -95,22 +95,6 @@ bool FileWriter::OpenTemporary(const std::wstring& path) {
     return true;
 }
 
-bool FileWriter::Write(const void* data, size_t size) {
-    if (fd_ < 0 || failed_) return false;
-    const char* p = static_cast<const char*>(data);
-    while (size > 0) {
-        ssize_t n = ::write(fd_, p, size);
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            failed_ = true;
-            return false;
-        }
-        p += n;
-        size -= static_cast<size_t>(n);
-    }
-    return true;
-}
-
 bool FileWriter::Commit() {
     if (fd_ < 0) return false;
     bool ok = !failed_ && ::fsync(fd_) == 0;
@@ -145,9 +129,16 @@ void FileWriter::Discard() {
     temp_.clear();
 }
 
-bool WriteFileAtomic(const std::wstring& path, const std::string& bytes) {
-    FileWriter w;
-    return w.Open(path) && w.Write(bytes.data(), bytes.size()) && w.Commit();
+namespace files_detail {
+
+long WriteDescriptor(int fd, const void* data, size_t size) {
+    for (;;) {
+        const ssize_t n = ::write(fd, data, size);
+        if (n < 0 && errno == EINTR) continue;
+        return static_cast<long>(n);
+    }
 }
+
+}  // namespace files_detail
 
 }  // namespace platform

@@ -8,6 +8,7 @@
 #include "platform/FilePaths.h"
 #include "platform/FilesDetail.h"
 #include "platform/FolderListing.h"
+#include "platform/FolderTree.h"
 
 namespace platform {
 
@@ -39,20 +40,6 @@ bool DeleteFileAt(const std::wstring& path) {
     return ::unlink(NativePath(path).c_str()) == 0;
 }
 
-std::vector<FoundFile> FindFiles(const std::wstring& pattern) {
-    std::vector<FoundFile> out;
-    std::wstring folder, mask = pattern;
-    // A real path keeps its backslashes: only '/' separates its folders.
-    size_t cut = pattern.find_last_of(IsNativePath(pattern) ? L"/" : L"\\/");
-    if (cut != std::wstring::npos) {
-        folder = pattern.substr(0, cut);
-        mask = pattern.substr(cut + 1);
-    }
-    if (mask.empty()) return out;
-    const std::string nf = folder.empty() ? std::string(".") : NativePath(folder);
-    for (const ListedEntry& e : ListFolder(nf))
-        if (WildcardMatch(mask, e.name)) out.push_back(FoundFile{e.name, e.isFolder});
-    return out;
-}
+std::vector<std::string> FolderRoots() { return {"/"}; }
 
 }  // namespace platform

@@ -58,11 +58,16 @@ std::string StatisticsCsv(const Profile& profile) {
             out += std::to_string(d + 1) + ",";
             out += (date == L"-" ? std::string() : CsvText(platform::Utf8FromWide(date))) + ",";
             out += std::string(kEnglishNames[g]);
-            for (int64_t v : sums) out += "," + std::to_string(v);
+            // Appended piece by piece: "," + a temporary string trips a false overlap warning of
+            // the Windows compiler.
+            for (int64_t v : sums) (out += ',') += std::to_string(v);
             const float score = stats->dayScore[d][g];
-            out += "," + (score < 0 ? std::string() : Fixed2(score));
-            for (float best : {stats->dayBestForward[d][g], stats->dayBestBackward[d][g]})
-                out += "," + (best < 0 ? std::string() : std::to_string(static_cast<int>(best)));
+            out += ',';
+            if (score >= 0) out += Fixed2(score);
+            for (float best : {stats->dayBestForward[d][g], stats->dayBestBackward[d][g]}) {
+                out += ',';
+                if (best >= 0) out += std::to_string(static_cast<int>(best));
+            }
             out += "\r\n";
         }
     }

@@ -1,9 +1,7 @@
 #include "ui/FolderChooser.h"
 
-#include <filesystem>
-#include <system_error>
-
 #include "graphics/Graphics.h"
+#include "platform/FolderTree.h"
 #include "platform/NativeDialogs.h"
 #include "platform/Utf.h"
 
@@ -11,10 +9,7 @@ namespace ui {
 
 namespace {
 
-std::string StartIn(const std::string& folder) {
-    std::error_code ec;
-    return folder.empty() || !std::filesystem::is_directory(folder, ec) ? platform::HomeFolder() : folder;
-}
+std::string StartIn(const std::string& folder) { return platform::IsFolder(folder) ? folder : platform::HomeFolder(); }
 
 }  // namespace
 
@@ -34,7 +29,8 @@ FolderChooser::Result FolderChooser::Handle(const platform::InputEvent& e) {
         case EventType::Quit: return Result::Cancelled;
         case EventType::MouseDown: {
             if (CancelBox().Contains(e.x, e.y)) return Result::Cancelled;
-            if (OkBox().Contains(e.x, e.y)) return Result::Chosen;
+            // The list of drives is no folder to choose.
+            if (OkBox().Contains(e.x, e.y)) return list_.Current().empty() ? Result::Open : Result::Chosen;
             if (UpBox().Contains(e.x, e.y)) {
                 list_.Up();
                 return Result::Open;

@@ -6,7 +6,9 @@
 
 #include "graphics/Graphics.h"
 #include "platform/Files.h"
+#include "platform/FolderTree.h"
 #include "platform/Utf.h"
+#include "platform/Utf8Path.h"
 
 namespace ui {
 
@@ -21,29 +23,26 @@ std::string Lower(std::string s) {
     return s;
 }
 
-std::string Parent(const std::string& folder) {
-    std::string f = folder;
-    while (f.size() > 1 && f.back() == '/') f.pop_back();
-    const size_t cut = f.find_last_of('/');
-    if (cut == std::string::npos || cut == 0) return "/";
-    return f.substr(0, cut);
-}
-
-std::string Join(const std::string& folder, const std::string& name) {
-    return folder.empty() || folder.back() == '/' ? folder + name : folder + "/" + name;
-}
-
 }  // namespace
 
 FolderList::FolderList(const Style& style, const std::string& folder) : style_(style), current_(folder) { List(); }
 
 void FolderList::List() {
     entries_.clear();
+    selected_ = -1;
+    top_ = 0;
+    if (current_.empty()) {
+        // Above the roots: the drives, each as a folder to open.
+        for (const std::string& root : platform::FolderRoots()) entries_.push_back({root, true});
+        if (style_.alwaysSelected && !entries_.empty()) selected_ = 0;
+        return;
+    }
     std::vector<Entry> files;
     std::error_code ec;
-    for (fs::directory_iterator it(current_, fs::directory_options::skip_permission_denied, ec), end; !ec && it != end;
-         it.increment(ec)) {
-        const std::string name = it->path().filename().string();
+    for (fs::directory_iterator it(platform::PathFromUtf8(current_), fs::directory_options::skip_permission_denied, ec),
+         end;
+         !ec && it != end; it.increment(ec)) {
+        const std::string name = platform::Utf8FromPath(it->path().filename());
         if (name.empty() || name[0] == '.') continue;  // hidden entries stay out of the way
         std::error_code typeError;
         if (it->is_directory(typeError))
@@ -61,7 +60,6 @@ void FolderList::List() {
     std::sort(files.begin(), files.end(), byName);
     entries_.insert(entries_.end(), files.begin(), files.end());
     selected_ = style_.alwaysSelected && !entries_.empty() ? 0 : -1;
-    top_ = 0;
 }
 
 void FolderList::Select(int index) {
@@ -73,23 +71,27 @@ void FolderList::Select(int index) {
 
 void FolderList::Open(int index) {
     if (index < 0 || index >= static_cast<int>(entries_.size()) || !entries_[static_cast<size_t>(index)].folder) return;
-    const std::string next = Join(current_, entries_[static_cast<size_t>(index)].name);
-    std::error_code ec;
-    if (!fs::is_directory(next, ec)) return;
+    const std::string next = platform::JoinFolder(current_, entries_[static_cast<size_t>(index)].name);
+    if (!platform::IsFolder(next)) return;
     current_ = next;
     List();
 }
 
 void FolderList::Up() {
     const std::string from = current_;
-    current_ = Parent(current_);
-    if (current_ == from) return;
+    if (from.empty()) return;
+    const std::string parent = platform::ParentFolder(from);
+    // Above a root is the list of roots, when there are several to choose from.
+    if (parent.empty() && platform::FolderRoots().size() < 2) return;
+    current_ = parent;
     List();
     if (!style_.alwaysSelected) return;
     // The folder we came from stays selected.
     std::string name = from;
-    while (name.size() > 1 && name.back() == '/') name.pop_back();
-    name = name.substr(name.find_last_of('/') + 1);
+    if (!parent.empty()) {
+        while (name.size() > 1 && name.back() == '/') name.pop_back();
+        name = name.substr(name.find_last_of('/') + 1);
+    }
     for (size_t i = 0; i < entries_.size(); ++i)
         if (entries_[i].folder && entries_[i].name == name) return Select(static_cast<int>(i));
 }

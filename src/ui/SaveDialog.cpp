@@ -1,6 +1,7 @@
 #include "ui/SaveDialog.h"
 
 #include "graphics/Graphics.h"
+#include "platform/FolderTree.h"
 #include "platform/NativeDialogs.h"
 #include "platform/Utf.h"
 #include "ui/TextField.h"
@@ -24,9 +25,7 @@ void SaveDialog::SetName(const std::wstring& name) { field_->SetText(name); }
 std::wstring SaveDialog::ChosenPath() const {
     const std::string name = platform::Utf8FromWide(Name());
     if (name.empty()) return {};
-    if (name[0] == '/') return platform::WideFromUtf8(name);
-    const std::string& folder = list_.Current();
-    return platform::WideFromUtf8(folder.empty() || folder.back() == '/' ? folder + name : folder + "/" + name);
+    return platform::WideFromUtf8(platform::JoinFolder(list_.Current(), name));
 }
 
 SaveDialog::Result SaveDialog::Handle(const platform::InputEvent& e) {

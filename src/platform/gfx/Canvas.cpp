@@ -11,6 +11,7 @@
 #include <string>
 #include <unordered_map>
 
+#include "platform/FontFamilies.h"
 #include "platform/Utf.h"
 
 namespace platform::gfx {
@@ -71,7 +72,7 @@ struct TextEngine {
 
         PangoLayout* layout = pango_layout_new(context);
         PangoFontDescription* desc = pango_font_description_new();
-        pango_font_description_set_family(desc, Utf8FromWide(font.family).c_str());
+        pango_font_description_set_family(desc, FontFamilies(Utf8FromWide(font.family)).c_str());
         pango_font_description_set_absolute_size(desc, std::max(1.0f, font.sizePx) * PANGO_SCALE);
         pango_font_description_set_weight(desc, (font.style & 1) ? PANGO_WEIGHT_BOLD : PANGO_WEIGHT_NORMAL);
         pango_font_description_set_style(desc, (font.style & 2) ? PANGO_STYLE_ITALIC : PANGO_STYLE_NORMAL);

@@ -11,7 +11,9 @@
 #include <vector>
 
 #include "platform/Files.h"
+#include "platform/FilesDetail.h"
 #include "platform/FolderListing.h"
+#include "platform/FolderTree.h"
 #include "platform/Utf.h"
 #include "platform/windows/Services.h"
 
@@ -181,22 +183,6 @@ std::string NativePath(const std::wstring& path) { return Slashes(path); }
 bool FileExists(const std::wstring& path) { return Attributes(NativePath(path)) != INVALID_FILE_ATTRIBUTES; }
 bool FolderExists(const std::wstring& path) { return IsFolderAttr(Attributes(NativePath(path))); }
 
-bool ReadWholeFile(const std::wstring& path, std::string& bytes, long long maxBytes) {
-    bytes.clear();
-    FileReader r;
-    if (!r.Open(path, maxBytes)) return false;
-    char buf[65536];
-    for (;;) {
-        long n = r.Read(buf, sizeof buf);
-        if (n < 0 || static_cast<long long>(bytes.size()) + n > maxBytes) {
-            bytes.clear();
-            return false;
-        }
-        if (n == 0) return true;
-        bytes.append(buf, static_cast<size_t>(n));
-    }
-}
-
 bool FileStamp(const std::wstring& folder, const std::wstring& name, long long& size, long long& changed) {
     std::string dir = NativePath(folder);
     if (!dir.empty() && dir.back() != '/') dir += '/';
@@ -230,8 +216,6 @@ ReadResult ReadFileInFolder(const std::wstring& folder, const std::wstring& name
     return ok ? ReadResult::kRead : ReadResult::kRefused;
 }
 
-FileReader::~FileReader() { Close(); }
-
 bool FileReader::Open(const std::wstring& path, long long maxBytes) {
     Close();
     const std::string p = NativePath(path);
@@ -241,33 +225,6 @@ bool FileReader::Open(const std::wstring& path, long long maxBytes) {
     if (fd_ < 0) return false;
     if (!RegularFileWithin(fd_, maxBytes)) Close();
     return fd_ >= 0;
-}
-
-bool FileReader::OpenBytes(std::string bytes) {
-    Close();
-    bytes_ = std::move(bytes);
-    offset_ = 0;
-    memory_ = true;
-    return true;
-}
-
-long FileReader::Read(void* buffer, size_t size) {
-    if (memory_) {
-        const size_t n = std::min(size, bytes_.size() - offset_);
-        std::memcpy(buffer, bytes_.data() + offset_, n);
-        offset_ += n;
-        return static_cast<long>(n);
-    }
-    if (fd_ < 0) return -1;
-    return ::_read(fd_, buffer, static_cast<unsigned>(std::min<size_t>(size, 1u << 30)));
-}
-
-void FileReader::Close() {
-    if (fd_ >= 0) ::_close(fd_);
-    fd_ = -1;
-    memory_ = false;
-    bytes_.clear();
-    offset_ = 0;
 }
 
 FileWriter::~FileWriter() { Discard(); }
@@ -302,21 +259,6 @@ bool FileWriter::Open(const std::wstring& path) {
     failed_ = fd_ < 0;
     if (fd_ < 0) temp_.clear();
     return fd_ >= 0;
-}
-
-bool FileWriter::Write(const void* data, size_t size) {
-    if (fd_ < 0 || failed_) return false;
-    const char* p = static_cast<const char*>(data);
-    while (size > 0) {
-        const int n = ::_write(fd_, p, static_cast<unsigned>(std::min<size_t>(size, 1u << 30)));
-        if (n <= 0) {
-            failed_ = true;
-            return false;
-        }
-        p += n;
-        size -= static_cast<size_t>(n);
-    }
-    return true;
 }
 
 bool FileWriter::Commit() {
@@ -354,11 +296,6 @@ void FileWriter::Discard() {
     temp_.clear();
 }
 
-bool WriteFileAtomic(const std::wstring& path, const std::string& bytes) {
-    FileWriter w;
-    return w.Open(path) && w.Write(bytes.data(), bytes.size()) && w.Commit();
-}
-
 bool CreateFolder(const std::wstring& path) {
     const std::string p = NativePath(path);
     if (p.empty()) return false;
@@ -391,40 +328,12 @@ bool DeleteFileAt(const std::wstring& path) {
     return ::DeleteFileW(Wide(NativePath(path)).c_str()) != 0;
 }
 
-bool WildcardMatch(const std::wstring& pattern, const std::wstring& name) {
-    const std::wstring p = FoldCase(pattern), n = FoldCase(name);
-    size_t pi = 0, ni = 0, star = std::wstring::npos, mark = 0;
-    while (ni < n.size()) {
-        if (pi < p.size() && (p[pi] == L'?' || p[pi] == n[ni])) {
-            ++pi;
-            ++ni;
-        } else if (pi < p.size() && p[pi] == L'*') {
-            star = pi++;
-            mark = ni;
-        } else if (star != std::wstring::npos) {
-            pi = star + 1;
-            ni = ++mark;
-        } else {
-            return false;
-        }
-    }
-    while (pi < p.size() && p[pi] == L'*') ++pi;
-    return pi == p.size();
-}
-
-std::vector<FoundFile> FindFiles(const std::wstring& pattern) {
-    std::vector<FoundFile> out;
-    std::wstring folder, mask = pattern;
-    const size_t cut = pattern.find_last_of(L"\\/");
-    if (cut != std::wstring::npos) {
-        folder = pattern.substr(0, cut);
-        mask = pattern.substr(cut + 1);
-    }
-    if (mask.empty()) return out;
-    const std::string nf = folder.empty() ? std::string(".") : NativePath(folder);
-    for (const ListedEntry& e : ListFolder(nf))
-        if (WildcardMatch(mask, e.name)) out.push_back(FoundFile{e.name, e.isFolder});
-    return out;
+std::vector<std::string> FolderRoots() {
+    std::vector<std::string> roots;
+    const DWORD drives = ::GetLogicalDrives();
+    for (int i = 0; i < 26; ++i)
+        if (drives & (1u << i)) roots.push_back(std::string(1, static_cast<char>('A' + i)) + ":/");
+    return roots;
 }
 
 std::wstring DocumentsFolder() { return KnownFolder(FOLDERID_Documents); }
@@ -460,75 +369,49 @@ std::wstring ExecutableFolder() {
     return cut == std::wstring::npos ? std::wstring(L".") : w.substr(0, cut);
 }
 
-// --- listings ---------------------------------------------------------------------------------
+// --- what the shared file services ask of Windows ---------------------------------------------
 
-namespace {
+namespace files_detail {
 
-struct Listing {
-    FILETIME written{};
-    bool exists = false;
-    std::vector<ListedEntry> entries;
-};
+const wchar_t* const kRealPathSeparators = L"\\/";
 
-std::map<std::string, Listing>& Listings() {
-    static std::map<std::string, Listing> all;
-    return all;
+FolderStamp StampOf(const std::string& folder) {
+    FolderStamp stamp;
+    WIN32_FILE_ATTRIBUTE_DATA data{};
+    if (!::GetFileAttributesExW(Wide(folder).c_str(), GetFileExInfoStandard, &data) ||
+        !(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+        return stamp;
+    stamp.exists = true;
+    stamp.values[0] =
+        (static_cast<long long>(data.ftLastWriteTime.dwHighDateTime) << 32) | data.ftLastWriteTime.dwLowDateTime;
+    return stamp;
 }
 
-int reads = 0;
-int scopes = 0;
-constexpr size_t kMaxListings = 256;
-
-}  // namespace
-
-std::vector<ListedEntry> ListFolder(const std::string& folder) {
-    auto& all = Listings();
-    WIN32_FILE_ATTRIBUTE_DATA data{};
-    const bool exists = ::GetFileAttributesExW(Wide(folder).c_str(), GetFileExInfoStandard, &data) &&
-                        (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY);
-    auto it = scopes > 0 ? all.find(folder) : all.end();
-    if (it != all.end() && it->second.exists == exists &&
-        (!exists || ::CompareFileTime(&it->second.written, &data.ftLastWriteTime) == 0))
-        return it->second.entries;
-    if (all.size() >= kMaxListings || scopes == 0) all.clear();
-    Listing& l = all[folder];
-    l = Listing{};
-    l.exists = exists;
-    if (!exists) return l.entries;
-    l.written = data.ftLastWriteTime;
-    ++reads;
+std::vector<ListedEntry> ReadEntries(const std::string& folder) {
+    std::vector<ListedEntry> entries;
     WIN32_FIND_DATAW found{};
     HANDLE h =
         ::FindFirstFileExW((Wide(folder) + L"\\*").c_str(), FindExInfoBasic, &found, FindExSearchNameMatch, nullptr, 0);
-    if (h == INVALID_HANDLE_VALUE) return l.entries;
-    std::vector<std::pair<std::wstring, ListedEntry>> sorted;
+    if (h == INVALID_HANDLE_VALUE) return entries;
     do {
         const std::wstring name = found.cFileName;
         if (name == L"." || name == L"..") continue;
-        ListedEntry entry;
-        entry.name = name;
-        entry.isFolder = (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
-        sorted.emplace_back(FoldCase(entry.name), std::move(entry));
+        entries.push_back(ListedEntry{name, (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0});
     } while (::FindNextFileW(h, &found));
     ::FindClose(h);
-    std::sort(sorted.begin(), sorted.end(), [](const auto& a, const auto& b) {
-        return a.first != b.first ? a.first < b.first : a.second.name < b.second.name;
-    });
-    l.entries.reserve(sorted.size());
-    for (auto& s : sorted) l.entries.push_back(std::move(s.second));
-    return l.entries;
+    return entries;
 }
 
-void ForgetFolderListings() { Listings().clear(); }
-
-FolderListingScope::FolderListingScope() {
-    if (scopes++ == 0) ForgetFolderListings();
+long ReadDescriptor(int fd, void* buffer, size_t size) {
+    return ::_read(fd, buffer, static_cast<unsigned>(std::min<size_t>(size, 1u << 30)));
 }
 
-FolderListingScope::~FolderListingScope() {
-    if (--scopes == 0) ForgetFolderListings();
+long WriteDescriptor(int fd, const void* data, size_t size) {
+    return ::_write(fd, data, static_cast<unsigned>(std::min<size_t>(size, 1u << 30)));
 }
 
-int FolderReads() { return reads; }
+void CloseDescriptor(int fd) { ::_close(fd); }
+
+}  // namespace files_detail
 
 }  // namespace platform

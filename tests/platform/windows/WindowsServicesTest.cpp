@@ -1,15 +1,18 @@
 // The Windows services of the platform layer, run under Windows (or Wine).
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <string>
 
 #include "platform/Files.h"
+#include "platform/FolderTree.h"
 #include "platform/UserConfig.h"
 #include "platform/Utf.h"
 #include "platform/windows/Services.h"
 #include "profiles/Profile.h"
 #include "support/TempFolder.h"
+#include "ui/FolderList.h"
 
 namespace {
 
@@ -94,6 +97,24 @@ TEST(WindowsPrinting, OnePageOnTheDefaultPrinter) {
         GTEST_SKIP() << "no default printer: Wine offers printers only from a running CUPS server";
     std::vector<uint32_t> pixels(800 * 600, 0xFF3366CCu);
     EXPECT_TRUE(platform::PrintOnDefaultPrinter(pixels.data(), 800 * 4, L"\u00c5sa"));
+}
+
+// The program's own chooser walks up from a drive's top to the list of drives and back down.
+TEST(WindowsFolders, ChoosersWalkAcrossDrives) {
+    const std::vector<std::string> roots = platform::FolderRoots();
+    ASSERT_FALSE(roots.empty());
+    EXPECT_NE(std::find(roots.begin(), roots.end(), "C:/"), roots.end());
+    EXPECT_EQ(platform::ParentFolder("C:/Users"), "C:/");
+    EXPECT_EQ(platform::ParentFolder("C:/"), "");
+    EXPECT_EQ(platform::JoinFolder("C:/Users", "D:\\pictures\\x.png"), "D:\\pictures\\x.png");
+
+    ui::FolderList list(ui::FolderList::Style{8, 40, 18, false, L"", true}, "C:/");
+    list.Up();
+    EXPECT_EQ(list.Current(), "");
+    ASSERT_EQ(list.Entries().size(), roots.size());
+    EXPECT_EQ(list.Entries()[static_cast<size_t>(list.Selected())].name, "C:/");  // where the walk came from
+    list.Open(list.Selected());
+    EXPECT_EQ(list.Current(), "C:/");
 }
 
 }  // namespace
