@@ -37,7 +37,7 @@ SaveChoice FinishSaveChoice(Backend& os, const SaveFileRequest& request, const s
     if (fs::exists(status)) {
         if (fs::is_directory(status)) return SaveChoice::Invalid;
         const std::wstring question = WideFromUtf8(Utf8FromPath(p.filename())) + L" " + request.replaceQuestion;
-        if (!os.AskYesNo(request.title, question)) return SaveChoice::Refused;
+        if (!os.AskYesNo(request.title, question, request.replaceAnswers)) return SaveChoice::Refused;
     }
     path = candidate;
     return SaveChoice::Accepted;

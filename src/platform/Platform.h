@@ -82,7 +82,8 @@ struct SaveFileRequest {
     std::wstring fileNameLabel;     // "File name:"
     std::wstring save;
     std::wstring cancel;
-    std::wstring replaceQuestion;  // asked after the file's name when it exists already
+    std::wstring replaceQuestion;    // asked after the file's name when it exists already
+    QuestionOptions replaceAnswers;  // the question's buttons, in the program's language
 };
 
 constexpr int kCanvasWidth = 800;

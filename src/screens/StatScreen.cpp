@@ -377,6 +377,7 @@ void CStatScreen::SaveStatistics() {
     request.save = Text(kTextSave);
     request.cancel = Text(kTextCancel);
     request.replaceQuestion = Text(kTextReplace);
+    request.replaceAnswers = profile->options.Question();
     std::wstring path;
     const bool chosen = platform::Os().ChooseSaveFile(request, path);
     // The dialog covered the window: the next frame is presented in full.
@@ -399,7 +400,7 @@ void CStatScreen::SaveStatistics() {
     if (platform::FileExists(table) &&
         !platform::Os().AskYesNo(
             request.title, table.substr(slash == std::wstring::npos ? 0 : slash + 1) + L" " + request.replaceQuestion,
-            profile->options.Question()))
+            request.replaceAnswers))
         return;
     platform::WriteFileAtomic(table, StatisticsCsv(*profile));
 }
