@@ -160,7 +160,17 @@ unsigned SoundDevice::Open(const std::wstring& path, const std::wstring& type) {
         return kSoundFileNotFound;
     }
     if (!StartAudio()) return kSoundNoAudio;
-    Mix_Chunk* chunk = Mix_LoadWAV(NativePath(path).c_str());
+    // Decoded from the file's bytes in memory: the mixer's own file reader stays open after a
+    // file it cannot decode, which on Windows would keep that file from being replaced or
+    // deleted while the program runs.
+    std::string bytes;
+    Mix_Chunk* chunk = nullptr;
+    if (ReadWholeFile(path, bytes)) {
+        if (SDL_RWops* rw = SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size()))) {
+            chunk = Mix_LoadWAV_RW(rw, 0);
+            SDL_RWclose(rw);
+        }
+    }
     if (!chunk) {
         NoteMissingFile(path, "sound did not open");
         return kSoundCannotDecode;

@@ -112,8 +112,7 @@ TEST(ImageCacheTest, APictureIsDecodedOnceUntilItsFileChanges) {
 
     // Written over in place with other content: decoded again as well.
     SavePicture(dir.File("b.png"), 30, 30, 0xFF00FF00u);
-    std::filesystem::copy_file(dir.Native("b.png"), dir.Native("a.png"),
-                               std::filesystem::copy_options::overwrite_existing);
+    std::ofstream(dir.Native("a.png"), std::ios::binary | std::ios::trunc) << dir.Get("b.png");
     auto overwritten = Bitmap::FromFile(path);
     ASSERT_TRUE(overwritten);
     EXPECT_EQ(overwritten->Width(), 30);

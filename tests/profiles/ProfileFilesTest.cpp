@@ -321,8 +321,13 @@ TEST(ProfileFiles, PathsFileSettlesTheProfileFolder) {
     EXPECT_TRUE(std::filesystem::is_directory(dir.File("store/class 4")));
     dir.Put("paths.txt", platform::Utf8FromWide(dir.Folder()) + "nowhere/\r\nsub\\\r\n");
     EXPECT_EQ(profiles::SettleProfileFolder(paths, L"Kestrova"), dir.Folder() + L"nowhere/");
+}
 
-    // "USER": the documents folder + the title.
+// "USER": the documents folder + the title. The documents folder is steered here through the
+// desktop's home folder.
+TEST(ProfileFiles, PathsFileUserMeansTheDocumentsFolder) {
+    ProfileFolder dir;
+    const std::wstring paths = dir.Folder() + L"paths.txt";
     ScopedEnv env({{"HOME", dir.Native()}, {"XDG_CONFIG_HOME", ""}, {"XDG_DATA_HOME", ""}});
     std::filesystem::create_directory(dir.File("Documents"));
     dir.Put("paths.txt", "USER\r\n");

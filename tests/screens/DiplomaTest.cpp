@@ -208,14 +208,13 @@ TEST(DiplomaPlacements, WrittenAndReadBackSkippingWhatIsNotOurs) {
 // A design folder of its own with one wide sticker: gfx is linked part by part, the diploma
 // folder is real.
 TEST_F(DiplomaTest, AWideStickerIsShelvedAt150AndCarriedAtItsOwnSize) {
-    const fs::path gfx = fs::path(platform::Utf8FromWide(root.Assets())) / "gfx";
-    const fs::path shipped = fs::read_symlink(gfx);
-    fs::remove(gfx);
+    const fs::path gfx = root.Own("gfx");
+    const fs::path shipped = fs::path(testpaths::AssetDir()) / "gfx";
     fs::create_directories(gfx / "diploma" / "0");
     for (const auto& e : fs::directory_iterator(shipped))
-        if (e.path().filename() != "diploma") fs::create_directory_symlink(e.path(), gfx / e.path().filename());
-    for (const char* f : {"bag0.png", "coin.png"}) fs::create_symlink(shipped / "diploma" / f, gfx / "diploma" / f);
-    fs::create_symlink(shipped / "diploma" / "0" / "background.png", gfx / "diploma" / "0" / "background.png");
+        if (e.path().filename() != "diploma") testfiles::Link(e.path(), gfx / e.path().filename());
+    for (const char* f : {"bag0.png", "coin.png"}) testfiles::Link(shipped / "diploma" / f, gfx / "diploma" / f);
+    testfiles::Link(shipped / "diploma" / "0" / "background.png", gfx / "diploma" / "0" / "background.png");
     Bitmap wide(300, 100);
     ASSERT_TRUE(wide.SavePng(platform::WideFromUtf8((gfx / "diploma" / "0" / "item00.png").string())));
 

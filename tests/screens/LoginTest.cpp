@@ -216,9 +216,10 @@ TEST_F(LoginTest, ExportCopiesEveryTraineeIntoTheChosenFolder) {
     }
     EXPECT_LE(line.y + line.height, 600);
     // A folder that cannot take the files is reported.
-    Os().QueueFolder(platform::WideFromUtf8((target.Profiles() / "missing").string()));
+    const std::wstring missing = platform::WideFromUtf8((target.Profiles() / "missing").string());
+    Os().QueueFolder(missing);
     ClickOn(Login().ExportButton());
-    EXPECT_EQ(Login().StatusText(), L"Not every trainee could be saved in " + targetFolder + L"/missing");
+    EXPECT_EQ(Login().StatusText(), L"Not every trainee could be saved in " + missing);
     // The next press clears the line.
     ClickOn(Login().PreviousPage());
     EXPECT_EQ(Login().StatusText(), L"");

@@ -306,8 +306,8 @@ protected:
     void SetUp() override {
         namespace fs = std::filesystem;
         const fs::path data = fs::path(platform::Utf8FromWide(root.Assets())) / "data";
-        const fs::path shipped = fs::read_symlink(data / "lang");
-        fs::remove(data / "lang");
+        const fs::path shipped = fs::path(testpaths::AssetDir()) / "data" / "lang";
+        fs::remove_all(data / "lang");
         fs::create_directory(data / "lang");
         for (const char* name : {"english.txt", "swedish.txt"}) {
             std::ifstream in(shipped / name, std::ios::binary);

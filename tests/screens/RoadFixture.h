@@ -1,6 +1,6 @@
 #pragma once
 // The screens of a training day on the real frame, headless. Each test gets its own asset
-// root: the shipped pictures, sounds and texts linked in, and a paths file that puts the
+// root: the shipped pictures, sounds and texts linked in (support/LinkedFiles.h), and a paths file that puts the
 // profile folder into a fresh temporary folder, so no test touches a real trainee.
 #include "support/TestPaths.h"
 #include <gtest/gtest.h>
@@ -9,12 +9,15 @@
 #include <filesystem>
 #include <fstream>
 #include <memory>
+#include <set>
 #include <string>
 
 #include "app/Harness.h"
 #include "graphics/Sprite.h"
 #include "platform/Utf.h"
+#include "platform/Utf8Path.h"
 #include "profiles/Profile.h"
+#include "support/LinkedFiles.h"
 #include "support/ScratchFolder.h"
 
 class RoadRoot {
@@ -22,35 +25,51 @@ public:
     RoadRoot() {
         namespace fs = std::filesystem;
         const fs::path assets = fs::path(testpaths::SourceDir()) / "assets";
-        for (const char* part : {"gfx", "sfx", "speech"}) fs::create_directory_symlink(assets / part, root_ / part);
+        for (const char* part : kParts) testfiles::KeptFolders::OfThisRun().Take(assets / part, root_ / part);
         fs::create_directories(root_ / "data");
-        for (const auto& e : fs::directory_iterator(assets / "data")) {
-            if (e.path().filename() == "paths.txt") continue;
-            if (e.is_directory())
-                fs::create_directory_symlink(e.path(), root_ / "data" / e.path().filename());
-            else
-                fs::create_symlink(e.path(), root_ / "data" / e.path().filename());
-        }
+        for (const auto& e : fs::directory_iterator(assets / "data"))
+            if (e.path().filename() != "paths.txt") testfiles::Link(e.path(), root_ / "data" / e.path().filename());
         fs::create_directories(root_ / "profiles");
         std::ofstream(root_ / "data" / "paths.txt", std::ios::binary) << (root_ / "profiles").string() << "/\r\n";
     }
 
-    std::wstring Assets() const { return platform::WideFromUtf8(root_.string()); }
+    ~RoadRoot() {
+        const std::filesystem::path assets = std::filesystem::path(testpaths::SourceDir()) / "assets";
+        for (const char* part : kParts)
+            if (!owned_.count(part)) testfiles::KeptFolders::OfThisRun().GiveBack(assets / part, root_ / part);
+    }
+    RoadRoot(const RoadRoot&) = delete;
+    RoadRoot& operator=(const RoadRoot&) = delete;
+
+    // The test's own empty folder in place of the shipped part ("gfx"), for the test to fill.
+    std::filesystem::path Own(const std::string& part) {
+        std::filesystem::remove_all(root_ / part);
+        std::filesystem::create_directories(root_ / part);
+        owned_.insert(part);
+        return root_ / part;
+    }
+
+    std::wstring Assets() const { return platform::WideFromUtf8(platform::Utf8FromPath(root_)); }
     std::filesystem::path Profiles() const { return root_ / "profiles"; }
-    std::wstring ProfileFolder() const { return platform::WideFromUtf8(Profiles().string()) + L"/"; }
-    bool Has(const std::string& file) const { return std::filesystem::exists(Profiles() / file); }
+    std::wstring ProfileFolder() const { return platform::WideFromUtf8(platform::Utf8FromPath(Profiles())) + L"/"; }
+    // file: a name in UTF-8, such as "Åsa.pro"
+    bool Has(const std::string& file) const {
+        return std::filesystem::exists(Profiles() / platform::PathFromUtf8(file));
+    }
     size_t FileCount() const {
         size_t n = 0;
         for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(Profiles())) ++n;
         return n;
     }
     std::string Read(const std::string& file) const {
-        std::ifstream in(Profiles() / file, std::ios::binary);
+        std::ifstream in(Profiles() / platform::PathFromUtf8(file), std::ios::binary);
         return std::string(std::istreambuf_iterator<char>(in), {});
     }
 
 private:
+    static constexpr const char* kParts[] = {"gfx", "sfx", "speech"};
     ScratchFolder scratch_{"road"};
+    std::set<std::string> owned_;
     std::filesystem::path root_ = scratch_.Path();
 };
 

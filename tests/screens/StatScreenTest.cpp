@@ -336,7 +336,11 @@ TEST_F(StatScreenTest, Pictures) {
     EXPECT_TRUE(Has(CStatScreen::kBackward, 60, 370, 740, 515));
 }
 
-TEST(StatisticsTable, RowsOfKnownResultsParseBack) {
+namespace {
+
+// A trainee's results with the table's corner cases: both directions, an error-only day, the
+// last day, a date and a damaged date text.
+std::unique_ptr<Profile> KnownResults() {
     auto profile = std::make_unique<Profile>();
     Profile& p = *profile;
     // Day 1: Cans, three forward items at span 4 and a wrong answer.
@@ -350,6 +354,12 @@ TEST(StatisticsTable, RowsOfKnownResultsParseBack) {
     p.stats.CountItem(24, 2, 9, false);
     p.dayDates[1] = L"2026-12-01";
     p.dayDates[2] = L"=1+1, \"x\"";  // a date text from a damaged file stays text
+    return profile;
+}
+
+}  // namespace
+
+TEST(StatisticsTable, RowsOfKnownResults) {
     const std::string expected =
         "\xEF\xBB\xBF"
         "day,date,exercise,items_forward,items_backward,errors_forward,errors_backward,points,score,best_forward,"
@@ -358,10 +368,13 @@ TEST(StatisticsTable, RowsOfKnownResultsParseBack) {
         "1,2026-12-01,Big wheel,0,1,0,0,11,11.00,,3\r\n"
         "2,\"'=1+1, \"\"x\"\"\",Zoo,0,0,0,1,0,0.00,,\r\n"
         "25,,Treasure,1,0,0,0,9,9.00,9,\r\n";
-    EXPECT_EQ(StatisticsCsv(p), expected);
+    EXPECT_EQ(StatisticsCsv(*KnownResults()), expected);
+}
 
+// Read back by a standard CSV reader (Python's).
+TEST(StatisticsTable, RowsOfKnownResultsParseBack) {
     ProfileFolder folder;
-    folder.Put("table.csv", StatisticsCsv(p));
+    folder.Put("table.csv", StatisticsCsv(*KnownResults()));
     const std::string command =
         "python3 -c \"import csv,sys\n"
         "for row in csv.DictReader(open(sys.argv[1], encoding='utf-8-sig', newline='')):\n"

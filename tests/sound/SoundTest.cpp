@@ -43,6 +43,17 @@ void WriteWav(const fs::path& path, unsigned ms, unsigned rate = 22050) {
     for (uint32_t i = 0; i < samples; ++i) u16(static_cast<uint16_t>((i % 50) * 400));
 }
 
+// The process's open files where Linux lists them, else 0 (under Wine the list would be
+// Wine's own).
+size_t OpenHandles() {
+    size_t n = 0;
+#ifdef __linux__
+    std::error_code ec;
+    for (fs::directory_iterator it("/proc/self/fd", ec), end; !ec && it != end; it.increment(ec)) ++n;
+#endif
+    return n;
+}
+
 class SoundFixture : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -114,9 +125,13 @@ TEST_F(SoundFixture, OpenFailuresAreQuiet) {
     g.Open(L"sfx\\missing.wav");
     EXPECT_NE(g.LastError(), 0u);
     EXPECT_EQ(g.Count(), 1);  // a missing file is not added
+    const size_t handles = OpenHandles();
     g.Open(L"sfx\\broken.wav");
     EXPECT_NE(g.LastError(), 0u);
     EXPECT_EQ(g.Count(), 2);
+    // Nothing of the file is held open afterwards: it can be replaced while the program runs.
+    EXPECT_EQ(OpenHandles(), handles);
+    EXPECT_TRUE(platform::WriteFileAtomic(L"sfx\\broken.wav", "still not a sound"));
     g.Play(1);  // fails without a word
     g.Open(L"sfx\\ok.wav");
     EXPECT_EQ(g.LastError(), 0u);

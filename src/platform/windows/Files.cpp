@@ -8,6 +8,7 @@
 #include <fcntl.h>
 #include <map>
 #include <random>
+#include <vector>
 
 #include "platform/Files.h"
 #include "platform/FilesDetail.h"
@@ -87,6 +88,36 @@ bool ReadOpenFile(int fd, long long maxBytes, std::string& bytes) {
         if (n == 0) return true;
         bytes.append(buf, static_cast<size_t>(n));
     }
+}
+
+// Gives the file the target's name with the file system's POSIX rules: an old file still
+// open for reading is replaced all the same. False where the system lacks the rule (before
+// Windows 10, FAT drives, Wine), and the caller falls back to MoveFileExW.
+bool RenameOverOpenFile(const std::wstring& from, const std::wstring& to) {
+    HANDLE h = ::CreateFileW(from.c_str(), DELETE | GENERIC_WRITE | SYNCHRONIZE,
+                             FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                             FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (h == INVALID_HANDLE_VALUE) return false;
+    const wchar_t* full = to.c_str();
+    std::wstring absolute(MAX_PATH * 4, L'\0');
+    const DWORD n = ::GetFullPathNameW(to.c_str(), static_cast<DWORD>(absolute.size()), absolute.data(), nullptr);
+    if (n > 0 && n < absolute.size()) {
+        absolute.resize(n);
+        full = absolute.c_str();
+    }
+    const size_t nameBytes = std::wcslen(full) * sizeof(wchar_t);
+    std::vector<unsigned char> buffer(sizeof(FILE_RENAME_INFO) + nameBytes);
+    auto* info = reinterpret_cast<FILE_RENAME_INFO*>(buffer.data());
+    constexpr DWORD kReplaceIfExists = 0x1, kPosixSemantics = 0x2;  // FILE_RENAME_FLAG_*
+    constexpr auto kFileRenameInfoEx = static_cast<FILE_INFO_BY_HANDLE_CLASS>(22);
+    info->Flags = kReplaceIfExists | kPosixSemantics;
+    info->RootDirectory = nullptr;
+    info->FileNameLength = static_cast<DWORD>(nameBytes);
+    std::memcpy(info->FileName, full, nameBytes);
+    const bool ok = ::SetFileInformationByHandle(h, kFileRenameInfoEx, info, static_cast<DWORD>(buffer.size())) != 0;
+    if (ok) ::FlushFileBuffers(h);
+    ::CloseHandle(h);
+    return ok;
 }
 
 std::wstring KnownFolder(REFKNOWNFOLDERID id) {
@@ -213,9 +244,12 @@ bool FileWriter::Commit() {
     fd_ = -1;
     const std::wstring temp = Wide(temp_), target = Wide(target_);
     if (ok) {
-        // A reader that opened the file without letting others replace it (a virus scanner,
-        // a spreadsheet) holds it for a moment: the replacement is tried a few times.
-        ok = false;
+        // Where the system can (Windows 10 and later on NTFS), the new file takes the name even
+        // while a reader that lets others delete it (the program's own readers, a search
+        // indexer) still has the old one open. A reader that opened the file without letting
+        // others replace it (a virus scanner, a spreadsheet) holds it for a moment: the
+        // replacement is tried a few times.
+        ok = RenameOverOpenFile(temp, target);
         for (int attempt = 0; attempt < 5 && !ok; ++attempt) {
             if (attempt > 0) ::Sleep(20);
             ok = ::MoveFileExW(temp.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
