@@ -183,6 +183,13 @@ public:
         (void)documentName;
         return false;
     }
+    // The same made ready to run off the frame's thread, as PreparePrint: the task owns a
+    // copy of the document.
+    virtual std::function<bool()> PrepareDocumentPrint(const std::string& pdf, const std::wstring& documentName) {
+        (void)pdf;
+        (void)documentName;
+        return [] { return false; };
+    }
 
     // The clipboard's text, for pasting into text fields.
     virtual std::wstring ClipboardText() = 0;

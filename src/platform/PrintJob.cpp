@@ -1,6 +1,5 @@
 #include "platform/PrintJob.h"
 
-#include <functional>
 #include <thread>
 
 #include "platform/Platform.h"
@@ -9,12 +8,21 @@ namespace platform {
 
 bool PrintJob::Start(const uint32_t* pixels, int strideBytes, const std::wstring& documentName) {
     if (Busy()) return false;
-    std::function<bool()> task = Os().PreparePrint(pixels, strideBytes, documentName);
+    Run(Os().PreparePrint(pixels, strideBytes, documentName));
+    return true;
+}
+
+bool PrintJob::StartDocument(const std::string& pdf, const std::wstring& documentName) {
+    if (Busy()) return false;
+    Run(Os().PrepareDocumentPrint(pdf, documentName));
+    return true;
+}
+
+void PrintJob::Run(std::function<bool()> task) {
     state_->value = kBusy;
     // The task owns all it uses; the thread is left to finish on its own, however long the
     // server takes, and reports through the shared state.
     std::thread([task = std::move(task), state = state_] { state->value = task() ? kSent : kFailed; }).detach();
-    return true;
 }
 
 PrintJob::Outcome PrintJob::Take() {

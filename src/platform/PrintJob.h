@@ -4,6 +4,7 @@
 // whether the outcome is known.
 #include <atomic>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -16,11 +17,14 @@ public:
     // Copies the 800 x 600 picture and prints it through the backend. False, doing nothing,
     // while the previous job is still on its way.
     bool Start(const uint32_t* pixels, int strideBytes, const std::wstring& documentName);
+    // The same for a PDF document of A4 pages.
+    bool StartDocument(const std::string& pdf, const std::wstring& documentName);
     bool Busy() const { return state_->value.load() == kBusy; }
     // The outcome of a job that has finished, given once; kNone while there is none.
     Outcome Take();
 
 private:
+    void Run(std::function<bool()> task);
     enum : int { kIdle, kBusy, kSent, kFailed };
     // Shared with the job's thread, which may outlive the screen that started it.
     struct State {

@@ -21,6 +21,7 @@ constexpr float kThumbScale = 0.45f;
 constexpr int kLastDay = 25;
 constexpr uint32_t kTextPrinted = 174;
 constexpr uint32_t kTextNotPrinted = 175;
+constexpr uint32_t kTextStillPrinting = 222;
 constexpr uint32_t kTextPictureNotSaved = 176;
 constexpr uint32_t kTextPictureSaved = 177;
 }  // namespace
@@ -125,6 +126,8 @@ void CDiplomaPrinter::Hover(int x, int y) {
 
 void CDiplomaPrinter::PrintImage() {
     if (!backBuffer) return;
+    // One print at a time: a second press while a server is slow to answer is told so.
+    if (printJob.Busy()) return notice.Show(Text(kTextStillPrinting));
     buttonsHidden = true;
     Draw();
     // Off the frame's thread: the outcome is shown once the print server has answered.

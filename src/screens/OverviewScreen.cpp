@@ -59,6 +59,7 @@ constexpr uint32_t kTextByDate = 216;
 constexpr uint32_t kTextSaved = 219;
 constexpr uint32_t kTextNotSaved = 220;
 constexpr uint32_t kTextChooseFirst = 221;
+constexpr uint32_t kTextStillPrinting = 222;
 
 std::wstring Value(int v) { return v < 0 ? std::wstring(L"-") : std::to_wstring(v); }
 
@@ -282,6 +283,15 @@ int COverviewScreen::Draw() {
     return 1;
 }
 
+int COverviewScreen::Update() {
+    CPlainScreen::Update();
+    if (profile) {
+        const std::wstring outcome = ReportPrintOutcome(profile->options, printJob.Take());
+        if (!outcome.empty()) status = outcome;
+    }
+    return nextScreen;
+}
+
 std::unique_ptr<Profile> COverviewScreen::SelectedTrainee() {
     if (!profile || selected < 0 || rows[static_cast<size_t>(selected)].locked) {
         status = Text(kTextChooseFirst);
@@ -321,7 +331,13 @@ void COverviewScreen::Press(int x, int y) {
                     x, y)) {
         case 0: nextScreen = kLogin; return;
         case 1:
-            if (auto trainee = SelectedTrainee()) status = PrintProgressReport(*trainee);
+            // One print at a time: a second press while a server is slow to answer is told so.
+            if (printJob.Busy()) {
+                status = Text(kTextStillPrinting);
+                return;
+            }
+            // Off the frame's thread: the outcome is shown once the print server has answered.
+            if (auto trainee = SelectedTrainee()) StartProgressReportPrint(*trainee, printJob);
             return;
         case 2:
             if (auto trainee = SelectedTrainee()) {

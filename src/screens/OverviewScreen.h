@@ -13,6 +13,7 @@
 
 #include "engine/GameBase.h"
 #include "graphics/Sprite.h"
+#include "platform/PrintJob.h"
 #include "profiles/TraineeOverview.h"
 #include "ui/TextField.h"
 
@@ -21,6 +22,8 @@ public:
     static constexpr int kRowsPerPage = 12;
 
     int Init(Graphics* backGraphics, Graphics* windowGraphics, Bitmap* backBuffer, Profile* profile) override;
+    // Shows the outcome of a report's print once it is known.
+    int Update() override;
     int Draw() override;
 
     // Read by tests and tools.
@@ -68,6 +71,7 @@ private:
     int page = 0;
     int selected = -1;  // index into rows
     std::wstring status;
+    platform::PrintJob printJob;  // the report's print, one at a time
     // The trainees opened on this visit, with the password that opened them (held only while
     // the screen is open, to check that the files read for a report are still theirs).
     std::map<std::wstring, std::wstring> opened;

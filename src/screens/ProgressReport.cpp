@@ -355,11 +355,22 @@ platform::SaveFileRequest TraineeSaveRequest(const ProfileOptions& texts, uint32
     return request;
 }
 
-std::wstring PrintProgressReport(const Profile& trainee) {
+bool StartProgressReportPrint(const Profile& trainee, platform::PrintJob& job) {
+    if (job.Busy()) return false;
+    // The document is made here (its data belongs to this thread); only the wait on the
+    // print server goes to the job's thread.
     const std::string pdf =
         ProgressReportPdf(trainee, profiles::LoadNumberTests(trainee.folder, trainee.name), Profile::TodayText());
-    const bool printed = platform::Os().PrintDocument(pdf, ProgressReportName(trainee));
-    return trainee.options.GetText(printed ? kTextPrinted : kTextNotPrinted);
+    return job.StartDocument(pdf, ProgressReportName(trainee));
+}
+
+std::wstring ReportPrintOutcome(const ProfileOptions& texts, platform::PrintJob::Outcome outcome) {
+    switch (outcome) {
+        case platform::PrintJob::Outcome::kSent: return texts.GetText(kTextPrinted);
+        case platform::PrintJob::Outcome::kFailed: return texts.GetText(kTextNotPrinted);
+        case platform::PrintJob::Outcome::kNone: break;
+    }
+    return {};
 }
 
 std::wstring SaveProgressReport(const Profile& trainee) {

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/Platform.h"
+#include "platform/PrintJob.h"
 #include "profiles/NumberTestResults.h"
 
 class ProfileOptions;
@@ -23,8 +24,11 @@ std::wstring ProgressReportName(const Profile& profile);
 platform::SaveFileRequest TraineeSaveRequest(const ProfileOptions& texts, uint32_t title, uint32_t fileType,
                                              const wchar_t* extension, const std::wstring& fileName);
 
-// The trainee's report (with the kept number tests) printed on the default printer, or saved
-// where the save dialog says; each gives the text to show the trainer (empty when the dialog
-// was cancelled).
-std::wstring PrintProgressReport(const Profile& trainee);
+// Sends the trainee's report (with the kept number tests) to the default printer through job,
+// off the frame's thread. False, starting nothing, while job's last print is on its way.
+bool StartProgressReportPrint(const Profile& trainee, platform::PrintJob& job);
+// What to tell the trainer once a report's print has finished; empty while none has.
+std::wstring ReportPrintOutcome(const ProfileOptions& texts, platform::PrintJob::Outcome outcome);
+// The report saved where the save dialog says; the text to show the trainer (empty when the
+// dialog was cancelled).
 std::wstring SaveProgressReport(const Profile& trainee);

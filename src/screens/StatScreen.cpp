@@ -45,6 +45,7 @@ constexpr uint32_t kTextSave = 123;
 constexpr uint32_t kTextFileName = 124;
 constexpr uint32_t kTextPrinted = 174;
 constexpr uint32_t kTextNotPrinted = 175;
+constexpr uint32_t kTextStillPrinting = 222;
 constexpr uint32_t kTextPictureNotSaved = 176;
 constexpr uint32_t kTextPictureSaved = 177;
 constexpr uint32_t kTextPrintReport = 206;
@@ -225,11 +226,13 @@ void CStatScreen::ChooseStatType(int type) {
 
 int CStatScreen::Update() {
     CPlainScreen::Update();
-    switch (printJob.Take()) {
-        case platform::PrintJob::Outcome::kSent: notice.Show(Text(kTextPrinted)); break;
-        case platform::PrintJob::Outcome::kFailed: notice.Show(Text(kTextNotPrinted)); break;
-        case platform::PrintJob::Outcome::kNone: break;
-    }
+    const platform::PrintJob::Outcome outcome = printJob.Take();
+    if (outcome == platform::PrintJob::Outcome::kNone) return nextScreen;
+    // The report's outcome stands beside its buttons; the page's at the foot of the canvas.
+    if (printingReport && profile)
+        reportStatus = ReportPrintOutcome(profile->options, outcome);
+    else
+        notice.Show(Text(outcome == platform::PrintJob::Outcome::kSent ? kTextPrinted : kTextNotPrinted));
     return nextScreen;
 }
 
@@ -484,6 +487,9 @@ void CStatScreen::SaveStatistics() {
 
 void CStatScreen::PrintStatistics() {
     if (!profile || !backBuffer) return;
+    // One print at a time: a second press while a server is slow to answer is told so.
+    if (printJob.Busy()) return notice.Show(Text(kTextStillPrinting));
+    printingReport = false;
     DrawWithoutButtons();
     // Off the frame's thread: the outcome is shown once the print server has answered.
     const Bitmap& picture = *backBuffer;
@@ -506,7 +512,14 @@ void CStatScreen::Press(int x, int y) {
         case 2: click.Play(0); return PrintStatistics();
         case 3:
             click.Play(0);
-            if (profile) reportStatus = PrintProgressReport(*profile);
+            if (!profile) return;
+            if (printJob.Busy()) {
+                reportStatus = Text(kTextStillPrinting);
+                return;
+            }
+            // Off the frame's thread: the outcome is shown once the print server has answered.
+            printingReport = true;
+            StartProgressReportPrint(*profile, printJob);
             return;
         case 4:
             click.Play(0);

@@ -106,6 +106,7 @@ private:
     int detailExercise = 0;
     int weeksInPlan = 5;
     bool buttonsHidden = false;
-    platform::PrintJob printJob;
-    ui::Notice notice;  // what became of the last print or save
+    platform::PrintJob printJob;  // the page's or the report's print, one at a time
+    bool printingReport = false;  // what the job on its way prints
+    ui::Notice notice;            // what became of the last print or save
 };

@@ -68,11 +68,22 @@ TEST_F(OverviewRoad, ReportPrintedAndSavedAndTheGroupTableSaved) {
     EXPECT_EQ(Overview().StatusText(), L"Choose a trainee first.");
     ClickOn(Overview().Row(1));
     EXPECT_EQ(Overview().Selected(), 1);
+    // A server that keeps the print waiting holds neither the screen nor the trainer: a second
+    // press is told the first is on its way, and the outcome shows once it is known.
+    Os().HoldPrints(true);
     ClickOn(Overview().PrintButton());
     ASSERT_EQ(Os().PrintedDocuments().size(), 1u);
     EXPECT_EQ(Os().PrintedDocuments()[0].documentName, L"Progress report Trainee 02");
     EXPECT_EQ(Os().PrintedDocuments()[0].pdf.compare(0, 5, "%PDF-"), 0);
-    EXPECT_EQ(Overview().StatusText(), L"The report was sent to the printer.");
+    EXPECT_EQ(Overview().StatusText(), L"");
+    ClickOn(Overview().DateHeading());
+    EXPECT_EQ(Overview().Order(), profiles::TraineeOrder::kLastTraining);
+    ClickOn(Overview().PrintButton());
+    EXPECT_EQ(Overview().StatusText(), L"A print is still on its way to the printer.");
+    EXPECT_EQ(Os().PrintedDocuments().size(), 1u);
+    Os().HoldPrints(false);
+    EXPECT_TRUE(RunUntil(H(), [&] { return Overview().StatusText() == L"The report was sent to the printer."; }));
+    ClickOn(Overview().NameHeading());
 
     ProfileFolder out;
     Os().QueueSaveFile(platform::WideFromUtf8(out.File("report")));

@@ -6,11 +6,13 @@
 #include <gtest/gtest.h>
 #include <stdlib.h>
 
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <memory>
 #include <set>
 #include <string>
+#include <thread>
 
 #include "app/Harness.h"
 #include "graphics/Sprite.h"
@@ -19,6 +21,17 @@
 #include "profiles/Profile.h"
 #include "support/LinkedFiles.h"
 #include "support/ScratchFolder.h"
+
+// Runs the frame's passes, waiting a little between them, until done() holds (an outcome
+// arriving from another thread, as a print's); false when it has not within four seconds.
+template <class Done>
+bool RunUntil(HeadlessHarness& harness, Done done) {
+    for (int i = 0; i < 400 && !done(); ++i) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        harness.RunPasses(1);
+    }
+    return done();
+}
 
 class RoadRoot {
 public:

@@ -19,6 +19,7 @@
 #include "profiles/Profile.h"
 #include "profiles/ProfileTestUtil.h"
 #include "profiles/StatisticsTable.h"
+#include "screens/RoadFixture.h"
 #include "screens/StatScreen.h"
 
 namespace {
@@ -416,25 +417,45 @@ TEST(StatisticsTable, NoSeparatorLetsADateTextStartAFormula) {
     }
 }
 
+// The report goes to the printer off the frame's thread: while a server keeps it waiting
+// the screen answers, a second print of either kind is refused with a word, and the outcome
+// shows beside the report's buttons once it is known.
 TEST_F(StatScreenTest, TheProgressReportIsPrintedOrSavedFromHere) {
     TwoWeeks(P());
     Open();
+    auto& os = harness->Os();
+    const std::wstring still = P().options.GetText(222);
+    const auto reportSays = [&](const std::wstring& text) {
+        return RunUntil(*harness, [&] { return S().ReportStatus() == text; });
+    };
+    os.HoldPrints(true);
     ClickOn(S().PrintReportButton());
-    const auto& documents = harness->Os().PrintedDocuments();
+    const auto& documents = os.PrintedDocuments();
     ASSERT_EQ(documents.size(), 1u);
     EXPECT_EQ(documents[0].documentName, L"Progress report Maja");
     EXPECT_EQ(documents[0].pdf.compare(0, 5, "%PDF-"), 0);
-    EXPECT_EQ(S().ReportStatus(), L"The report was sent to the printer.");
-    harness->Os().SetPrinterPresent(false);
+    EXPECT_EQ(S().ReportStatus(), L"");
+    ClickOn(S().WeekButton(1));
+    EXPECT_EQ(S().SelectedWeek(), 1) << "the screen did not answer while the report was on its way";
     ClickOn(S().PrintReportButton());
-    EXPECT_EQ(S().ReportStatus(), L"The report could not be printed.");
+    EXPECT_EQ(S().ReportStatus(), still);
+    ClickOn(S().PrintButton());
+    EXPECT_EQ(S().NoticeText(), still);
+    EXPECT_EQ(documents.size(), 1u);
+    EXPECT_TRUE(os.PrintedPages().empty());
+    os.HoldPrints(false);
+    EXPECT_TRUE(reportSays(L"The report was sent to the printer."));
+    EXPECT_EQ(S().NoticeText(), still) << "the report's outcome is not the page's";
+    os.SetPrinterPresent(false);
+    ClickOn(S().PrintReportButton());
+    EXPECT_TRUE(reportSays(L"The report could not be printed."));
 
-    harness->Os().QueueSaveFile(platform::WideFromUtf8(folder.File("maja")));
+    os.QueueSaveFile(platform::WideFromUtf8(folder.File("maja")));
     ClickOn(S().SaveReportButton());
-    EXPECT_EQ(harness->Os().SaveRequests().back().defaultExtension, L"pdf");
+    EXPECT_EQ(os.SaveRequests().back().defaultExtension, L"pdf");
     EXPECT_EQ(folder.Get("maja.pdf").compare(0, 5, "%PDF-"), 0);
     EXPECT_EQ(S().ReportStatus(), L"Saved.");
-    harness->Os().QueueSaveFile(L"");  // cancelled: nothing to say
+    os.QueueSaveFile(L"");  // cancelled: nothing to say
     ClickOn(S().SaveReportButton());
     EXPECT_EQ(S().ReportStatus(), L"");
 }

@@ -77,6 +77,15 @@ bool PrintOnPrinter(const uint32_t* pixels, int strideBytes, const std::wstring&
     return false;
 }
 
+bool PrintDocumentOnPrinter(const std::string& pdf, const std::wstring& documentName) {
+#ifndef _WIN32
+    if (CupsPrinter().PrintDocument(pdf, documentName)) return true;
+#endif
+    // Windows has no queue to hand a PDF document to yet.
+    LogQuietFailure("print failed", documentName);
+    return false;
+}
+
 class DesktopBackend final : public Backend {
 public:
     ~DesktopBackend() override {
@@ -424,12 +433,10 @@ public:
         return [picture, documentName] { return PrintOnPrinter(picture->data(), kCanvasWidth * 4, documentName); };
     }
     bool PrintDocument(const std::string& pdf, const std::wstring& documentName) override {
-#ifndef _WIN32
-        if (CupsPrinter().PrintDocument(pdf, documentName)) return true;
-#endif
-        // Windows has no queue to hand a PDF document to yet.
-        LogQuietFailure("print failed", documentName);
-        return false;
+        return PrintDocumentOnPrinter(pdf, documentName);
+    }
+    std::function<bool()> PrepareDocumentPrint(const std::string& pdf, const std::wstring& documentName) override {
+        return [pdf, documentName] { return PrintDocumentOnPrinter(pdf, documentName); };
     }
 
     SoundDevice& Sound() override { return *sound_; }

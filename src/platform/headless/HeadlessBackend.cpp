@@ -193,10 +193,7 @@ void HeadlessBackend::HoldPrints(bool hold) {
     printGate_->opened.notify_all();
 }
 
-std::function<bool()> HeadlessBackend::PreparePrint(const uint32_t* pixels, int strideBytes,
-                                                    const std::wstring& documentName) {
-    // The page is kept here, on the frame's thread; the task only waits for the gate.
-    const bool accepted = PrintImage(pixels, strideBytes, documentName);
+std::function<bool()> HeadlessBackend::HeldOutcome(bool accepted) const {
     return [accepted, gate = printGate_] {
         if (gate) {
             std::unique_lock<std::mutex> lock(gate->mutex);
@@ -204,6 +201,16 @@ std::function<bool()> HeadlessBackend::PreparePrint(const uint32_t* pixels, int 
         }
         return accepted;
     };
+}
+
+std::function<bool()> HeadlessBackend::PreparePrint(const uint32_t* pixels, int strideBytes,
+                                                    const std::wstring& documentName) {
+    // The page is kept here, on the frame's thread; the task only waits for the gate.
+    return HeldOutcome(PrintImage(pixels, strideBytes, documentName));
+}
+
+std::function<bool()> HeadlessBackend::PrepareDocumentPrint(const std::string& pdf, const std::wstring& documentName) {
+    return HeldOutcome(PrintDocument(pdf, documentName));
 }
 
 bool HeadlessBackend::PrintDocument(const std::string& pdf, const std::wstring& documentName) {

@@ -53,6 +53,7 @@ public:
                                        const std::wstring& documentName) override;
     // Keeps the document (when a printer is present) instead of printing it.
     bool PrintDocument(const std::string& pdf, const std::wstring& documentName) override;
+    std::function<bool()> PrepareDocumentPrint(const std::string& pdf, const std::wstring& documentName) override;
     std::wstring ClipboardText() override { return clipboard_; }
     void SetTextInput(bool on) override { textInput_ = on; }
     // Files are opened and decoded for real; nothing reaches a sound card.
@@ -95,8 +96,8 @@ public:
     void SetPrinterPresent(bool on) { printerPresent_ = on; }
     const std::vector<PrintedPage>& PrintedPages() const { return printed_; }
     // A print server that takes the job and does not answer: prints started off the frame's
-    // thread (PrintJob) keep the page at once but finish only when let go (or after five
-    // seconds).
+    // thread (PrintJob) keep the page or document at once but finish only when let go (or
+    // after five seconds).
     void HoldPrints(bool hold);
     const std::vector<PrintedDocument>& PrintedDocuments() const { return printedDocuments_; }
 
@@ -138,6 +139,8 @@ private:
     std::vector<PrintedPage> printed_;
     struct PrintGate;
     std::shared_ptr<PrintGate> printGate_;
+    // A print's outcome, given once the gate (if held) lets go.
+    std::function<bool()> HeldOutcome(bool accepted) const;
     std::vector<PrintedDocument> printedDocuments_;
     std::vector<std::wstring> questions_;
     std::vector<std::wstring> errors_;
