@@ -6,8 +6,9 @@
 #include "platform/Files.h"
 #include "platform/Platform.h"
 #include "profiles/Profile.h"
-#include "ui/Button.h"
+#include "screens/ProgressReport.h"
 #include "text/TextIds.h"
+#include "ui/Button.h"
 
 namespace {
 constexpr float kThumbScale = 0.45f;
@@ -142,11 +143,7 @@ void CDiplomaPrinter::SaveImage() {
             profile->SuggestedFileName(Text(text::kDiplomaFileName), std::to_wstring(std::max(number, 1))) + L".bmp";
     request.refused = Profile::IsTraineeFile;
     request.refusedNotice = Text(text::kTraineeOwnFile);
-    request.fileNameLabel = Text(text::kFileName);
-    request.save = Text(text::kSave);
-    request.cancel = Text(text::kCancel);
-    request.replaceQuestion = Text(text::kReplaceQuestion);
-    request.replaceAnswers = profile->options.Question();
+    SetSaveDialogWords(request, profile->options);
     std::wstring path;
     if (platform::Os().ChooseSaveFile(request, path))
         notice.Show(Text(backBuffer->SaveBmp(path) ? text::kPictureSaved : text::kPictureNotSaved));

@@ -11,8 +11,8 @@
 #include "platform/Utf.h"
 #include "profiles/Profile.h"
 #include "screens/EnterPassword.h"
-#include "ui/Button.h"
 #include "text/TextIds.h"
+#include "ui/Button.h"
 
 namespace {
 

@@ -5,8 +5,8 @@
 #include "graphics/Graphics.h"
 #include "platform/Platform.h"
 #include "profiles/Profile.h"
-#include "ui/Button.h"
 #include "text/TextIds.h"
+#include "ui/Button.h"
 
 namespace {
 

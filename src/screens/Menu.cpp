@@ -7,8 +7,8 @@
 #include "platform/Platform.h"
 #include "platform/gfx/ImageCache.h"
 #include "profiles/Profile.h"
-#include "ui/Button.h"
 #include "text/TextIds.h"
+#include "ui/Button.h"
 
 namespace {
 

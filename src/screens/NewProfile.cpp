@@ -4,8 +4,8 @@
 #include "platform/Files.h"
 #include "platform/Platform.h"
 #include "profiles/Profile.h"
-#include "ui/Button.h"
 #include "text/TextIds.h"
+#include "ui/Button.h"
 
 namespace {
 // Every letter, not only the plain Latin ones, whatever the locale: "ÅSA" is "åsa".

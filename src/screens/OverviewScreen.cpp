@@ -8,9 +8,9 @@
 #include "platform/Platform.h"
 #include "profiles/Profile.h"
 #include "screens/ProgressReport.h"
+#include "text/TextIds.h"
 #include "ui/Button.h"
 #include "ui/Dialog.h"
-#include "text/TextIds.h"
 
 namespace {
 

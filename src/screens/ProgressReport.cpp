@@ -309,12 +309,16 @@ platform::SaveFileRequest TraineeSaveRequest(const ProfileOptions& texts, uint32
     request.defaultExtension = extension;
     request.fileName = fileName;
     request.folder = platform::DocumentsFolder();
+    SetSaveDialogWords(request, texts);
+    return request;
+}
+
+void SetSaveDialogWords(platform::SaveFileRequest& request, const ProfileOptions& texts) {
     request.fileNameLabel = texts.GetText(text::kFileName);
     request.save = texts.GetText(text::kSave);
     request.cancel = texts.GetText(text::kCancel);
     request.replaceQuestion = texts.GetText(text::kReplaceQuestion);
     request.replaceAnswers = texts.Question();
-    return request;
 }
 
 bool StartProgressReportPrint(const Profile& trainee, platform::PrintJob& job) {

@@ -11,9 +11,9 @@
 #include "profiles/Profile.h"
 #include "profiles/StatisticsTable.h"
 #include "screens/ProgressReport.h"
+#include "text/TextIds.h"
 #include "ui/Button.h"
 #include "ui/Dialog.h"
-#include "text/TextIds.h"
 
 namespace {
 
@@ -421,11 +421,7 @@ void CStatScreen::SaveStatistics() {
     request.refused = Profile::IsTraineeFile;
     request.refusedNotice = Text(text::kTraineeOwnFile);
     request.folder = platform::DocumentsFolder();
-    request.fileNameLabel = Text(text::kFileName);
-    request.save = Text(text::kSave);
-    request.cancel = Text(text::kCancel);
-    request.replaceQuestion = Text(text::kReplaceQuestion);
-    request.replaceAnswers = profile->options.Question();
+    SetSaveDialogWords(request, profile->options);
     std::wstring path;
     const bool chosen = platform::Os().ChooseSaveFile(request, path);
     // The dialog covered the window: the next frame is presented in full.

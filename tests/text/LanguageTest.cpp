@@ -3,10 +3,10 @@
 #include <clocale>
 #include <string>
 
-#include "text/Language.h"
-#include "text/TextIds.h"
 #include "support/TempFolder.h"
 #include "support/TestPaths.h"
+#include "text/Language.h"
+#include "text/TextIds.h"
 
 namespace {
 
