@@ -32,8 +32,6 @@ constexpr int kFieldX = 312, kFieldWidth = 130, kFieldHeight = 26;
 constexpr float kUnlockX = 450, kUnlockWidth = 56, kUnlockHeight = 28;
 constexpr uint32_t kUnlockHighlight = 0xFFFFD23Fu;  // around the button the pointer or the scan is on
 
-// Texts of this screen.
-
 std::wstring Value(int v) { return v < 0 ? std::wstring(L"-") : std::to_wstring(v); }
 
 float RowTop(int i) { return kTop + static_cast<float>(i) * kRowHeight; }

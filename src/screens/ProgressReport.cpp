@@ -22,8 +22,6 @@ constexpr uint32_t kForward = 0xFF0000FFu;   // blue, as on the statistics scree
 constexpr uint32_t kBackward = 0xFF800080u;  // purple
 constexpr double kMargin = 50;
 
-// Texts of the report.
-
 constexpr int kShownTests = 30;  // the number test's table lists the latest ones
 
 std::wstring Fixed(double value, int decimals) {

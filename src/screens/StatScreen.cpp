@@ -23,8 +23,6 @@ constexpr float kHeaderSize = 14;
 constexpr float kSmallSize = 10;
 constexpr float kLegendSize = 12;
 
-// Texts of this screen.
-
 // The view selectors are drawn smaller than their pictures, so that the row of week buttons
 // and the two stat type buttons end left of the print button.
 constexpr float kWeekButtonWidth = 32, kWeekButtonHeight = 22;
