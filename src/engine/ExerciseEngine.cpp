@@ -6,15 +6,12 @@
 #include "platform/Platform.h"
 #include "profiles/Profile.h"
 #include "text/Random.h"
+#include "text/TextIds.h"
 
 namespace {
 constexpr uint32_t kClickGateMs = 400;
 constexpr unsigned kLeftButton = 0x0001;
 constexpr int kKeyI = 73;
-constexpr uint32_t kTextTitle = 0;
-constexpr uint32_t kTextGuideName = 50;
-constexpr uint32_t kTextQuitExercise = 87;
-constexpr uint32_t kTextNotSaved = 171;
 
 bool IsExercise(int id) { return id >= kCans && id <= kZoo; }
 }  // namespace
@@ -26,8 +23,8 @@ bool CGameBase::Passed(uint32_t t) { return static_cast<int32_t>(Now() - t) > 0;
 std::wstring CGameBase::Text(uint32_t n) const { return profile ? profile->options.GetText(n) : std::wstring(); }
 
 bool CGameBase::Ask(uint32_t n) const {
-    if (!profile) return platform::Os().AskYesNo(Text(kTextTitle), Text(n));
-    return platform::Os().AskYesNo(Text(kTextTitle), Text(n), profile->options.Question());
+    if (!profile) return platform::Os().AskYesNo(Text(text::kProgramName), Text(n));
+    return platform::Os().AskYesNo(Text(text::kProgramName), Text(n), profile->options.Question());
 }
 
 const SequencePool& CGameBase::Pool(int poolSpan) const {
@@ -284,7 +281,7 @@ void CGameBase::RecordCorrectItem() {
 
 bool CGameBase::ConfirmQuit() {
     if (phase > WaitStart) return false;
-    return Ask(kTextQuitExercise);
+    return Ask(text::kQuitExercise);
 }
 
 void CGameBase::DecideReward() {
@@ -341,7 +338,8 @@ void CGameBase::WriteBack() {
     platform::Os().SetCursor(platform::CursorShape::Wait);
     // Results that did not reach the disk are not counted; the trainee is told.
     if (!profile->FinishExercise(game, span, direction))
-        platform::Os().ShowError(profile->options.GetText(kTextTitle), profile->options.GetText(kTextNotSaved));
+        platform::Os().ShowError(profile->options.GetText(text::kProgramName),
+                                 profile->options.GetText(text::kResultsNotSaved));
 }
 
 void CGameBase::SetupStartScan() {
@@ -360,7 +358,7 @@ void CGameBase::SilenceGuide() {
 
 bool CGameBase::StartGuide(int screenId) {
     if (!profile || screenId < 0 || screenId >= 19) return false;
-    if (profile->name != Text(kTextGuideName)) return false;
+    if (profile->name != Text(text::kGuideName)) return false;
     guide = std::make_unique<CSpokenGuide>();
     int32_t& counter = profile->speechCounters[static_cast<size_t>(screenId)];
     guide->LoadVariant(screenId, profile->options.GetLanguage(), counter);

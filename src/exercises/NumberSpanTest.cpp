@@ -11,12 +11,12 @@
 #include "profiles/Profile.h"
 #include "text/Random.h"
 #include "text/TextFile.h"
+#include "text/TextIds.h"
 
 namespace {
 constexpr float kKeypadX = 271, kKeypadY = 185, kKeyGap = 3;
 constexpr uint32_t kQuitBackdrop = 0xFF004184u;
 constexpr uint32_t kWhite = 0xFFFFFFFFu;
-constexpr uint32_t kTextYourLevel = 85;
 constexpr uint32_t kResultMs = 6000;
 constexpr int kKeyT = 84, kKeyLowerT = 116;
 }  // namespace
@@ -139,7 +139,7 @@ int CNumberTest::SetupRound() {
         // The result stands where the visual frame is: white on its white face it could not be read.
         visualFrame.visible = 0;
         visualCue.visible = 0;
-        resultText.SetText(Text(kTextYourLevel) + std::to_wstring(score.Level()) + L".");
+        resultText.SetText(Text(text::kYourLevel) + std::to_wstring(score.Level()) + L".");
         // The result is kept with the trainee's files, for the trainer (only for a trainee
         // that exists: a test taken with no trainee in the folder is not kept).
         if (!resultKept && profile && platform::FileExists(profile->FilePath(L".pro")))

@@ -10,6 +10,7 @@
 #include "platform/LocalTime.h"
 #include "profiles/NumberText.h"
 #include "profiles/ProfileFile.h"
+#include "text/TextIds.h"
 
 namespace profiles {
 
@@ -126,7 +127,8 @@ void Profile::Reset(bool profile, bool opts, bool statistics) {
         roundsPerDay = 8;
         trainingDays = 25;
         speechCounters.fill(0);
-        folder = profiles::SettleProfileFolder(L"data\\paths.txt", options.GetText(0), &folderMade, &refusedFolder);
+        folder = profiles::SettleProfileFolder(L"data\\paths.txt", options.GetText(text::kProgramName), &folderMade,
+                                               &refusedFolder);
     }
     if (opts) options.ResetValues();
     if (statistics) stats.ClearStats();

@@ -4,6 +4,7 @@
 
 #include "profiles/NumberText.h"
 #include "profiles/ProfileFile.h"
+#include "text/TextIds.h"
 
 ProfileOptions::ProfileOptions() {
     ChooseLanguage();
@@ -72,10 +73,9 @@ void ProfileOptions::WriteValues(profiles::LineSink& out) const {
 }
 
 platform::QuestionOptions ProfileOptions::Question() const {
-    constexpr uint32_t kTextYes = 89, kTextNo = 90;
     platform::QuestionOptions q;
-    q.yes = GetText(kTextYes);
-    q.no = GetText(kTextNo);
+    q.yes = GetText(text::kYes);
+    q.no = GetText(text::kNo);
     q.scanSeconds = o7 ? o19 : 0;
     return q;
 }

@@ -6,24 +6,13 @@
 #include "platform/Files.h"
 #include "platform/Platform.h"
 #include "profiles/Profile.h"
+#include "screens/ProgressReport.h"
+#include "text/TextIds.h"
 #include "ui/Button.h"
 
 namespace {
-constexpr uint32_t kTextCancel = 72;
-constexpr uint32_t kTextSaveTitle = 97;
-constexpr uint32_t kTextBitmapType = 98;
-constexpr uint32_t kTextReplace = 122;
-constexpr uint32_t kTextSave = 123;
-constexpr uint32_t kTextFileName = 124;
-constexpr uint32_t kTextDiplomaName = 141;
-constexpr uint32_t kTextTraineeFile = 142;
 constexpr float kThumbScale = 0.45f;
 constexpr int kLastDay = 25;
-constexpr uint32_t kTextPrinted = 174;
-constexpr uint32_t kTextNotPrinted = 175;
-constexpr uint32_t kTextStillPrinting = 222;
-constexpr uint32_t kTextPictureNotSaved = 176;
-constexpr uint32_t kTextPictureSaved = 177;
 }  // namespace
 
 int CDiplomaPrinter::Init(Graphics* back, Graphics* window, Bitmap* buffer, Profile* p) {
@@ -93,8 +82,8 @@ void CDiplomaPrinter::ShowLarge(int i) {
 int CDiplomaPrinter::Update() {
     CPlainScreen::Update();
     switch (printJob.Take()) {
-        case platform::PrintJob::Outcome::kSent: notice.Show(Text(kTextPrinted)); break;
-        case platform::PrintJob::Outcome::kFailed: notice.Show(Text(kTextNotPrinted)); break;
+        case platform::PrintJob::Outcome::kSent: notice.Show(Text(text::kPicturePrinted)); break;
+        case platform::PrintJob::Outcome::kFailed: notice.Show(Text(text::kPictureNotPrinted)); break;
         case platform::PrintJob::Outcome::kNone: break;
     }
     return nextScreen;
@@ -127,7 +116,7 @@ void CDiplomaPrinter::Hover(int x, int y) {
 void CDiplomaPrinter::PrintImage() {
     if (!backBuffer) return;
     // One print at a time: a second press while a server is slow to answer is told so.
-    if (printJob.Busy()) return notice.Show(Text(kTextStillPrinting));
+    if (printJob.Busy()) return notice.Show(Text(text::kStillPrinting));
     buttonsHidden = true;
     Draw();
     // Off the frame's thread: the outcome is shown once the print server has answered.
@@ -142,8 +131,8 @@ void CDiplomaPrinter::SaveImage() {
     // The dialog may change the working folder, which every asset path is relative to.
     const std::wstring folder = platform::WorkingFolder();
     platform::SaveFileRequest request;
-    request.title = Text(kTextSaveTitle);
-    request.filterName = Text(kTextBitmapType);
+    request.title = Text(text::kSaveDiplomaTitle);
+    request.filterName = Text(text::kBitmapType);
     request.pattern = L"*.bmp";
     request.defaultExtension = L"bmp";
     // The diploma's number: the one shown large, else the last one reached.
@@ -151,17 +140,13 @@ void CDiplomaPrinter::SaveImage() {
         shownLarge >= 0 ? shownLarge + 1 : static_cast<int>(std::count(filled.begin(), filled.end(), true));
     if (profile)
         request.fileName =
-            profile->SuggestedFileName(Text(kTextDiplomaName), std::to_wstring(std::max(number, 1))) + L".bmp";
+            profile->SuggestedFileName(Text(text::kDiplomaFileName), std::to_wstring(std::max(number, 1))) + L".bmp";
     request.refused = Profile::IsTraineeFile;
-    request.refusedNotice = Text(kTextTraineeFile);
-    request.fileNameLabel = Text(kTextFileName);
-    request.save = Text(kTextSave);
-    request.cancel = Text(kTextCancel);
-    request.replaceQuestion = Text(kTextReplace);
-    request.replaceAnswers = profile->options.Question();
+    request.refusedNotice = Text(text::kTraineeOwnFile);
+    SetSaveDialogWords(request, profile->options);
     std::wstring path;
     if (platform::Os().ChooseSaveFile(request, path))
-        notice.Show(Text(backBuffer->SaveBmp(path) ? kTextPictureSaved : kTextPictureNotSaved));
+        notice.Show(Text(backBuffer->SaveBmp(path) ? text::kPictureSaved : text::kPictureNotSaved));
     platform::SetWorkingFolder(folder);
     buttonsHidden = false;
 }

@@ -5,14 +5,10 @@
 #include "graphics/Graphics.h"
 #include "platform/Platform.h"
 #include "profiles/Profile.h"
+#include "text/TextIds.h"
 #include "ui/Button.h"
 
 namespace {
-
-constexpr uint32_t kTextCancel = 72;
-constexpr uint32_t kTextPassword = 60;
-constexpr uint32_t kTextWrongPassword = 79;
-constexpr uint32_t kTextPasswordLimit = 114;
 
 int screenAfterPassword = kMenu;
 
@@ -35,21 +31,21 @@ int CEnterPassword::Init(Graphics* back, Graphics* windowG, Bitmap* buffer, Prof
     picture.SetPosition(px, py);
 
     ui::MakeHotBox(cancel, back, px + 260, py + 45, 55, 55);
-    ui::SetHoverLabel(cancel, Text(kTextCancel));
+    ui::SetHoverLabel(cancel, Text(text::kCancel));
     ui::PlaceLabelCentredOn(cancel, 400, 255);
     ui::MakeHotBox(ok, back, px + 325, py + 45, 55, 55);
     ui::SetHoverLabel(ok, L"OK");
     ui::PlaceLabelCentredOn(ok, 400, 255);
-    ui::SetCaption(caption, back, Text(kTextPassword), 20, px + 70, py + 60);
+    ui::SetCaption(caption, back, Text(text::kPassword), 20, px + 70, py + 60);
 
     BeginScan();
     answerScan.Add(&cancel);
     answerScan.Add(&ok);
 
     field = std::make_unique<ui::TextField>(static_cast<int>(px) + 70, static_cast<int>(py) + 60, 125, 25);
-    field->SetLimit(Profile::kMaxPasswordLength, Text(kTextPasswordLimit));
+    field->SetLimit(Profile::kMaxPasswordLength, Text(text::kPasswordLimit));
     refusal.LoadImage(L"", back, 1, 0);
-    refusal.SetLabel(Text(kTextWrongPassword), 16);
+    refusal.SetLabel(Text(text::kWrongPassword), 16);
     // Under the picture that holds the field, centred, clear of the buttons.
     refusal.SetTextPosition(std::max(0.0f, 400 - refusal.textBox.width / 2),
                             std::min(picture.y + picture.height + 6, platform::kCanvasHeight - refusal.textBox.height));

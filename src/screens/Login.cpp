@@ -11,25 +11,11 @@
 #include "platform/Utf.h"
 #include "profiles/Profile.h"
 #include "screens/EnterPassword.h"
+#include "text/TextIds.h"
 #include "ui/Button.h"
 
 namespace {
 
-constexpr uint32_t kTextGuideName = 50;
-constexpr uint32_t kTextFirstButton = 52;  // 52..56: the five text buttons
-constexpr uint32_t kTextEnd = 57;
-constexpr uint32_t kTextExport = 58;
-constexpr uint32_t kTextChooseFolder = 94;
-constexpr uint32_t kTextCancel = 72;
-constexpr uint32_t kTextOk = 91;
-constexpr uint32_t kTextSavedIn = 110;     // "%s": the folder
-constexpr uint32_t kTextNotSavedIn = 111;  // "%s": the folder
-constexpr uint32_t kTextFolderMade = 112;  // "%s": the trainees' folder
-constexpr uint32_t kTextNoFolder = 113;
-constexpr uint32_t kTextInUse = 170;
-constexpr uint32_t kTextFolderRefused = 172;  // "%s": the folder
-constexpr uint32_t kTextDamagedName = 173;
-constexpr uint32_t kTextOverview = 199;
 constexpr int kKeyF2 = 113;
 constexpr float kPictureSide = 50;  // a trainee's picture is drawn at 50 x 50
 constexpr float kOffScreen = 900;
@@ -85,7 +71,7 @@ int CLogin::Init(Graphics* back, Graphics* windowG, Bitmap* buffer, Profile* p) 
     for (int i = 0; i < kTextButtons; ++i) {
         CSprite& b = textButtons[static_cast<size_t>(i)];
         ui::MakeHotBox(b, back, wx + 309, y, 55, 55);
-        ui::SetHoverLabel(b, Text(kTextFirstButton + static_cast<uint32_t>(i)));
+        ui::SetHoverLabel(b, Text(text::kLoginButtons + static_cast<uint32_t>(i)));
         // The label is centred on its button, moved in where it would leave the canvas.
         b.SetTextPosition(std::clamp(b.CentreX() - b.textBox.width / 2, 0.0f,
                                      std::max(0.0f, platform::kCanvasWidth - b.textBox.width)),
@@ -95,15 +81,15 @@ int CLogin::Init(Graphics* back, Graphics* windowG, Bitmap* buffer, Profile* p) 
     ui::MakeHotBox(previousPage, back, wx + 110, wy + 355, 31, 31);
     ui::MakeHotBox(nextPage, back, wx + 162, wy + 355, 31, 31);
     ui::MakePicture(endButton, back, L"gfx\\login\\end.png", wx + 28, wy + 357);
-    ui::SetHoverLabel(endButton, Text(kTextEnd));
+    ui::SetHoverLabel(endButton, Text(text::kCloseProgram));
     endButton.SetTextPosition(endButton.x, endButton.y + endButton.height + 12);
     ui::MakePicture(exportButton, back, L"gfx\\login\\saveas.png", wx + 248, wy + 357);
-    ui::SetHoverLabel(exportButton, Text(kTextExport));
+    ui::SetHoverLabel(exportButton, Text(text::kExportTrainees));
     exportButton.SetTextPosition(std::min(exportButton.x, 790 - exportButton.textBox.width),
                                  exportButton.y + exportButton.height + 12);
     // The trainer's overview of all trainees, in the free corner under the text buttons.
     ui::MakePicture(overviewButton, back, L"gfx\\login\\overview.png", wx + 314, wy + 357);
-    ui::SetHoverLabel(overviewButton, Text(kTextOverview));
+    ui::SetHoverLabel(overviewButton, Text(text::kOverviewButton));
     overviewButton.SetTextPosition(std::min(overviewButton.x, 790 - overviewButton.textBox.width),
                                    overviewButton.y + overviewButton.height + 12);
     marker.LoadImage(L"gfx\\login\\selected.png", back, 1, 0);
@@ -117,12 +103,12 @@ int CLogin::Init(Graphics* back, Graphics* windowG, Bitmap* buffer, Profile* p) 
     LayOutPage();
     // The first start tells the trainer where the trainees' files are kept.
     if (profile && profile->folder.empty() && !profile->refusedFolder.empty()) {
-        SetStatus(WithFolder(Text(kTextFolderRefused), profile->refusedFolder));
+        SetStatus(WithFolder(Text(text::kFolderRefused), profile->refusedFolder));
     } else if (profile && profile->folder.empty()) {
-        SetStatus(Text(kTextNoFolder));
+        SetStatus(Text(text::kNoFolder));
     } else if (profile && profile->folderMade) {
         profile->folderMade = false;
-        SetStatus(WithFolder(Text(kTextFolderMade), profile->folder));
+        SetStatus(WithFolder(Text(text::kFolderMade), profile->folder));
     }
 
     BeginScan();
@@ -213,9 +199,9 @@ void CLogin::Select(const CSprite& entry, const std::wstring& name) {
     if (profile) profile->name = name;
     marker.SetPosition(wx + 20, entry.y - 2);
     if (!profiles::IsSafeName(name))
-        SetStatus(Text(kTextDamagedName));
+        SetStatus(Text(text::kDamagedName));
     else if (profile && !profile->folder.empty() && platform::TraineeLock::InUse(profile->folder, name))
-        SetStatus(Text(kTextInUse));
+        SetStatus(Text(text::kTraineeInUse));
 }
 
 int CLogin::Draw() {
@@ -252,13 +238,13 @@ void CLogin::Hover(int x, int y) {
 bool CLogin::LoadSelected() {
     // A trainee whose file name is damaged would log in blank and be saved as a second one.
     if (!profiles::IsSafeName(profile->name)) {
-        SetStatus(Text(kTextDamagedName));
+        SetStatus(Text(text::kDamagedName));
         return false;
     }
     // Another program training this trainee would write its record back over anything done
     // here: the trainee is not opened at all.
     if (!profile->ClaimTrainee()) {
-        SetStatus(Text(kTextInUse));
+        SetStatus(Text(text::kTraineeInUse));
         return false;
     }
     profile->Reset(false, true, true);
@@ -276,7 +262,7 @@ void CLogin::StartDay(int screen) {
     }
     // The guide trainee hears the spoken guide from the start: no effects, no music,
     // every screen's prompts from their first variant.
-    if (profile->name == Text(kTextGuideName)) {
+    if (profile->name == Text(text::kGuideName)) {
         profile->options.o0 = 0;
         profile->options.o1 = 0;
         profile->speechCounters.fill(0);
@@ -294,9 +280,9 @@ void CLogin::SetStatus(const std::wstring& text) {
 
 void CLogin::ExportAll() {
     platform::FolderDialogTexts texts;
-    texts.title = Text(kTextChooseFolder);
-    texts.choose = Text(kTextOk);
-    texts.cancel = Text(kTextCancel);
+    texts.title = Text(text::kChooseExportFolder);
+    texts.choose = Text(text::kOk);
+    texts.cancel = Text(text::kCancel);
     std::wstring target;
     const bool chosen = platform::Os().ChooseFolder(texts, target);
     // The chooser covered the window: the next frame is presented in full.
@@ -304,7 +290,7 @@ void CLogin::ExportAll() {
     if (!chosen || target.empty()) return;
     // Success only when every file the trainees have arrived whole.
     const Profile::ExportResult result = profile->Export(target);
-    SetStatus(WithFolder(Text(result.failed == 0 ? kTextSavedIn : kTextNotSavedIn), target));
+    SetStatus(WithFolder(Text(result.failed == 0 ? text::kExportedTo : text::kNotAllExportedTo), target));
 }
 
 void CLogin::Press(int x, int y) {

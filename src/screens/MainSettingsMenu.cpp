@@ -5,6 +5,7 @@
 #include "graphics/Graphics.h"
 #include "platform/Platform.h"
 #include "profiles/Profile.h"
+#include "text/TextIds.h"
 #include "ui/Button.h"
 
 namespace {
@@ -14,11 +15,6 @@ constexpr const wchar_t* kPictures[CMainSettingsMenu::kButtons] = {
     L"scantime.png", L"extraframe.png", L"reset.png",     L"about.png",   L"reward.png",      L"showcorrect.png",
     L"usestop.png",  L"visual.png",     L"userabbit.png", L"diploma.png", L"selgame.png",     L"senior.png"};
 
-constexpr uint32_t kTextTitle = 0;
-constexpr uint32_t kTextOneSwitch = 6;
-constexpr uint32_t kTextScanTime = 7;
-constexpr uint32_t kTextSenior = 143;
-constexpr uint32_t kTextFirstExplanation = 145;  // button k's one-line explanation is text 145 + k
 constexpr float kExplanationSize = 14;
 constexpr float kExplanationGap = 6;
 constexpr float kCaptionSize = 16;
@@ -62,13 +58,14 @@ int CMainSettingsMenu::Init(Graphics* back, Graphics* windowG, Bitmap* buffer, P
         ButtonPosition(k, x, y);
         b.SetPosition(x, y);
         ui::SetHighlight(b, 5, 0xFFFFFFFFu, 0);
-        b.SetLabel(Text(k == kSenior ? kTextSenior : static_cast<uint32_t>(k + 1)), kCaptionSize);
+        b.SetLabel(Text(k == kSenior ? text::kSeniorLayout : text::kSettingCaptions + static_cast<uint32_t>(k)),
+                   kCaptionSize);
         b.SetTextPosition(400 - b.textBox.width / 2, kCaptionTop);
         answerScan.Add(&b);
     }
     // A language without pictures of numbers and colours names that button "-": it is left out
     // (it keeps its place in the switch list, where a press on it does nothing).
-    visualShown = Text(kVisual + 1) != L"-";
+    visualShown = Text(text::kSettingCaptions + kVisual) != L"-";
     buttons[kOff].LoadImage(L"gfx\\settings\\offbtn.png", back, 1, 0);
     explanation.LoadImage(L"", back, 0, 0);  // binds the line to the back buffer; no image
     explanation.SetLabel(L"", kExplanationSize);
@@ -126,7 +123,7 @@ int CMainSettingsMenu::Draw() {
     if (explained >= 0) {
         CSprite& b = buttons[static_cast<size_t>(explained)];
         ui::DrawLabel(b);
-        const std::wstring line = Text(kTextFirstExplanation + static_cast<uint32_t>(explained));
+        const std::wstring line = Text(text::kSettingExplanations + static_cast<uint32_t>(explained));
         if (explanation.GetText() != line) explanation.SetText(line);
         explanation.SetTextPosition(400 - explanation.textBox.width / 2,
                                     kCaptionTop + b.textBox.height + kExplanationGap);
@@ -138,7 +135,7 @@ int CMainSettingsMenu::Draw() {
     scan.SetText(scanTimeText);
     scan.CentreTextOnSprite();
     scan.DrawText();
-    scan.SetText(Text(kTextScanTime));
+    scan.SetText(Text(text::kSettingCaptions + kScanTime));
     scan.SetTextPosition(400 - scan.textBox.width / 2, kCaptionTop);
     for (int k = 0; k < kButtons; ++k) {
         if (!OverlayOn(k)) continue;
@@ -192,7 +189,9 @@ void CMainSettingsMenu::ToggleOption(int k) {
         case kSound: o.o0 = Toggled(o.o0); break;
         case kTwoSwitches: o.o7 = 0; break;
         case kOneSwitch:
-            if (platform::Os().AskYesNo(Text(kTextTitle), Text(kTextOneSwitch) + L"?", o.Question())) o.o7 = 1;
+            if (platform::Os().AskYesNo(Text(text::kProgramName), Text(text::kSettingCaptions + kOneSwitch) + L"?",
+                                        o.Question()))
+                o.o7 = 1;
             break;
         case kExtraFrame: o.o8 = Toggled(o.o8); break;
         case kReward: o.o5 = Toggled(o.o5); break;

@@ -7,6 +7,7 @@
 #include "platform/Platform.h"
 #include "platform/gfx/ImageCache.h"
 #include "profiles/Profile.h"
+#include "text/TextIds.h"
 #include "ui/Button.h"
 
 namespace {
@@ -14,7 +15,6 @@ namespace {
 constexpr int kKeyD = 68;
 constexpr int kKeyI = 73;
 constexpr int kLastDay = 25;
-constexpr int kTextLeaveDay = 88;
 
 }  // namespace
 
@@ -157,7 +157,7 @@ void CMenu::Hover(int x, int y) {
 
 void CMenu::LeaveDay() {
     // Leaving with an exercise still behind asks first.
-    if (profile && profile->LeaveDay(!profile->DayUnfinished() || Ask(kTextLeaveDay))) nextScreen = kLogin;
+    if (profile && profile->LeaveDay(!profile->DayUnfinished() || Ask(text::kLeaveDay))) nextScreen = kLogin;
 }
 
 void CMenu::Press(int x, int y) {

@@ -4,6 +4,7 @@
 #include "platform/Files.h"
 #include "platform/Platform.h"
 #include "profiles/Profile.h"
+#include "text/TextIds.h"
 #include "ui/Button.h"
 
 namespace {
@@ -34,18 +35,6 @@ NameProblem CheckNewName(const std::wstring& name, const std::vector<std::wstrin
 
 namespace {
 
-constexpr uint32_t kTextTitle = 0;
-constexpr uint32_t kTextName = 59;
-constexpr uint32_t kTextPassword = 60;
-constexpr uint32_t kTextCancel = 72;
-constexpr uint32_t kTextCreate = 73;
-constexpr uint32_t kTextNameEmpty = 74;
-constexpr uint32_t kTextNameTaken = 75;
-constexpr uint32_t kTextNameTooLong = 76;
-constexpr uint32_t kTextNameBad = 77;
-constexpr uint32_t kTextNotSaved = 78;
-constexpr uint32_t kTextPasswordLimit = 114;
-
 struct ChoiceLook {
     const wchar_t* picture;  // the name before its 0 / 1
     float dx, dy;
@@ -53,9 +42,18 @@ struct ChoiceLook {
 };
 // In the order of CNewProfile::Button.
 constexpr ChoiceLook kChoices[] = {
-    {L"lev1btn", 15, 165, 61}, {L"lev2btn", 80, 165, 62},   {L"lev3btn", 145, 165, 63}, {L"8rounds", 15, 230, 64},
-    {L"9rounds", 80, 230, 65}, {L"10rounds", 145, 230, 66}, {L"boybtn", 15, 100, 68},   {L"girlbtn", 80, 100, 67},
-    {L"3weeks", 210, 100, 69}, {L"4weeks", 270, 100, 70},   {L"5weeks", 330, 100, 71},  {L"seniorbtn", 210, 165, 143},
+    {L"lev1btn", 15, 165, text::kLevelChoices},
+    {L"lev2btn", 80, 165, text::kLevelChoices + 1},
+    {L"lev3btn", 145, 165, text::kLevelChoices + 2},
+    {L"8rounds", 15, 230, text::kRoundsChoices},
+    {L"9rounds", 80, 230, text::kRoundsChoices + 1},
+    {L"10rounds", 145, 230, text::kRoundsChoices + 2},
+    {L"boybtn", 15, 100, text::kBoy},
+    {L"girlbtn", 80, 100, text::kGirl},
+    {L"3weeks", 210, 100, text::kPlanWeeks},
+    {L"4weeks", 270, 100, text::kPlanWeeks + 1},
+    {L"5weeks", 330, 100, text::kPlanWeeks + 2},
+    {L"seniorbtn", 210, 165, text::kSeniorLayout},
 };
 
 }  // namespace
@@ -88,10 +86,10 @@ int CNewProfile::Init(Graphics* back, Graphics* windowG, Bitmap* buffer, Profile
         b.SetTextPosition(bx + 15, by + 75);
     };
     for (int i = 0; i < kChoiceCount; ++i) help(choices[static_cast<size_t>(i)], kChoices[i].help);
-    help(cancel, kTextCancel);
-    help(create, kTextCreate);
-    ui::SetCaption(nameCaption, back, Text(kTextName), 16, bx + 13, by + 40);
-    ui::SetCaption(passwordCaption, back, Text(kTextPassword), 16, bx + 148, by + 40);
+    help(cancel, text::kCancel);
+    help(create, text::kCreateTrainee);
+    ui::SetCaption(nameCaption, back, Text(text::kName), 16, bx + 13, by + 40);
+    ui::SetCaption(passwordCaption, back, Text(text::kPassword), 16, bx + 148, by + 40);
 
     BeginScan();
     for (auto& c : choices) answerScan.Add(&c);
@@ -106,7 +104,7 @@ int CNewProfile::Init(Graphics* back, Graphics* windowG, Bitmap* buffer, Profile
 
     nameField = std::make_unique<ui::TextField>(static_cast<int>(bx) + 15, static_cast<int>(by) + 40, 125, 25);
     passwordField = std::make_unique<ui::TextField>(static_cast<int>(bx) + 150, static_cast<int>(by) + 40, 125, 25);
-    passwordField->SetLimit(Profile::kMaxPasswordLength, Text(kTextPasswordLimit));
+    passwordField->SetLimit(Profile::kMaxPasswordLength, Text(text::kPasswordLimit));
 
     if (profile) {
         profile->Reset(true, true, true);
@@ -189,10 +187,10 @@ void CNewProfile::Create() {
     uint32_t message = 0;
     switch (problem) {
         case screens::NameProblem::kNameOk: break;
-        case screens::NameProblem::kEmpty: message = kTextNameEmpty; break;
-        case screens::NameProblem::kTaken: message = kTextNameTaken; break;
-        case screens::NameProblem::kTooLong: message = kTextNameTooLong; break;
-        case screens::NameProblem::kBadCharacters: message = kTextNameBad; break;
+        case screens::NameProblem::kEmpty: message = text::kNameEmpty; break;
+        case screens::NameProblem::kTaken: message = text::kNameTaken; break;
+        case screens::NameProblem::kTooLong: message = text::kNameTooLong; break;
+        case screens::NameProblem::kBadCharacters: message = text::kNameBad; break;
     }
     // A trainee's files that exist without the profile file (left from an earlier
     // trainee of that name) would be taken over: the name counts as taken.
@@ -200,10 +198,10 @@ void CNewProfile::Create() {
         const std::wstring folded = Lower(name);
         for (const auto& f : platform::FindFiles(profile->folder + L"*"))
             for (const wchar_t* ext : {L".pro", L".opt", L".sta"})
-                if (Lower(f.name) == folded + ext) message = kTextNameTaken;
+                if (Lower(f.name) == folded + ext) message = text::kNameTaken;
     }
     if (message) {
-        platform::Os().ShowError(Text(kTextTitle), Text(message));
+        platform::Os().ShowError(Text(text::kProgramName), Text(message));
         return;
     }
     profile->name = name;
@@ -211,7 +209,7 @@ void CNewProfile::Create() {
     if (!profile->Save(true, true, true)) {
         // Half a trainee would be listed with default files: take back what was written.
         for (const wchar_t* ext : {L".pro", L".opt", L".sta"}) platform::DeleteFileAt(profile->FilePath(ext));
-        platform::Os().ShowError(Text(kTextTitle), Text(kTextNotSaved));
+        platform::Os().ShowError(Text(text::kProgramName), Text(text::kTraineeNotSaved));
         return;
     }
     nextScreen = kLogin;

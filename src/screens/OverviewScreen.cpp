@@ -8,6 +8,7 @@
 #include "platform/Platform.h"
 #include "profiles/Profile.h"
 #include "screens/ProgressReport.h"
+#include "text/TextIds.h"
 #include "ui/Button.h"
 #include "ui/Dialog.h"
 
@@ -31,36 +32,6 @@ constexpr int kFieldX = 312, kFieldWidth = 130, kFieldHeight = 26;
 constexpr float kUnlockX = 450, kUnlockWidth = 56, kUnlockHeight = 28;
 constexpr uint32_t kUnlockHighlight = 0xFFFFD23Fu;  // around the button the pointer or the scan is on
 
-// Texts of this screen.
-constexpr uint32_t kTextName = 59;
-constexpr uint32_t kTextPassword = 60;
-constexpr uint32_t kTextWrongPassword = 79;
-constexpr uint32_t kTextOk = 91;
-constexpr uint32_t kTextPasswordLimit = 114;
-constexpr uint32_t kTextFirstExercise = 40;
-constexpr uint32_t kTextLevel = 195;
-constexpr uint32_t kTextAll = 198;
-constexpr uint32_t kTextLastTraining = 200;
-constexpr uint32_t kTextDays = 201;
-constexpr uint32_t kTextSenior = 202;
-constexpr uint32_t kTextLocked = 203;
-constexpr uint32_t kTextWeeks = 204;
-constexpr uint32_t kTextCoins = 205;
-constexpr uint32_t kTextPrintReport = 206;
-constexpr uint32_t kTextSaveReport = 207;
-constexpr uint32_t kTextSaveTable = 208;
-constexpr uint32_t kTextCsvType = 210;
-constexpr uint32_t kTextLongestLegend = 211;
-constexpr uint32_t kTextYes = 212;
-constexpr uint32_t kTextPage = 213;
-constexpr uint32_t kTextBack = 214;
-constexpr uint32_t kTextByName = 215;
-constexpr uint32_t kTextByDate = 216;
-constexpr uint32_t kTextSaved = 219;
-constexpr uint32_t kTextNotSaved = 220;
-constexpr uint32_t kTextChooseFirst = 221;
-constexpr uint32_t kTextStillPrinting = 222;
-
 std::wstring Value(int v) { return v < 0 ? std::wstring(L"-") : std::to_wstring(v); }
 
 float RowTop(int i) { return kTop + static_cast<float>(i) * kRowHeight; }
@@ -71,13 +42,13 @@ int COverviewScreen::Init(Graphics* back, Graphics* windowG, Bitmap* buffer, Pro
     CGameBase::Init(back, windowG, buffer, p);
     escapeScreen = kLogin;
     ui::MakePicture(stopButton, back, L"gfx\\buttons\\stop.png", 10, 8);
-    ui::SetHoverLabel(stopButton, Text(kTextBack));
+    ui::SetHoverLabel(stopButton, Text(text::kBackToLogin));
     stopButton.SetTextPosition(80, 30);
     ui::MakePicture(print, back, L"gfx\\buttons\\print.png", 800 - 3 * 64 - 10, 4);
     ui::MakePicture(save, back, L"gfx\\buttons\\save.png", 800 - 2 * 64 - 10, 4);
     ui::MakePicture(table, back, L"gfx\\login\\saveas.png", 800 - 64 - 2, 12);
     const std::pair<CSprite*, uint32_t> labelled[] = {
-        {&print, kTextPrintReport}, {&save, kTextSaveReport}, {&table, kTextSaveTable}};
+        {&print, text::kPrintReport}, {&save, text::kSaveReport}, {&table, text::kSaveTable}};
     for (const auto& [b, text] : labelled) {
         ui::SetHoverLabel(*b, Text(text), 14);
         b->SetTextPosition(std::min(b->x, 795 - b->textBox.width), 70);
@@ -156,7 +127,7 @@ void COverviewScreen::PlaceUnlock() {
         const int fieldY = static_cast<int>(y + (kRowHeight - kFieldHeight) / 2);
         if (!field || field->Y() != fieldY) {
             field = std::make_unique<ui::TextField>(kFieldX, fieldY, kFieldWidth, kFieldHeight);
-            field->SetLimit(Profile::kMaxPasswordLength, Text(kTextPasswordLimit));
+            field->SetLimit(Profile::kMaxPasswordLength, Text(text::kPasswordLimit));
         }
         unlock.SetPosition(kUnlockX, y + (kRowHeight - kUnlockHeight) / 2);
     }
@@ -190,7 +161,7 @@ void COverviewScreen::TryPassword() {
     profiles::TraineeRow& row = rows[static_cast<size_t>(selected)];
     const std::wstring typed = field->Text();
     if (!profiles::UnlockTraineeRow(profile->folder, typed, row)) {
-        status = Text(kTextWrongPassword);
+        status = Text(text::kWrongPassword);
         if (!scanPress) {
             field->Focus();
             field->SelectAll();
@@ -212,20 +183,20 @@ void COverviewScreen::DrawText(const std::wstring& text, float x, float y, float
 int COverviewScreen::Draw() {
     if (!backGraphics) return 1;
     backGraphics->Clear(0xFFFFFFFFu);
-    DrawText(Text(kTextAll), 80, 10, 22, true);
-    DrawText(Text(order == profiles::TraineeOrder::kName ? kTextByName : kTextByDate) + L"  \u00B7  " +
-                 Text(kTextLongestLegend),
+    DrawText(Text(text::kAllTrainees), 80, 10, 22, true);
+    DrawText(Text(order == profiles::TraineeOrder::kName ? text::kSortedByName : text::kSortedByDate) + L"  \u00B7  " +
+                 Text(text::kLongestLegend),
              80, 40, 11, false, kGrey);
     backGraphics->FillRectangle(SolidBrush(kHeadingBack), RectF{0, kHeadingY, 800, 30});
     const float y0 = kHeadingY + 7;
-    DrawText(Text(kTextName) + (order == profiles::TraineeOrder::kName ? L" \u25BC" : L""), kLeft, y0, 12, true);
-    DrawText(Text(kTextLevel), 170, y0, 12, true);
-    DrawText(Text(kTextSenior), 212, y0, 12, true);
-    DrawText(Text(kTextWeeks), 262, y0, 12, true);
-    DrawText(Text(kTextDays), 312, y0, 12, true);
-    DrawText(Text(kTextLastTraining) + (order == profiles::TraineeOrder::kLastTraining ? L" \u25BC" : L""), 360, y0, 12,
-             true);
-    DrawText(Text(kTextCoins), 468, y0, 12, true);
+    DrawText(Text(text::kName) + (order == profiles::TraineeOrder::kName ? L" \u25BC" : L""), kLeft, y0, 12, true);
+    DrawText(Text(text::kLevelColumn), 170, y0, 12, true);
+    DrawText(Text(text::kSeniorColumn), 212, y0, 12, true);
+    DrawText(Text(text::kWeeksColumn), 262, y0, 12, true);
+    DrawText(Text(text::kDaysColumn), 312, y0, 12, true);
+    DrawText(Text(text::kLastTrainingColumn) + (order == profiles::TraineeOrder::kLastTraining ? L" \u25BC" : L""), 360,
+             y0, 12, true);
+    DrawText(Text(text::kCoinsColumn), 468, y0, 12, true);
     for (int g = 1; g < 10; ++g) icons[static_cast<size_t>(g)].Draw();
 
     for (int i = 0; i < kRowsPerPage; ++i) {
@@ -239,18 +210,18 @@ int COverviewScreen::Draw() {
         const float ty = y + 10;
         DrawText(row.name.size() > 20 ? row.name.substr(0, 19) + L"\u2026" : row.name, kLeft, ty, 13, true);
         if (row.locked) {
-            DrawText(Text(kTextLocked), 170, ty, 12, false, kGrey);
+            DrawText(Text(text::kLocked), 170, ty, 12, false, kGrey);
             if (static_cast<int>(r) == selected && field) {
-                DrawText(Text(kTextPassword), 240, ty, 12);
+                DrawText(Text(text::kPassword), 240, ty, 12);
                 ui::DrawButton(*backGraphics,
                                ui::Box{static_cast<int>(unlock.x), static_cast<int>(unlock.y),
                                        static_cast<int>(unlock.width), static_cast<int>(unlock.height)},
-                               Text(kTextOk), ui::kButton, 14);
+                               Text(text::kOk), ui::kButton, 14);
             }
             continue;
         }
         DrawText(row.level, 176, ty, 12);
-        DrawText(row.senior ? Text(kTextYes) : L"", 212, ty, 12);
+        DrawText(row.senior ? Text(text::kYesMark) : L"", 212, ty, 12);
         DrawText(std::to_wstring(row.PlanWeeks()), 270, ty, 12);
         DrawText(std::to_wstring(row.daysDone) + L"/" + std::to_wstring(row.planDays), 312, ty, 12);
         DrawText(row.lastDate, 360, ty, 12);
@@ -266,7 +237,7 @@ int COverviewScreen::Draw() {
     if (PageCount() > 1) {
         DrawText(L"\u25C0", previousPage.x + 12, previousPage.y + 6, 16, false, page > 0 ? kBlack : kLine);
         DrawText(L"\u25B6", nextPage.x + 12, nextPage.y + 6, 16, false, page + 1 < PageCount() ? kBlack : kLine);
-        DrawText(Text(kTextPage) + std::to_wstring(page + 1) + L" / " + std::to_wstring(PageCount()), 350, 539, 14);
+        DrawText(Text(text::kPage) + std::to_wstring(page + 1) + L" / " + std::to_wstring(PageCount()), 350, 539, 14);
     }
     if (!status.empty()) DrawText(status, kLeft, 574, 13, false, kGrey);
     stopButton.Draw();
@@ -294,7 +265,7 @@ int COverviewScreen::Update() {
 
 std::unique_ptr<Profile> COverviewScreen::SelectedTrainee() {
     if (!profile || selected < 0 || rows[static_cast<size_t>(selected)].locked) {
-        status = Text(kTextChooseFirst);
+        status = Text(text::kChooseTraineeFirst);
         return nullptr;
     }
     // The trainee is read into a record of its own: the active one stays as the login left it.
@@ -305,7 +276,7 @@ std::unique_ptr<Profile> COverviewScreen::SelectedTrainee() {
     // A password set (or changed) since the row was read keeps the trainee's results closed.
     const auto it = opened.find(trainee->name);
     if (!trainee->password.empty() && (it == opened.end() || it->second != trainee->password)) {
-        status = Text(kTextChooseFirst);
+        status = Text(text::kChooseTraineeFirst);
         return nullptr;
     }
     return trainee;
@@ -315,14 +286,14 @@ void COverviewScreen::SaveTable() {
     if (!profile) return;
     std::wstring path;
     const bool chosen = platform::Os().ChooseSaveFile(
-        TraineeSaveRequest(profile->options, kTextSaveTable, kTextCsvType, L"csv", Text(kTextAll)), path);
+        TraineeSaveRequest(profile->options, text::kSaveTable, text::kCsvType, L"csv", Text(text::kAllTrainees)), path);
     // The dialog covered the window: the next frame is presented in full.
     if (backBuffer) backBuffer->Pixels();
     if (!chosen) return;
     std::array<std::wstring, 10> names;
-    for (int g = 1; g < 10; ++g) names[static_cast<size_t>(g)] = Text(kTextFirstExercise + static_cast<uint32_t>(g));
+    for (int g = 1; g < 10; ++g) names[static_cast<size_t>(g)] = Text(text::kExerciseNames + static_cast<uint32_t>(g));
     const std::string csv = profiles::TraineeGroupCsv(profile->folder, rows, names);
-    status = Text(platform::WriteFileAtomic(path, csv) ? kTextSaved : kTextNotSaved);
+    status = Text(platform::WriteFileAtomic(path, csv) ? text::kSaved : text::kNotSaved);
 }
 
 void COverviewScreen::Press(int x, int y) {
@@ -333,7 +304,7 @@ void COverviewScreen::Press(int x, int y) {
         case 1:
             // One print at a time: a second press while a server is slow to answer is told so.
             if (printJob.Busy()) {
-                status = Text(kTextStillPrinting);
+                status = Text(text::kStillPrinting);
                 return;
             }
             // Off the frame's thread: the outcome is shown once the print server has answered.

@@ -9,6 +9,7 @@
 #include "platform/PdfDocument.h"
 #include "profiles/Profile.h"
 #include "profiles/TraineeOverview.h"
+#include "text/TextIds.h"
 
 namespace {
 
@@ -20,47 +21,6 @@ constexpr uint32_t kGrid = 0xFFD0D0D0u;
 constexpr uint32_t kForward = 0xFF0000FFu;   // blue, as on the statistics screen
 constexpr uint32_t kBackward = 0xFF800080u;  // purple
 constexpr double kMargin = 50;
-
-// Texts of the report.
-constexpr uint32_t kTextTitle = 0;
-constexpr uint32_t kTextTrainee = 22;
-constexpr uint32_t kTextAverageScore = 30;
-constexpr uint32_t kTextScore = 31;
-constexpr uint32_t kTextLongest = 33;
-constexpr uint32_t kTextForward = 38;
-constexpr uint32_t kTextBackward = 39;
-constexpr uint32_t kTextFirstExercise = 40;  // exercise g's name is text 40 + g
-constexpr uint32_t kTextPlan15 = 69;         // 69..71: the plans of 3, 4 and 5 weeks
-constexpr uint32_t kTextReport = 180;
-constexpr uint32_t kTextPlan = 181;
-constexpr uint32_t kTextFirstDay = 182;
-constexpr uint32_t kTextLastDay = 183;
-constexpr uint32_t kTextDaysDone = 184;
-constexpr uint32_t kTextOf = 185;
-constexpr uint32_t kTextCoins = 186;
-constexpr uint32_t kTextMade = 187;
-constexpr uint32_t kTextExercise = 188;
-constexpr uint32_t kTextFirst = 189;
-constexpr uint32_t kTextBest = 190;
-constexpr uint32_t kTextChange = 191;
-constexpr uint32_t kTextFirstAndBest = 192;
-constexpr uint32_t kTextNumberTests = 193;
-constexpr uint32_t kTextDate = 194;
-constexpr uint32_t kTextLevel = 195;
-constexpr uint32_t kTextNoTests = 196;
-constexpr uint32_t kTextTrainingDay = 197;
-constexpr uint32_t kTextDays = 201;
-constexpr uint32_t kTextPage = 213;
-constexpr uint32_t kTextCancel = 72;
-constexpr uint32_t kTextReplace = 122;
-constexpr uint32_t kTextSave = 123;
-constexpr uint32_t kTextFileName = 124;
-constexpr uint32_t kTextSaveReport = 207;
-constexpr uint32_t kTextPdfType = 209;
-constexpr uint32_t kTextPrinted = 217;
-constexpr uint32_t kTextNotPrinted = 218;
-constexpr uint32_t kTextSaved = 219;
-constexpr uint32_t kTextNotSaved = 220;
 
 constexpr int kShownTests = 30;  // the number test's table lists the latest ones
 
@@ -126,29 +86,29 @@ private:
         doc.NewPage();
         ++page;
         doc.Text(heading, kMargin, kMargin, 20, true);
-        doc.Text(T(kTextTrainee) + profile.name, kMargin, kMargin + 28, 12);
+        doc.Text(T(text::kTraineeLabel) + profile.name, kMargin, kMargin + 28, 12);
         doc.Line(kGrey, 0.5, kMargin, kMargin + 48, PdfDocument::kWidth - kMargin, kMargin + 48);
-        const std::wstring footer =
-            T(kTextTitle) + L"  \u2013  " + profile.name + L"  \u2013  " + T(kTextPage) + std::to_wstring(page);
+        const std::wstring footer = T(text::kProgramName) + L"  \u2013  " + profile.name + L"  \u2013  " +
+                                    T(text::kPage) + std::to_wstring(page);
         doc.Text(footer, kMargin, PdfDocument::kHeight - 40, 9, false, kGrey);
     }
 
     void Cover() {
         doc.NewPage();
         ++page;
-        doc.Text(T(kTextReport), kMargin, 90, 30, true);
+        doc.Text(T(text::kReportTitle), kMargin, 90, 30, true);
         doc.Text(profile.name, kMargin, 140, 24, true);
         const int weeks = std::clamp(profile.trainingDays / 5, 3, 5);
         const std::wstring firstDay = profile.dayDates[1].empty() ? L"-" : profile.dayDates[1];
         const std::wstring lines[][2] = {
-            {T(kTextLevel) + L": ", profile.level},
-            {T(kTextPlan), T(kTextPlan15 + static_cast<uint32_t>(weeks - 3))},
-            {T(kTextFirstDay), firstDay},
-            {T(kTextLastDay), profile.lastDate},
-            {T(kTextDaysDone), std::to_wstring(std::min(profile.CompletedDays(), profile.trainingDays)) + T(kTextOf) +
-                                   std::to_wstring(profile.trainingDays)},
-            {T(kTextCoins), std::to_wstring(profile.coins)},
-            {T(kTextMade), today},
+            {T(text::kLevelColumn) + L": ", profile.level},
+            {T(text::kPlanLabel), T(text::kPlanWeeks + static_cast<uint32_t>(weeks - 3))},
+            {T(text::kFirstDayLabel), firstDay},
+            {T(text::kLastDayLabel), profile.lastDate},
+            {T(text::kDaysDoneLabel), std::to_wstring(std::min(profile.CompletedDays(), profile.trainingDays)) +
+                                          T(text::kOf) + std::to_wstring(profile.trainingDays)},
+            {T(text::kCoinsLabel), std::to_wstring(profile.coins)},
+            {T(text::kMadeLabel), today},
         };
         double y = 210;
         for (const auto& line : lines) {
@@ -158,27 +118,27 @@ private:
         }
         // Days done per exercise, under the figures.
         y += 20;
-        doc.Text(T(kTextExercise), kMargin, y, 12, true);
-        doc.Text(T(kTextDays), kMargin + 210, y, 12, true);
+        doc.Text(T(text::kExerciseColumn), kMargin, y, 12, true);
+        doc.Text(T(text::kDaysColumn), kMargin + 210, y, 12, true);
         y += 22;
         for (int g = 1; g < Profile::kExercises; ++g) {
-            doc.Text(T(kTextFirstExercise + static_cast<uint32_t>(g)), kMargin, y, 12);
+            doc.Text(T(text::kExerciseNames + static_cast<uint32_t>(g)), kMargin, y, 12);
             doc.Text(std::to_wstring(std::min(profile.dayProgress[g], profile.trainingDays)), kMargin + 210, y, 12);
             y += 19;
         }
-        doc.Text(T(kTextTitle) + L"  \u2013  " + T(kTextPage) + L"1", kMargin, PdfDocument::kHeight - 40, 9, false,
-                 kGrey);
+        doc.Text(T(text::kProgramName) + L"  \u2013  " + T(text::kPage) + L"1", kMargin, PdfDocument::kHeight - 40, 9,
+                 false, kGrey);
     }
 
     // A page of nine charts, one per exercise: the longest sequences or the average scores
     // over the training days, forward in blue and backward in purple.
     void ChartPage(bool longest) {
-        Page(T(longest ? kTextLongest : kTextAverageScore));
+        Page(T(longest ? text::kLongestSequence : text::kAverageScore));
         const double top = kMargin + 62;
         doc.FillRect(kForward, kMargin, top + 3, 7, 7);
-        doc.Text(T(kTextForward), kMargin + 11, top, 10);
+        doc.Text(T(text::kForward), kMargin + 11, top, 10);
         doc.FillRect(kBackward, kMargin + 110, top + 3, 7, 7);
-        doc.Text(T(kTextBackward), kMargin + 121, top, 10);
+        doc.Text(T(text::kBackward), kMargin + 121, top, 10);
         const double chartWidth = 140, chartHeight = 150, gapX = 30, gapY = 72;
         for (int g = 1; g < Profile::kExercises; ++g) {
             const double left = kMargin + 25 + ((g - 1) % 3) * (chartWidth + gapX + 5);
@@ -193,7 +153,7 @@ private:
                         if (std::isfinite(v)) largest = std::max(largest, v);
                 scale = std::floor(std::min(largest, 1e6f)) + 1;
             }
-            Chart(T(kTextFirstExercise + static_cast<uint32_t>(g)), left, chartTop, chartWidth, chartHeight, scale,
+            Chart(T(text::kExerciseNames + static_cast<uint32_t>(g)), left, chartTop, chartWidth, chartHeight, scale,
                   !longest, values);
         }
     }
@@ -221,8 +181,8 @@ private:
             doc.Line(kBlack, 0.5, x, bottom, x, bottom + 3);
             doc.Text(label, x - doc.TextWidth(label, 7) / 2, bottom + 4, 7);
         }
-        doc.Text(T(kTextTrainingDay), left + width - doc.TextWidth(T(kTextTrainingDay), 7), bottom + 14, 7, false,
-                 kGrey);
+        doc.Text(T(text::kTrainingDayAxis), left + width - doc.TextWidth(T(text::kTrainingDayAxis), 7), bottom + 14, 7,
+                 false, kGrey);
         for (int dir = 0; dir < 2; ++dir) {
             const uint32_t colour = dir == 0 ? kForward : kBackward;
             double lastX = 0, lastY = 0;
@@ -242,23 +202,23 @@ private:
     }
 
     void TablePage() {
-        Page(T(kTextFirstAndBest));
+        Page(T(text::kFirstAndBest));
         const profiles::ExerciseSummaries sums = profiles::SummarizeExercises(*stats);
         double y = kMargin + 70;
         const double cols[] = {kMargin,       kMargin + 130, kMargin + 180, kMargin + 230,
                                kMargin + 300, kMargin + 355, kMargin + 410};
-        doc.Text(T(kTextLongest), cols[1], y, 11, true);
-        doc.Text(T(kTextAverageScore), cols[4], y, 11, true);
+        doc.Text(T(text::kLongestSequence), cols[1], y, 11, true);
+        doc.Text(T(text::kAverageScore), cols[4], y, 11, true);
         y += 20;
-        const uint32_t heads[] = {kTextExercise, kTextFirst, kTextBest,  kTextChange,
-                                  kTextFirst,    kTextBest,  kTextChange};
+        const uint32_t heads[] = {text::kExerciseColumn, text::kFirstColumn, text::kBestColumn,  text::kChangeColumn,
+                                  text::kFirstColumn,    text::kBestColumn,  text::kChangeColumn};
         for (int c = 0; c < 7; ++c) doc.Text(T(heads[c]), cols[c], y, 10, true);
         y += 18;
         doc.Line(kGrey, 0.5, kMargin, y, PdfDocument::kWidth - kMargin, y);
         y += 6;
         for (int g = 1; g < Profile::kExercises; ++g) {
             const profiles::ExerciseSummary& e = sums[static_cast<size_t>(g)];
-            doc.Text(T(kTextFirstExercise + static_cast<uint32_t>(g)), cols[0], y, 11);
+            doc.Text(T(text::kExerciseNames + static_cast<uint32_t>(g)), cols[0], y, 11);
             std::wstring cells[6] = {L"-", L"-", L"-", L"-", L"-", L"-"};
             if (e.firstLongest >= 0) cells[0] = std::to_wstring(e.firstLongest);
             if (e.bestLongest >= 0) cells[1] = std::to_wstring(e.bestLongest);
@@ -272,16 +232,16 @@ private:
     }
 
     void TestPage(const std::vector<profiles::NumberTestResult>& tests) {
-        Page(T(kTextNumberTests));
+        Page(T(text::kNumberTests));
         double y = kMargin + 70;
         if (tests.empty()) {
-            doc.Text(T(kTextNoTests), kMargin, y, 12);
+            doc.Text(T(text::kNoNumberTests), kMargin, y, 12);
             return;
         }
         // The scores over time: one point per test, in the order they were taken.
         const double left = kMargin + 30, width = PdfDocument::kWidth - 2 * kMargin - 40, height = 150;
         const double bottom = y + height;
-        doc.Text(T(kTextScore), kMargin, y - 16, 10, true);
+        doc.Text(T(text::kScore), kMargin, y - 16, 10, true);
         for (int j = 1; j <= 4; ++j) {
             const double gy = bottom - height * j / 4;
             doc.Line(kGrid, 0.5, left, gy, left + width, gy);
@@ -306,7 +266,7 @@ private:
 
         y = bottom + 40;
         const double cols[] = {kMargin, kMargin + 150, kMargin + 230};
-        const uint32_t heads[] = {kTextDate, kTextLevel, kTextScore};
+        const uint32_t heads[] = {text::kDateColumn, text::kLevelColumn, text::kScore};
         for (int c = 0; c < 3; ++c) doc.Text(T(heads[c]), cols[c], y, 10, true);
         y += 16;
         doc.Line(kGrey, 0.5, kMargin, y, kMargin + 300, y);
@@ -330,7 +290,7 @@ private:
 }  // namespace
 
 std::wstring ProgressReportName(const Profile& profile) {
-    return profile.options.GetText(kTextReport) + L" " + profile.name;
+    return profile.options.GetText(text::kReportTitle) + L" " + profile.name;
 }
 
 std::string ProgressReportPdf(const Profile& profile, const std::vector<profiles::NumberTestResult>& tests,
@@ -347,12 +307,16 @@ platform::SaveFileRequest TraineeSaveRequest(const ProfileOptions& texts, uint32
     request.defaultExtension = extension;
     request.fileName = fileName;
     request.folder = platform::DocumentsFolder();
-    request.fileNameLabel = texts.GetText(kTextFileName);
-    request.save = texts.GetText(kTextSave);
-    request.cancel = texts.GetText(kTextCancel);
-    request.replaceQuestion = texts.GetText(kTextReplace);
-    request.replaceAnswers = texts.Question();
+    SetSaveDialogWords(request, texts);
     return request;
+}
+
+void SetSaveDialogWords(platform::SaveFileRequest& request, const ProfileOptions& texts) {
+    request.fileNameLabel = texts.GetText(text::kFileName);
+    request.save = texts.GetText(text::kSave);
+    request.cancel = texts.GetText(text::kCancel);
+    request.replaceQuestion = texts.GetText(text::kReplaceQuestion);
+    request.replaceAnswers = texts.Question();
 }
 
 bool StartProgressReportPrint(const Profile& trainee, platform::PrintJob& job) {
@@ -366,8 +330,8 @@ bool StartProgressReportPrint(const Profile& trainee, platform::PrintJob& job) {
 
 std::wstring ReportPrintOutcome(const ProfileOptions& texts, platform::PrintJob::Outcome outcome) {
     switch (outcome) {
-        case platform::PrintJob::Outcome::kSent: return texts.GetText(kTextPrinted);
-        case platform::PrintJob::Outcome::kFailed: return texts.GetText(kTextNotPrinted);
+        case platform::PrintJob::Outcome::kSent: return texts.GetText(text::kReportPrinted);
+        case platform::PrintJob::Outcome::kFailed: return texts.GetText(text::kReportNotPrinted);
         case platform::PrintJob::Outcome::kNone: break;
     }
     return {};
@@ -376,11 +340,11 @@ std::wstring ReportPrintOutcome(const ProfileOptions& texts, platform::PrintJob:
 std::wstring SaveProgressReport(const Profile& trainee) {
     std::wstring path;
     if (!platform::Os().ChooseSaveFile(
-            TraineeSaveRequest(trainee.options, kTextSaveReport, kTextPdfType, L"pdf", ProgressReportName(trainee)),
+            TraineeSaveRequest(trainee.options, text::kSaveReport, text::kPdfType, L"pdf", ProgressReportName(trainee)),
             path))
         return {};
     const std::string pdf =
         ProgressReportPdf(trainee, profiles::LoadNumberTests(trainee.folder, trainee.name), Profile::TodayText());
     const bool saved = !pdf.empty() && platform::WriteFileAtomic(path, pdf);
-    return trainee.options.GetText(saved ? kTextSaved : kTextNotSaved);
+    return trainee.options.GetText(saved ? text::kSaved : text::kNotSaved);
 }

@@ -23,6 +23,9 @@ std::wstring ProgressReportName(const Profile& profile);
 // A save dialog's request in the program's language, starting in the documents folder.
 platform::SaveFileRequest TraineeSaveRequest(const ProfileOptions& texts, uint32_t title, uint32_t fileType,
                                              const wchar_t* extension, const std::wstring& fileName);
+// The save dialog's own words in the program's language: the file name's label, the buttons,
+// and the question (with its answers) before a file is replaced.
+void SetSaveDialogWords(platform::SaveFileRequest& request, const ProfileOptions& texts);
 
 // Sends the trainee's report (with the kept number tests) to the default printer through job,
 // off the frame's thread. False, starting nothing, while job's last print is on its way.

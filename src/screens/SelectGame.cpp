@@ -5,11 +5,10 @@
 #include "graphics/Graphics.h"
 #include "platform/Platform.h"
 #include "profiles/Profile.h"
+#include "text/TextIds.h"
 #include "ui/Button.h"
 
 namespace {
-constexpr uint32_t kTextTitle = 19;
-constexpr uint32_t kTextOff = 144;
 constexpr uint32_t kOffShade = 0xA0283040u;
 // The card inside an exercise's picture (its shadow and transparent margin left out), and
 // how much of each corner the shade leaves out so it follows the card's rounded corners.
@@ -36,12 +35,12 @@ int CSelectGame::Init(Graphics* back, Graphics* windowG, Bitmap* buffer, Profile
     offWord.LoadImage(L"", back, 0, 0);  // binds the word to the back buffer; no image
     offWord.SetFont(18, FontStyleBold);
     offWord.SetTextColor(0xFFFFFFFFu);
-    offWord.SetText(Text(kTextOff));
+    offWord.SetText(Text(text::kExerciseOff));
     // The title above the cards tells this screen from the menu.
     title.LoadImage(L"", back, 0, 0);
     title.SetFont(24, FontStyleBold);
     title.SetTextColor(0xFFFFFFFFu);
-    title.SetText(Text(kTextTitle));
+    title.SetText(Text(text::kChooseExercisesTitle));
     title.SetTextPosition(400 - title.textBox.width / 2, 30 - title.textBox.height / 2);
     BeginScan();
     for (auto& b : games) answerScan.Add(&b);
@@ -80,9 +79,9 @@ void CSelectGame::Hover(int x, int y) {
 }
 
 void CSelectGame::Press(int x, int y) {
-    constexpr int kTextSwitchOff = 18;  // the question before an exercise is switched off
     if (stop.HitTest(x, y)) nextScreen = kSettings;
     const int g = ui::Hit(std::span<const CSprite>(games), x, y) + 1;
     // Switching off asks first; switching on joins the plan at the last completed day.
-    if (profile && g > 0) profile->ToggleExercise(g, profile->options.ExerciseOn(g) != 0 && Ask(kTextSwitchOff));
+    if (profile && g > 0)
+        profile->ToggleExercise(g, profile->options.ExerciseOn(g) != 0 && Ask(text::kSwitchOffQuestion));
 }

@@ -2,17 +2,18 @@
 
 #include "platform/Platform.h"
 #include "profiles/Profile.h"
+#include "text/TextIds.h"
 
 std::wstring SplashNoticeText(const Profile* profile) {
     std::wstring notice = L"Kestrova " KESTROVA_WVERSION;
-    if (profile) notice += L" \u2013 " + profile->options.GetText(105);
+    if (profile) notice += L" \u2013 " + profile->options.GetText(text::kTagline);
     return notice;
 }
 
 int CSplash::Init(Graphics* back, Graphics* window, Bitmap* buffer, Profile* p) {
     CGameBase::Init(back, window, buffer, p);
     background.LoadImage(L"gfx\\splash\\background.png", back, 1, 0);
-    const std::wstring logoName = profile ? profile->options.GetText(80) : std::wstring();
+    const std::wstring logoName = profile ? profile->options.GetText(text::kLogoPicture) : std::wstring();
     logo.LoadImage(L"gfx\\splash\\" + logoName, back, 1, 0);
     logo.SetPosition(static_cast<float>(400 - static_cast<int>(logo.width) / 2), 35);
     intro.Open(L"sfx\\intro\\splash.wav");

@@ -11,6 +11,7 @@
 #include "profiles/Profile.h"
 #include "profiles/StatisticsTable.h"
 #include "screens/ProgressReport.h"
+#include "text/TextIds.h"
 #include "ui/Button.h"
 #include "ui/Dialog.h"
 
@@ -21,37 +22,6 @@ constexpr uint32_t kGrid = 0xFFC0C0C0u;
 constexpr float kHeaderSize = 14;
 constexpr float kSmallSize = 10;
 constexpr float kLegendSize = 12;
-
-// Texts of this screen.
-constexpr uint32_t kTextLevel = 20;
-constexpr uint32_t kTextDate = 21;
-constexpr uint32_t kTextTrainee = 22;
-constexpr uint32_t kTextShow = 23;
-constexpr uint32_t kTextTrainingDay = 24;
-constexpr uint32_t kTextWeek = 25;
-constexpr uint32_t kTextDays = 27;
-constexpr uint32_t kTextWeeks = 28;
-constexpr uint32_t kTextAllWeeks = 29;
-constexpr uint32_t kTextAverageScore = 30;
-constexpr uint32_t kTextLongest = 33;
-constexpr uint32_t kTextForward = 38;
-constexpr uint32_t kTextBackward = 39;
-constexpr uint32_t kTextFirstExercise = 40;  // exercise g's name is text 40 + g
-constexpr uint32_t kTextCancel = 72;
-constexpr uint32_t kTextSaveTitle = 120;
-constexpr uint32_t kTextPictureType = 121;
-constexpr uint32_t kTextReplace = 122;
-constexpr uint32_t kTextSave = 123;
-constexpr uint32_t kTextFileName = 124;
-constexpr uint32_t kTextPrinted = 174;
-constexpr uint32_t kTextNotPrinted = 175;
-constexpr uint32_t kTextStillPrinting = 222;
-constexpr uint32_t kTextPictureNotSaved = 176;
-constexpr uint32_t kTextPictureSaved = 177;
-constexpr uint32_t kTextPrintReport = 206;
-constexpr uint32_t kTextSaveReport = 207;
-constexpr uint32_t kTextStatisticsName = 140;
-constexpr uint32_t kTextTraineeFile = 142;
 
 // The view selectors are drawn smaller than their pictures, so that the row of week buttons
 // and the two stat type buttons end left of the print button.
@@ -112,7 +82,7 @@ int CStatScreen::Init(Graphics* back, Graphics* windowG, Bitmap* buffer, Profile
         b.SetPosition(430 + static_cast<float>(i) * (b.width + 5), 30);
         b.SetFont(12, FontStyleBold);
         b.SetTextColor(kBlack);
-        b.SetText(i < 5 ? std::to_wstring(i + 1) : Text(kTextAllWeeks));
+        b.SetText(i < 5 ? std::to_wstring(i + 1) : Text(text::kAllWeeks));
         b.CentreTextOnSprite();
     }
     for (int i = 0; i < 2; ++i) {
@@ -123,7 +93,7 @@ int CStatScreen::Init(Graphics* back, Graphics* windowG, Bitmap* buffer, Profile
         b.SetPosition(430 + static_cast<float>(i) * b.width, 5);
         b.SetFont(12, FontStyleBold);
         b.SetTextColor(kBlack);
-        b.SetText(Text(i == 0 ? kTextAverageScore : kTextLongest));
+        b.SetText(Text(i == 0 ? text::kAverageScore : text::kLongestSequence));
         b.CentreTextOnSprite();
     }
     correctBar.LoadImage(L"gfx\\stat\\correctbar.png", back, 1, 0);
@@ -232,7 +202,8 @@ int CStatScreen::Update() {
     if (printingReport && profile)
         reportStatus = ReportPrintOutcome(profile->options, outcome);
     else
-        notice.Show(Text(outcome == platform::PrintJob::Outcome::kSent ? kTextPrinted : kTextNotPrinted));
+        notice.Show(
+            Text(outcome == platform::PrintJob::Outcome::kSent ? text::kPicturePrinted : text::kPictureNotPrinted));
     return nextScreen;
 }
 
@@ -243,7 +214,7 @@ void CStatScreen::DrawText(const std::wstring& text, float x, float y, float siz
 
 RectF CStatScreen::SelectorLabel(int row) const {
     // Each label stands just left of its row of buttons, on the row's middle.
-    const std::wstring text = Text(row == 0 ? kTextShow : kTextWeek);
+    const std::wstring text = Text(row == 0 ? text::kShowLabel : text::kWeekLabel);
     const CSprite& first = row == 0 ? statButtons[0] : weekButtons[0];
     RectF box{};
     if (backGraphics && !text.empty())
@@ -303,8 +274,8 @@ void CStatScreen::DrawOverview() {
             DrawText(label, left + 12 + 24 * static_cast<float>(k) - TextWidth(label, kSmallSize) / 2, bottom + 2,
                      kSmallSize);
         }
-        DrawText(Text(weekView ? kTextWeeks : kTextDays), right + 4, bottom - 7, kSmallSize);
-        DrawText(Text(scores ? kTextAverageScore : kTextLongest), left - 12, top - 16, kSmallSize);
+        DrawText(Text(weekView ? text::kWeekView : text::kDayView), right + 4, bottom - 7, kSmallSize);
+        DrawText(Text(scores ? text::kAverageScore : text::kLongestSequence), left - 12, top - 16, kSmallSize);
         const std::array<float, 5> forward = OverviewSeries(g, false);
         DrawSeries(forward.data(), 5, left + 12, 24, bottom, scale, 100, kForward);
         if (!scores) {
@@ -326,7 +297,7 @@ void CStatScreen::DrawDetail() {
         backward[d] = s.dayBestBackward[d][g];
     }
     // Which exercise this is.
-    const std::wstring name = Text(kTextFirstExercise + static_cast<uint32_t>(g));
+    const std::wstring name = Text(text::kExerciseNames + static_cast<uint32_t>(g));
     backGraphics->DrawString(name, Font(L"Arial", 16, FontStyleBold), RectF{400 - TextWidth(name, 16) / 2, 110, 0, 0},
                              StringFormat{}, SolidBrush(kBlack));
 
@@ -335,7 +306,7 @@ void CStatScreen::DrawDetail() {
         backGraphics->DrawLine(Pen(kBlack, 1), kDetailLeft + 0.5f, top, kDetailLeft + 0.5f, axis + 0.5f);
         backGraphics->DrawLine(Pen(kBlack, 1), kDetailLeft, axis + 0.5f, kDetailRight, axis + 0.5f);
         DrawText(Text(title), kDetailLeft, top - 10 - kLegendSize - 2, kLegendSize);
-        DrawText(Text(kTextDays), 760, axis - 10, kLegendSize);
+        DrawText(Text(text::kDayView), 760, axis - 10, kLegendSize);
         for (int i = 1; i <= days; ++i) {
             const std::wstring label = std::to_wstring(i);
             DrawText(label, kDetailFirstX + kDetailStep * static_cast<float>(i - 1) - TextWidth(label, kSmallSize) / 2,
@@ -343,9 +314,9 @@ void CStatScreen::DrawDetail() {
         }
     };
     const float scoreScale = DetailScoreScale(g);
-    chart(kUpperTop, kUpperAxis, scoreScale, true, kTextAverageScore);
+    chart(kUpperTop, kUpperAxis, scoreScale, true, text::kAverageScore);
     DrawSeries(score, days, kDetailFirstX, kDetailStep, kUpperAxis, scoreScale, kDetailHeight, kForward);
-    chart(kLowerTop, kLowerAxis, 10, false, kTextLongest);
+    chart(kLowerTop, kLowerAxis, 10, false, text::kLongestSequence);
     DrawSeries(forward, days, kDetailFirstX, kDetailStep, kLowerAxis, 10, kDetailHeight, kForward);
     DrawSeries(backward, days, kDetailFirstX, kDetailStep, kLowerAxis, 10, kDetailHeight, kBackward);
 
@@ -364,12 +335,13 @@ int CStatScreen::Draw() {
     if (!backGraphics) return 1;
     backGraphics->Clear(0xFFFFFFFFu);
     if (profile) {
-        DrawText(Text(kTextDate) + Profile::TodayText(), 75, 8, kHeaderSize);
-        DrawText(Text(kTextTrainee) + profile->name + L" (" + Text(kTextLevel) + L" " + profile->level + L")", 75, 33,
-                 kHeaderSize);
+        DrawText(Text(text::kDateLabel) + Profile::TodayText(), 75, 8, kHeaderSize);
+        DrawText(
+            Text(text::kTraineeLabel) + profile->name + L" (" + Text(text::kLevelWord) + L" " + profile->level + L")",
+            75, 33, kHeaderSize);
         if (detailExercise == 0) {
             const RectF show = SelectorLabel(0);
-            DrawText(Text(kTextShow), show.x, show.y, kHeaderSize);
+            DrawText(Text(text::kShowLabel), show.x, show.y, kHeaderSize);
             for (auto& b : statButtons) {
                 b.Draw();
                 b.DrawText();
@@ -380,14 +352,14 @@ int CStatScreen::Draw() {
                 b.DrawText();
             }
             const RectF week = SelectorLabel(1);
-            DrawText(Text(kTextWeek), week.x, week.y, kHeaderSize);
+            DrawText(Text(text::kWeekLabel), week.x, week.y, kHeaderSize);
         }
-        DrawText(Text(kTextTrainingDay) + std::to_wstring(profile->dayProgress[0]), 75, 58, kHeaderSize);
+        DrawText(Text(text::kTrainingDayLabel) + std::to_wstring(profile->dayProgress[0]), 75, 58, kHeaderSize);
     }
     backGraphics->FillRectangle(SolidBrush(kForward), RectF{83, 88, 6, 6});
-    DrawText(Text(kTextForward), 93, 83, kLegendSize);
+    DrawText(Text(text::kForward), 93, 83, kLegendSize);
     backGraphics->FillRectangle(SolidBrush(kBackward), RectF{222, 88, 6, 6});
-    DrawText(Text(kTextBackward), 232, 83, kLegendSize);
+    DrawText(Text(text::kBackward), 232, 83, kLegendSize);
     const float line = stopButton.y + stopButton.height + 34 + 0.5f;
     backGraphics->DrawLine(Pen(kBlack, 1), 0, line, 800, line);
     if (!buttonsHidden) {
@@ -410,7 +382,7 @@ int CStatScreen::Draw() {
 
 void CStatScreen::DrawReportButtons() {
     for (CSprite* b : {&printReport, &saveReport}) {
-        const std::wstring label = Text(b == &printReport ? kTextPrintReport : kTextSaveReport);
+        const std::wstring label = Text(b == &printReport ? text::kPrintReport : text::kSaveReport);
         // The label's letters shrink until it fits its button.
         float size = kReportTextSize;
         while (size > 8 &&
@@ -438,20 +410,16 @@ void CStatScreen::DrawWithoutButtons() {
 void CStatScreen::SaveStatistics() {
     if (!profile || !backBuffer) return;
     platform::SaveFileRequest request;
-    request.title = Text(kTextSaveTitle);
-    request.filterName = Text(kTextPictureType);
+    request.title = Text(text::kSaveStatisticsTitle);
+    request.filterName = Text(text::kPictureType);
     request.pattern = L"*.png";
     request.defaultExtension = L"png";
     // Never the trainee's bare name: saved among the trainees it would replace their picture.
-    request.fileName = profile->SuggestedFileName(Text(kTextStatisticsName), Profile::TodayFileDate());
+    request.fileName = profile->SuggestedFileName(Text(text::kStatisticsFileName), Profile::TodayFileDate());
     request.refused = Profile::IsTraineeFile;
-    request.refusedNotice = Text(kTextTraineeFile);
+    request.refusedNotice = Text(text::kTraineeOwnFile);
     request.folder = platform::DocumentsFolder();
-    request.fileNameLabel = Text(kTextFileName);
-    request.save = Text(kTextSave);
-    request.cancel = Text(kTextCancel);
-    request.replaceQuestion = Text(kTextReplace);
-    request.replaceAnswers = profile->options.Question();
+    SetSaveDialogWords(request, profile->options);
     std::wstring path;
     const bool chosen = platform::Os().ChooseSaveFile(request, path);
     // The dialog covered the window: the next frame is presented in full.
@@ -461,7 +429,7 @@ void CStatScreen::SaveStatistics() {
     // The picture and the results beside it are told as one: saved, or not (a read-only
     // folder, a full stick), each written whole or not at all.
     if (!backBuffer->SavePng(path)) {
-        notice.Show(Text(kTextPictureNotSaved));
+        notice.Show(Text(text::kPictureNotSaved));
         return;
     }
     // The results beside the picture, under the same name.
@@ -482,13 +450,13 @@ void CStatScreen::SaveStatistics() {
             request.replaceAnswers))
         return;
     notice.Show(
-        Text(platform::WriteFileAtomic(table, StatisticsCsv(*profile)) ? kTextPictureSaved : kTextPictureNotSaved));
+        Text(platform::WriteFileAtomic(table, StatisticsCsv(*profile)) ? text::kPictureSaved : text::kPictureNotSaved));
 }
 
 void CStatScreen::PrintStatistics() {
     if (!profile || !backBuffer) return;
     // One print at a time: a second press while a server is slow to answer is told so.
-    if (printJob.Busy()) return notice.Show(Text(kTextStillPrinting));
+    if (printJob.Busy()) return notice.Show(Text(text::kStillPrinting));
     printingReport = false;
     DrawWithoutButtons();
     // Off the frame's thread: the outcome is shown once the print server has answered.
@@ -514,7 +482,7 @@ void CStatScreen::Press(int x, int y) {
             click.Play(0);
             if (!profile) return;
             if (printJob.Busy()) {
-                reportStatus = Text(kTextStillPrinting);
+                reportStatus = Text(text::kStillPrinting);
                 return;
             }
             // Off the frame's thread: the outcome is shown once the print server has answered.

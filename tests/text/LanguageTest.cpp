@@ -3,8 +3,10 @@
 #include <clocale>
 #include <string>
 
-#include "text/Language.h"
 #include "support/TempFolder.h"
+#include "support/TestPaths.h"
+#include "text/Language.h"
+#include "text/TextIds.h"
 
 namespace {
 
@@ -116,4 +118,64 @@ TEST(Language, OtherLeavesTheLocaleAlone) {
     EXPECT_EQ(l.GetLanguage(), L"other");
     EXPECT_EQ(l.GetText(0), L"Andere");
     EXPECT_EQ(std::setlocale(LC_CTYPE, nullptr), before);
+}
+
+// Every text the program asks for by number is there in each shipped language, and each file
+// has exactly the lines the program's table of text numbers counts on.
+TEST(Language, EveryNamedTextIsWrittenInEachShippedLanguage) {
+    using namespace text;
+    const struct {
+        uint32_t first, count;
+    } runs[] = {{kSettingCaptions, kSettingCaptionCount},
+                {kSettingExplanations, kSettingExplanationCount},
+                {kExerciseNames, kExerciseNameCount},
+                {kLoginButtons, kLoginButtonCount},
+                {kLevelChoices, kChoiceRunLength},
+                {kRoundsChoices, kChoiceRunLength},
+                {kPlanWeeks, kChoiceRunLength}};
+    // clang-format off
+    const uint32_t singles[] = {
+        kProgramName, kYes, kNo, kOk, kCancel,
+        kSeniorLayout,
+        kSwitchOffQuestion, kChooseExercisesTitle, kExerciseOff,
+        kLevelWord, kDateLabel, kTraineeLabel, kShowLabel, kTrainingDayLabel, kWeekLabel, kDayView,
+        kWeekView, kAllWeeks, kAverageScore, kScore, kLongestSequence, kForward, kBackward,
+        kSaveStatisticsTitle, kPictureType, kStatisticsFileName,
+        kGuideName, kCloseProgram, kExportTrainees, kChooseExportFolder, kExportedTo, kNotAllExportedTo,
+        kFolderMade, kNoFolder, kTraineeInUse, kFolderRefused, kDamagedName, kOverviewButton,
+        kName, kPassword, kGirl, kBoy, kCreateTrainee, kNameEmpty, kNameTaken, kNameTooLong, kNameBad,
+        kTraineeNotSaved, kWrongPassword, kPasswordLimit,
+        kLogoPicture, kTagline,
+        kYourLevel, kQuitExercise, kLeaveDay, kResultsNotSaved,
+        kSaveDiplomaTitle, kBitmapType, kReplaceQuestion, kSave, kFileName, kDiplomaFileName,
+        kTraineeOwnFile, kPicturePrinted, kPictureNotPrinted, kPictureNotSaved, kPictureSaved,
+        kStillPrinting,
+        kReportTitle, kPlanLabel, kFirstDayLabel, kLastDayLabel, kDaysDoneLabel, kOf, kCoinsLabel,
+        kMadeLabel, kExerciseColumn, kFirstColumn, kBestColumn, kChangeColumn, kFirstAndBest, kNumberTests,
+        kDateColumn, kLevelColumn, kNoNumberTests, kTrainingDayAxis, kPage, kReportPrinted,
+        kReportNotPrinted,
+        kAllTrainees, kLastTrainingColumn, kDaysColumn, kSeniorColumn, kLocked, kWeeksColumn, kCoinsColumn,
+        kPrintReport, kSaveReport, kSaveTable, kPdfType, kCsvType, kLongestLegend, kYesMark, kBackToLogin,
+        kSortedByName, kSortedByDate, kSaved, kNotSaved, kChooseTraineeFirst,
+    };
+    // clang-format on
+    for (const std::string language : {"english", "swedish"}) {
+        std::string bytes;
+        ASSERT_TRUE(platform::ReadWholeFile(
+            platform::WideFromUtf8(testpaths::AssetDir() + "/data/lang/" + language + ".txt"), bytes));
+        TempFolder dir(true);
+        dir.Put("data/lang.txt", language);
+        dir.Put("data/lang/" + language + ".txt", bytes);
+        const auto l = Loaded();
+        ASSERT_EQ(l.GetLanguage(), platform::WideFromUtf8(language));
+        EXPECT_NE(l.GetText(kLineCount - 1), L"TEXT ID MISSING") << language;
+        // Past the count only the empty line after the file's last line break may follow.
+        const std::wstring past = l.GetText(kLineCount);
+        EXPECT_TRUE(past.empty() || past == L"TEXT ID MISSING") << language;
+        EXPECT_EQ(l.GetText(kLineCount + 1), L"TEXT ID MISSING") << language;
+        for (const auto& run : runs)
+            for (uint32_t n = run.first; n < run.first + run.count; ++n)
+                EXPECT_FALSE(l.GetText(n).empty()) << language << " text " << n;
+        for (uint32_t n : singles) EXPECT_FALSE(l.GetText(n).empty()) << language << " text " << n;
+    }
 }
