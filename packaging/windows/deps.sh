@@ -211,7 +211,7 @@ if ! done_mark cairo; then
     find "$src" \( -name Makefile.in -o -name config.h.in \) -exec touch {} +
     configure_build "$src" cairo --disable-static --enable-shared --enable-win32 --enable-win32-font \
         --disable-xlib --disable-xcb --disable-ft --disable-fc --disable-gobject --disable-trace \
-        --disable-interpreter --disable-script --disable-ps --disable-svg --enable-pdf --enable-png \
+        --disable-interpreter --disable-script --disable-ps --disable-svg --disable-pdf --enable-png \
         --disable-full-testing --disable-gtk-doc
     make -C "$work/build/cairo/src" -j"$jobs" install >>"$work/build/cairo.log" 2>&1 ||
         { tail -n 40 "$work/build/cairo.log"; exit 1; }

@@ -1,7 +1,9 @@
 #include "platform/PdfDocument.h"
 
-#include <cairo-pdf.h>
 #include <cairo.h>
+#ifdef CAIRO_HAS_PDF_SURFACE
+#include <cairo-pdf.h>
+#endif
 #include <pango/pangocairo.h>
 
 #include <cmath>
@@ -35,6 +37,7 @@ struct PdfDocument::Impl {
     cairo_surface_t* surface = nullptr;
     cairo_t* cr = nullptr;
     bool finished = false;
+    bool noPdf = false;
 
     PangoLayout* Layout(const std::wstring& text, double size, bool bold) {
         PangoLayout* layout = pango_cairo_create_layout(cr);
@@ -51,10 +54,19 @@ struct PdfDocument::Impl {
 };
 
 PdfDocument::PdfDocument(const std::wstring& title) : impl_(std::make_unique<Impl>()) {
+#ifdef CAIRO_HAS_PDF_SURFACE
     impl_->surface = cairo_pdf_surface_create_for_stream(Append, &impl_->bytes, kWidth, kHeight);
     const std::string name = Utf8FromWide(title);
     cairo_pdf_surface_set_metadata(impl_->surface, CAIRO_PDF_METADATA_TITLE, name.empty() ? "Kestrova" : name.c_str());
     cairo_pdf_surface_set_metadata(impl_->surface, CAIRO_PDF_METADATA_CREATOR, "Kestrova");
+#else
+    // A cairo without its PDF surface (the Windows build's, for now): the drawing goes
+    // nowhere and the document cannot be made, as Finish says.
+    (void)title;
+    (void)Append;
+    impl_->surface = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, 1, 1);
+    impl_->noPdf = true;
+#endif
     impl_->cr = cairo_create(impl_->surface);
 }
 
@@ -123,7 +135,7 @@ std::string PdfDocument::Finish() {
     const bool done = cairo_surface_status(impl_->surface) == CAIRO_STATUS_SUCCESS;
     cairo_surface_destroy(impl_->surface);
     impl_->surface = nullptr;
-    if (!drawn || !done) return {};
+    if (!drawn || !done || impl_->noPdf) return {};
     return std::move(impl_->bytes);
 }
 

@@ -276,7 +276,7 @@ Profile::ExportResult Profile::Export(const std::wstring& targetFolder) const {
 std::wstring Profile::TodayFileDate() {
     const std::time_t now = std::time(nullptr);
     std::tm local{};
-    if (!localtime_r(&now, &local)) return L"-";
+    if (!platform::LocalTime(now, local)) return L"-";
     wchar_t buffer[32];
     const size_t n = std::wcsftime(buffer, 32, L"%Y-%m-%d", &local);
     return std::wstring(buffer, n);
