@@ -63,7 +63,7 @@ void CExercise::AnswerAt(int x, int y, std::span<CSprite> items) {
     // Several items under one press are checked in item order; a wrong one ends the turn.
     for (size_t i = 0; i < items.size(); ++i) {
         const CSprite& item = items[i];
-        if (phase != Answering || !item.visible || !item.HitTest(x, y)) continue;
+        if (phase != Answering || !item.visible || !item.HitTest(x, y) || !PressMeant(item)) continue;
         if (CheckAnswer(static_cast<int>(i))) OnItemPicked(static_cast<int>(i));
     }
 }

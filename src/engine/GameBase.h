@@ -140,6 +140,12 @@ protected:
     // button in WaitStart): true when the press was used up. The help button comes last.
     bool HandleCommonPress(int x, int y);
     void HandleHelpPress(int x, int y);
+    // Whether a press may answer with this item: a switch's press answers with the entry it
+    // was made for alone, however other items overlap it; the mouse's with any item under it.
+    bool PressMeant(const CSprite& item) const {
+        const CSprite* chosen = answerScan.Pressing();
+        return !chosen || chosen == &item;
+    }
 
     // Presses are accepted at most every 400 ms.
     bool AcceptClick();

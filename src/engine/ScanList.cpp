@@ -71,7 +71,9 @@ void ScanList::Press() {
     if (!Valid(current) || !pressAt) return;
     int x = 0, y = 0;
     Centre(*entries[static_cast<size_t>(current)], x, y);
+    pressing = entries[static_cast<size_t>(current)];
     pressAt(x, y);
+    pressing = nullptr;
 }
 
 void ScanList::MovePointer() const {

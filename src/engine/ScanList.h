@@ -39,6 +39,9 @@ public:
     void Tick();
     // A press at the current entry's centre.
     void Press();
+    // The entry a press in progress was made for (nullptr outside Press): where entries
+    // overlap, the switch user chose this one and no other under its centre.
+    const CSprite* Pressing() const { return pressing; }
 
     int Current() const { return current; }
     int Count() const { return static_cast<int>(entries.size()); }
@@ -54,4 +57,5 @@ private:
     int interval = 0;
     uint32_t nextStep = 0;
     PressAt pressAt;
+    const CSprite* pressing = nullptr;
 };

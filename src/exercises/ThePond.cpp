@@ -202,13 +202,13 @@ int CThePond::OnMouseDown(unsigned, long lParam) {
         bool hitExpected = false;
         for (int i = 0; i < kFishCount; ++i) {
             const CSprite& f = fish[Index(i)];
-            if (!f.visible || !f.HitTest(x, y)) continue;
+            if (!f.visible || !f.HitTest(x, y) || !PressMeant(f)) continue;
             if (value[Index(i)] == expected)
                 hitExpected = true;
             else if (other < 0)
                 other = i;
         }
-        // Of overlapping fish, the expected one counts; open water counts for nothing.
+        // Of overlapping fish under the mouse, the expected one counts; open water counts for nothing.
         if (hitExpected) {
             CheckAnswer(expected);
             LightFish(expected, kAnsweredLitMs);

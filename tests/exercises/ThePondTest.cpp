@@ -152,6 +152,26 @@ TEST_F(ThePondTest, OverlappingFishWaterAndWrongFish) {
     EXPECT_NE(p.Fish(0).x, CThePond::kLeft);
 }
 
+// A switch user's choice is the fish the scan rests on, even where it swims over the expected
+// fish: the press at its centre must not count as the expected one.
+TEST_F(ThePondTest, TheScannedFishIsTheAnswerOverTheExpectedOne) {
+    CThePond& p = Start();
+    StartAndPresent();
+    const int expected = p.Sequence()[0];
+    int other = 0;
+    while (other == expected || other == p.Sequence()[1]) ++other;
+    CSprite& over = const_cast<CSprite&>(p.Fish(other));
+    over.SetPosition(p.Fish(expected).x, p.Fish(expected).y);
+    over.SetVelocity(p.Fish(expected).velocityX, p.Fish(expected).velocityY);
+    const ScanList& scan = p.AnswerScan();
+    for (int i = 0; i < 10 && scan.Entry(scan.Current()) != &over; ++i) Key(32);
+    ASSERT_EQ(scan.Entry(scan.Current()), &over);
+    Os().AdvanceTime(401);  // past the press gate
+    Key(13);
+    EXPECT_EQ(p.StepIndex(), 0u);
+    EXPECT_EQ(p.Phase(), Wrong);
+}
+
 TEST_F(ThePondTest, SolvedFishSwimAwayAndStayOut) {
     CThePond& p = Start();
     StartAndPresent();
