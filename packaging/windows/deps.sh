@@ -105,8 +105,9 @@ if ! done_mark zlib; then
     step zlib
     src=$(fetch zlib)
     # Debian's zlib source leaves out the Windows folder its own build files expect; zlib is a
-    # dozen C files, built here into a static library the other libraries take in.
-    mkdir -p "$work/build/zlib" "$prefix/lib/pkgconfig" "$prefix/include"
+    # dozen C files, built here into zlib1.dll. A shared zlib lets libtool build cairo as a DLL
+    # with its PDF surface (it will not put a static zlib into a DLL).
+    mkdir -p "$work/build/zlib" "$prefix/lib/pkgconfig" "$prefix/include" "$prefix/bin"
     objs=()
     for f in adler32 compress crc32 deflate gzclose gzlib gzread gzwrite infback inffast inflate inftrees \
              trees uncompr zutil; do
@@ -114,7 +115,7 @@ if ! done_mark zlib; then
         objs+=("$work/build/zlib/$f.o")
     done
     rm -f "$prefix/lib/libz.a"
-    $AR rcs "$prefix/lib/libz.a" "${objs[@]}"
+    $CC -shared -o "$prefix/bin/zlib1.dll" "${objs[@]}" -Wl,--out-implib,"$prefix/lib/libz.dll.a"
     cp "$src/zlib.h" "$src/zconf.h" "$prefix/include/"
     cat >"$prefix/lib/pkgconfig/zlib.pc" <<EOF
 prefix=$prefix
@@ -198,7 +199,8 @@ fi
 
 if ! done_mark cairo; then
     # Cairo's Windows surface and Windows font backend: text is drawn with the system's own
-    # font machinery, so neither FreeType nor fontconfig is needed.
+    # font machinery, so neither FreeType nor fontconfig is needed. Its PDF surface makes the
+    # progress report.
     step cairo
     src=$(fetch cairo)
     # Debian's changes touch cairo's build files (for Debian's own packaging); the configure
@@ -211,7 +213,7 @@ if ! done_mark cairo; then
     find "$src" \( -name Makefile.in -o -name config.h.in \) -exec touch {} +
     configure_build "$src" cairo --disable-static --enable-shared --enable-win32 --enable-win32-font \
         --disable-xlib --disable-xcb --disable-ft --disable-fc --disable-gobject --disable-trace \
-        --disable-interpreter --disable-script --disable-ps --disable-svg --disable-pdf --enable-png \
+        --disable-interpreter --disable-script --disable-ps --disable-svg --enable-pdf --enable-png \
         --disable-full-testing --disable-gtk-doc
     make -C "$work/build/cairo/src" -j"$jobs" install >>"$work/build/cairo.log" 2>&1 ||
         { tail -n 40 "$work/build/cairo.log"; exit 1; }

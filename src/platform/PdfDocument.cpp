@@ -8,6 +8,7 @@
 
 #include <cmath>
 
+#include "platform/DocumentPages.h"
 #include "platform/Utf.h"
 
 namespace platform {
@@ -33,11 +34,44 @@ bool Finite(std::initializer_list<double> values) {
 }  // namespace
 
 struct PdfDocument::Impl {
-    std::string bytes;
-    cairo_surface_t* surface = nullptr;
-    cairo_t* cr = nullptr;
+    std::string title;
+    std::shared_ptr<DocumentPages> pages = std::make_shared<DocumentPages>();
+    cairo_t* cr = nullptr;  // on the last page's recording
     bool finished = false;
-    bool noPdf = false;
+
+    // A fresh page to draw on.
+    void Record() {
+        if (cr) cairo_destroy(cr);
+        const cairo_rectangle_t page{0, 0, kWidth, kHeight};
+        pages->recordings.push_back(cairo_recording_surface_create(CAIRO_CONTENT_COLOR_ALPHA, &page));
+        cr = cairo_create(pages->recordings.back());
+    }
+
+    // The recorded pages played back onto a PDF; empty when it cannot be made.
+    std::string Pdf() const {
+#ifdef CAIRO_HAS_PDF_SURFACE
+        std::string bytes;
+        cairo_surface_t* surface = cairo_pdf_surface_create_for_stream(Append, &bytes, kWidth, kHeight);
+        cairo_pdf_surface_set_metadata(surface, CAIRO_PDF_METADATA_TITLE, title.empty() ? "Kestrova" : title.c_str());
+        cairo_pdf_surface_set_metadata(surface, CAIRO_PDF_METADATA_CREATOR, "Kestrova");
+        cairo_t* pdf = cairo_create(surface);
+        for (cairo_surface_t* page : pages->recordings) {
+            cairo_set_source_surface(pdf, page, 0, 0);
+            cairo_paint(pdf);
+            cairo_show_page(pdf);
+        }
+        const bool drawn = cairo_status(pdf) == CAIRO_STATUS_SUCCESS;
+        cairo_destroy(pdf);
+        cairo_surface_finish(surface);
+        const bool done = cairo_surface_status(surface) == CAIRO_STATUS_SUCCESS;
+        cairo_surface_destroy(surface);
+        return drawn && done ? bytes : std::string();
+#else
+        // A cairo without its PDF surface: the pages can be printed, not kept as PDF.
+        (void)Append;
+        return {};
+#endif
+    }
 
     PangoLayout* Layout(const std::wstring& text, double size, bool bold) {
         PangoLayout* layout = pango_cairo_create_layout(cr);
@@ -54,30 +88,19 @@ struct PdfDocument::Impl {
 };
 
 PdfDocument::PdfDocument(const std::wstring& title) : impl_(std::make_unique<Impl>()) {
-#ifdef CAIRO_HAS_PDF_SURFACE
-    impl_->surface = cairo_pdf_surface_create_for_stream(Append, &impl_->bytes, kWidth, kHeight);
-    const std::string name = Utf8FromWide(title);
-    cairo_pdf_surface_set_metadata(impl_->surface, CAIRO_PDF_METADATA_TITLE, name.empty() ? "Kestrova" : name.c_str());
-    cairo_pdf_surface_set_metadata(impl_->surface, CAIRO_PDF_METADATA_CREATOR, "Kestrova");
-#else
-    // A cairo without its PDF surface (the Windows build's, for now): the drawing goes
-    // nowhere and the document cannot be made, as Finish says.
-    (void)title;
-    (void)Append;
-    impl_->surface = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, 1, 1);
-    impl_->noPdf = true;
-#endif
-    impl_->cr = cairo_create(impl_->surface);
+    impl_->title = Utf8FromWide(title);
+    impl_->pages->width = kWidth;
+    impl_->pages->height = kHeight;
+    impl_->Record();  // drawing before the first NewPage lands on the first page
 }
 
 PdfDocument::~PdfDocument() {
     if (impl_->cr) cairo_destroy(impl_->cr);
-    if (impl_->surface) cairo_surface_destroy(impl_->surface);
 }
 
 void PdfDocument::NewPage() {
     if (impl_->finished) return;
-    if (pages_ > 0) cairo_show_page(impl_->cr);
+    if (pages_ > 0) impl_->Record();
     ++pages_;
 }
 
@@ -123,20 +146,20 @@ double PdfDocument::TextWidth(const std::wstring& text, double size, bool bold) 
     return static_cast<double>(logical.width) / PANGO_SCALE;
 }
 
-std::string PdfDocument::Finish() {
+PrintableDocument PdfDocument::Finish() {
     if (impl_->finished) return {};
     impl_->finished = true;
     if (pages_ == 0) pages_ = 1;  // an empty page: a document has at least one
-    cairo_show_page(impl_->cr);
     const bool drawn = cairo_status(impl_->cr) == CAIRO_STATUS_SUCCESS;
     cairo_destroy(impl_->cr);
     impl_->cr = nullptr;
-    cairo_surface_finish(impl_->surface);
-    const bool done = cairo_surface_status(impl_->surface) == CAIRO_STATUS_SUCCESS;
-    cairo_surface_destroy(impl_->surface);
-    impl_->surface = nullptr;
-    if (!drawn || !done || impl_->noPdf) return {};
-    return std::move(impl_->bytes);
+    bool recorded = drawn;
+    for (cairo_surface_t* page : impl_->pages->recordings) {
+        cairo_surface_flush(page);
+        recorded = recorded && cairo_surface_status(page) == CAIRO_STATUS_SUCCESS;
+    }
+    if (!recorded) return {};
+    return {impl_->Pdf(), std::move(impl_->pages)};
 }
 
 }  // namespace platform

@@ -1,12 +1,22 @@
 #pragma once
 // A printable document of A4 pages, drawn in points from the top left of each page (595 x
 // 842) and kept as PDF: the trainer's progress reports. The text stays text in the
-// document, so it can be searched and copied.
+// document, so it can be searched and copied. The pages are also kept as drawings that a
+// printer which does not take PDF (Windows' printers) plays back at its own resolution.
 #include <cstdint>
 #include <memory>
 #include <string>
 
 namespace platform {
+
+// The pages of a finished document as drawings (known only to the platform layer).
+struct DocumentPages;
+
+// A finished document: its PDF and the same pages as drawings.
+struct PrintableDocument {
+    std::string pdf;  // empty when the document could not be made
+    std::shared_ptr<const DocumentPages> pages;
+};
 
 class PdfDocument final {
 public:
@@ -31,8 +41,8 @@ public:
               uint32_t argb = 0xFF000000u);
     double TextWidth(const std::wstring& text, double size, bool bold = false);
 
-    // The finished document; empty when it could not be made. Drawing ends with it.
-    std::string Finish();
+    // The finished document (its PDF empty when it could not be made). Drawing ends with it.
+    PrintableDocument Finish();
 
 private:
     struct Impl;

@@ -11,6 +11,7 @@
 namespace platform {
 
 class SoundDevice;
+struct PrintableDocument;
 
 enum class CursorShape { Arrow, Hand, Wait };
 
@@ -176,17 +177,18 @@ public:
         return [] { return false; };
     }
 
-    // Prints a PDF document of A4 pages on the default printer. False, quietly, when there
-    // is none or the job failed.
-    virtual bool PrintDocument(const std::string& pdf, const std::wstring& documentName) {
-        (void)pdf;
+    // Prints a document of A4 pages on the default printer. False, quietly, when there is
+    // none or the job failed.
+    virtual bool PrintDocument(const PrintableDocument& document, const std::wstring& documentName) {
+        (void)document;
         (void)documentName;
         return false;
     }
-    // The same made ready to run off the frame's thread, as PreparePrint: the task owns a
-    // copy of the document.
-    virtual std::function<bool()> PrepareDocumentPrint(const std::string& pdf, const std::wstring& documentName) {
-        (void)pdf;
+    // The same made ready to run off the frame's thread, as PreparePrint: the task shares
+    // the document.
+    virtual std::function<bool()> PrepareDocumentPrint(const PrintableDocument& document,
+                                                       const std::wstring& documentName) {
+        (void)document;
         (void)documentName;
         return [] { return false; };
     }

@@ -12,9 +12,9 @@ bool PrintJob::Start(const uint32_t* pixels, int strideBytes, const std::wstring
     return true;
 }
 
-bool PrintJob::StartDocument(const std::string& pdf, const std::wstring& documentName) {
+bool PrintJob::StartDocument(const PrintableDocument& document, const std::wstring& documentName) {
     if (Busy()) return false;
-    Run(Os().PrepareDocumentPrint(pdf, documentName));
+    Run(Os().PrepareDocumentPrint(document, documentName));
     return true;
 }
 

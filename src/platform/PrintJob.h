@@ -10,6 +10,8 @@
 
 namespace platform {
 
+struct PrintableDocument;
+
 class PrintJob final {
 public:
     enum class Outcome { kNone, kSent, kFailed };
@@ -17,8 +19,8 @@ public:
     // Copies the 800 x 600 picture and prints it through the backend. False, doing nothing,
     // while the previous job is still on its way.
     bool Start(const uint32_t* pixels, int strideBytes, const std::wstring& documentName);
-    // The same for a PDF document of A4 pages.
-    bool StartDocument(const std::string& pdf, const std::wstring& documentName);
+    // The same for a document of A4 pages.
+    bool StartDocument(const PrintableDocument& document, const std::wstring& documentName);
     bool Busy() const { return state_->value.load() == kBusy; }
     // The outcome of a job that has finished, given once; kNone while there is none.
     Outcome Take();

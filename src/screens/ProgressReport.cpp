@@ -70,7 +70,7 @@ public:
         stats->ComputeViews();
     }
 
-    std::string Make(const std::vector<profiles::NumberTestResult>& tests) {
+    platform::PrintableDocument Make(const std::vector<profiles::NumberTestResult>& tests) {
         Cover();
         ChartPage(true);
         ChartPage(false);
@@ -293,9 +293,14 @@ std::wstring ProgressReportName(const Profile& profile) {
     return profile.options.GetText(text::kReportTitle) + L" " + profile.name;
 }
 
+platform::PrintableDocument ProgressReport(const Profile& profile, const std::vector<profiles::NumberTestResult>& tests,
+                                           const std::wstring& today) {
+    return Report(profile, today).Make(tests);
+}
+
 std::string ProgressReportPdf(const Profile& profile, const std::vector<profiles::NumberTestResult>& tests,
                               const std::wstring& today) {
-    return Report(profile, today).Make(tests);
+    return ProgressReport(profile, tests, today).pdf;
 }
 
 platform::SaveFileRequest TraineeSaveRequest(const ProfileOptions& texts, uint32_t title, uint32_t fileType,
@@ -323,9 +328,9 @@ bool StartProgressReportPrint(const Profile& trainee, platform::PrintJob& job) {
     if (job.Busy()) return false;
     // The document is made here (its data belongs to this thread); only the wait on the
     // print server goes to the job's thread.
-    const std::string pdf =
-        ProgressReportPdf(trainee, profiles::LoadNumberTests(trainee.folder, trainee.name), Profile::TodayText());
-    return job.StartDocument(pdf, ProgressReportName(trainee));
+    return job.StartDocument(
+        ProgressReport(trainee, profiles::LoadNumberTests(trainee.folder, trainee.name), Profile::TodayText()),
+        ProgressReportName(trainee));
 }
 
 std::wstring ReportPrintOutcome(const ProfileOptions& texts, platform::PrintJob::Outcome outcome) {

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/PdfDocument.h"
 #include "platform/Platform.h"
 #include "platform/PrintJob.h"
 #include "profiles/NumberTestResults.h"
@@ -14,7 +15,10 @@
 class ProfileOptions;
 class Profile;
 
-// The report as a PDF document; empty when it could not be made. today: the date it names.
+// The report, to print or keep. today: the date it names.
+platform::PrintableDocument ProgressReport(const Profile& profile, const std::vector<profiles::NumberTestResult>& tests,
+                                           const std::wstring& today);
+// The report as a PDF document; empty when it could not be made.
 std::string ProgressReportPdf(const Profile& profile, const std::vector<profiles::NumberTestResult>& tests,
                               const std::wstring& today);
 // The document's name (for the print queue and the file offered when saving).

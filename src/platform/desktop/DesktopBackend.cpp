@@ -20,6 +20,7 @@
 #include "platform/Files.h"
 #include "platform/Log.h"
 #include "platform/NativeDialogs.h"
+#include "platform/PdfDocument.h"
 #include "platform/Printer.h"
 #include "platform/Sound.h"
 #include "platform/UserConfig.h"
@@ -77,11 +78,13 @@ bool PrintOnPrinter(const uint32_t* pixels, int strideBytes, const std::wstring&
     return false;
 }
 
-bool PrintDocumentOnPrinter(const std::string& pdf, const std::wstring& documentName) {
-#ifndef _WIN32
-    if (CupsPrinter().PrintDocument(pdf, documentName)) return true;
+bool PrintDocumentOnPrinter(const PrintableDocument& document, const std::wstring& documentName) {
+#ifdef _WIN32
+    // Windows' printers take drawings: the pages are played back at the printer's resolution.
+    if (document.pages && PrintPagesOnDefaultPrinter(*document.pages, documentName)) return true;
+#else
+    if (CupsPrinter().PrintDocument(document.pdf, documentName)) return true;
 #endif
-    // Windows has no queue to hand a PDF document to yet.
     LogQuietFailure("print failed", documentName);
     return false;
 }
@@ -432,11 +435,12 @@ public:
         }
         return [picture, documentName] { return PrintOnPrinter(picture->data(), kCanvasWidth * 4, documentName); };
     }
-    bool PrintDocument(const std::string& pdf, const std::wstring& documentName) override {
-        return PrintDocumentOnPrinter(pdf, documentName);
+    bool PrintDocument(const PrintableDocument& document, const std::wstring& documentName) override {
+        return PrintDocumentOnPrinter(document, documentName);
     }
-    std::function<bool()> PrepareDocumentPrint(const std::string& pdf, const std::wstring& documentName) override {
-        return [pdf, documentName] { return PrintDocumentOnPrinter(pdf, documentName); };
+    std::function<bool()> PrepareDocumentPrint(const PrintableDocument& document,
+                                               const std::wstring& documentName) override {
+        return [document, documentName] { return PrintDocumentOnPrinter(document, documentName); };
     }
 
     SoundDevice& Sound() override { return *sound_; }

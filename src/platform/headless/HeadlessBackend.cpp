@@ -6,6 +6,7 @@
 #include <mutex>
 
 #include "platform/NativeDialogs.h"
+#include "platform/PdfDocument.h"
 
 namespace platform {
 
@@ -209,13 +210,14 @@ std::function<bool()> HeadlessBackend::PreparePrint(const uint32_t* pixels, int 
     return HeldOutcome(PrintImage(pixels, strideBytes, documentName));
 }
 
-std::function<bool()> HeadlessBackend::PrepareDocumentPrint(const std::string& pdf, const std::wstring& documentName) {
-    return HeldOutcome(PrintDocument(pdf, documentName));
+std::function<bool()> HeadlessBackend::PrepareDocumentPrint(const PrintableDocument& document,
+                                                            const std::wstring& documentName) {
+    return HeldOutcome(PrintDocument(document, documentName));
 }
 
-bool HeadlessBackend::PrintDocument(const std::string& pdf, const std::wstring& documentName) {
-    if (!printerPresent_ || pdf.empty()) return false;
-    printedDocuments_.push_back({documentName, pdf});
+bool HeadlessBackend::PrintDocument(const PrintableDocument& document, const std::wstring& documentName) {
+    if (!printerPresent_ || document.pdf.empty()) return false;
+    printedDocuments_.push_back({documentName, document.pdf});
     return true;
 }
 

@@ -52,8 +52,9 @@ public:
     std::function<bool()> PreparePrint(const uint32_t* pixels, int strideBytes,
                                        const std::wstring& documentName) override;
     // Keeps the document (when a printer is present) instead of printing it.
-    bool PrintDocument(const std::string& pdf, const std::wstring& documentName) override;
-    std::function<bool()> PrepareDocumentPrint(const std::string& pdf, const std::wstring& documentName) override;
+    bool PrintDocument(const PrintableDocument& document, const std::wstring& documentName) override;
+    std::function<bool()> PrepareDocumentPrint(const PrintableDocument& document,
+                                               const std::wstring& documentName) override;
     std::wstring ClipboardText() override { return clipboard_; }
     void SetTextInput(bool on) override { textInput_ = on; }
     // Files are opened and decoded for real; nothing reaches a sound card.

@@ -20,5 +20,9 @@ std::wstring DefaultPrinterName();
 // scaled to the printable area with its proportions kept, under the document name. False when
 // there is no default printer or the job fails.
 bool PrintOnDefaultPrinter(const uint32_t* pixels, int strideBytes, const std::wstring& documentName);
+// Prints a document's A4 pages on the default printer at its own resolution, each page placed
+// where it stands on the paper. False when there is no default printer or the job fails.
+struct DocumentPages;
+bool PrintPagesOnDefaultPrinter(const DocumentPages& pages, const std::wstring& documentName);
 
 }  // namespace platform
