@@ -7,6 +7,7 @@
 
 #include "platform/Files.h"
 #include "platform/FolderTree.h"
+#include "platform/PdfDocument.h"
 #include "platform/UserConfig.h"
 #include "platform/Utf.h"
 #include "platform/windows/Services.h"
@@ -92,11 +93,25 @@ TEST(WindowsFiles, ReplacingAFileThatIsOpen) {
     EXPECT_EQ(Names(folder.File("*")), std::vector<std::wstring>{L"Kim.pro"});
 }
 
-TEST(WindowsPrinting, OnePageOnTheDefaultPrinter) {
+// The canvas on one page, and a document's A4 pages (text, lines, fills) played back on the
+// printer.
+TEST(WindowsPrinting, PictureAndDocumentOnTheDefaultPrinter) {
     if (platform::DefaultPrinterName().empty())
         GTEST_SKIP() << "no default printer: Wine offers printers only from a running CUPS server";
     std::vector<uint32_t> pixels(800 * 600, 0xFF3366CCu);
     EXPECT_TRUE(platform::PrintOnDefaultPrinter(pixels.data(), 800 * 4, L"\u00c5sa"));
+
+    platform::PdfDocument doc(L"\u00c5sa pages");
+    for (int page = 1; page <= 2; ++page) {
+        doc.NewPage();
+        doc.Text(L"Page " + std::to_wstring(page) + L" \u00e5\u00e4\u00f6", 60, 60, 24, true);
+        doc.FillRect(0xFF3366CCu, 60, 120, 200, 100);
+        doc.Line(0xFF000000u, 2, 60, 260, 535, 260);
+    }
+    const platform::PrintableDocument printable = doc.Finish();
+    ASSERT_TRUE(printable.pages);
+    EXPECT_EQ(printable.pdf.compare(0, 5, "%PDF-"), 0);  // the Windows libraries make PDF as well
+    EXPECT_TRUE(platform::PrintPagesOnDefaultPrinter(*printable.pages, L"\u00c5sa pages"));
 }
 
 // The program's own chooser walks up from a drive's top to the list of drives and back down.
