@@ -9,6 +9,7 @@
 #include <cmath>
 
 #include "platform/DocumentPages.h"
+#include "platform/FontFamilies.h"
 #include "platform/Utf.h"
 
 namespace platform {
@@ -76,7 +77,7 @@ struct PdfDocument::Impl {
     PangoLayout* Layout(const std::wstring& text, double size, bool bold) {
         PangoLayout* layout = pango_cairo_create_layout(cr);
         PangoFontDescription* desc = pango_font_description_new();
-        pango_font_description_set_family(desc, "Arial");
+        pango_font_description_set_family(desc, FontFamilies("Arial").c_str());
         pango_font_description_set_absolute_size(desc, std::max(1.0, size) * PANGO_SCALE);
         pango_font_description_set_weight(desc, bold ? PANGO_WEIGHT_BOLD : PANGO_WEIGHT_NORMAL);
         pango_layout_set_font_description(layout, desc);
