@@ -19,8 +19,9 @@ bool FileStamp(const std::wstring& folder, const std::wstring& name, long long& 
 
 enum class ReadResult { kRead, kMissing, kRefused };
 // Reads folder + name, where name is a plain file name taken exactly as given (no lookup
-// by letter case). Refused: a file above maxBytes, something other than a regular file, a
-// link that leads outside the folder, or a read error. bytes is empty unless kRead.
+// by letter case beyond the file system's own). Refused: a file above maxBytes, something
+// other than a regular file, a link that leads outside the folder, or a read error. bytes
+// is empty unless kRead.
 ReadResult ReadFileInFolder(const std::wstring& folder, const std::wstring& name, long long maxBytes,
                             std::string& bytes);
 

@@ -25,9 +25,13 @@ const std::string& BootTag() {
     return tag;
 }
 
+// A process number is at most ten digits: Linux's stay far below, Windows' fill 32 bits.
+constexpr size_t kMaxPidDigits = 10;
+constexpr long long kMaxPid = 0xFFFFFFFFLL;
+
 struct Parsed {
     std::string tag;
-    long pid = 0;
+    long long pid = 0;
 };
 
 bool Parse(const std::string& name, Parsed& out) {
@@ -40,12 +44,12 @@ bool Parse(const std::string& name, Parsed& out) {
     for (char c : out.tag)
         if (!IsAlnum(c)) return false;
     const std::string digits = name.substr(pidAt, dash - pidAt);
-    if (digits.empty() || digits.size() > 9 || digits.find_first_not_of("0123456789") != std::string::npos)
+    if (digits.empty() || digits.size() > kMaxPidDigits || digits.find_first_not_of("0123456789") != std::string::npos)
         return false;
     for (size_t i = dash + 1; i < name.size(); ++i)
         if (!IsAlnum(name[i])) return false;
-    out.pid = std::stol(digits);
-    return true;
+    out.pid = std::stoll(digits);
+    return out.pid <= kMaxPid;
 }
 
 }  // namespace

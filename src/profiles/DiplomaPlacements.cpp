@@ -17,7 +17,9 @@ constexpr size_t kMaxBytes = 64 * 1024;
 constexpr int kMinPos = -800, kMaxPos = 1600;
 
 // The file is looked up by its exact name, as every other file of the trainee: a trainee
-// whose name differs only in letter case has diplomas of its own.
+// whose name differs only in letter case has diplomas of its own. (A file system that ignores
+// letter case, as Windows' do, holds only one of two such trainees, and the file it finds is
+// that trainee's.)
 bool ReadCapped(const std::wstring& path, std::string& bytes) {
     const size_t cut = path.find_last_of(L"\\/");
     const std::wstring folder = cut == std::wstring::npos ? std::wstring() : path.substr(0, cut + 1);

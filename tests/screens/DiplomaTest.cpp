@@ -201,8 +201,12 @@ TEST(DiplomaPlacements, WrittenAndReadBackSkippingWhatIsNotOurs) {
         << "Kestrova diploma 1\nitem01.png,10,20\nitem01.png,5,5\nsub/item02.png,1,1\nitem09.png,99999999,3\n";
     const std::vector<profiles::StickerPlacement> expected = {{L"item01.png", 10, 20}, {L"item09.png", 1600, 3}};
     EXPECT_EQ(profiles::ReadPlacements(file), expected);
-    // Another trainee's diploma is never taken for this one's, whatever the letter case.
-    EXPECT_TRUE(profiles::ReadPlacements(folder.Folder() + L"T.0dp").empty());
+    // Another trainee's diploma is never taken for this one's, whatever the letter case. Where
+    // the file system takes both names for one file, the two names are one trainee, whose
+    // diploma it is (and whose next save replaces it).
+    const bool oneFile = std::filesystem::exists(folder.File("T.0dp"));
+    EXPECT_EQ(profiles::ReadPlacements(folder.Folder() + L"T.0dp"),
+              oneFile ? expected : std::vector<profiles::StickerPlacement>{});
 }
 
 // A design folder of its own with one wide sticker: gfx is linked part by part, the diploma
