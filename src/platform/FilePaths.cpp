@@ -74,6 +74,8 @@ bool FindCaseless(const std::string& folder, const std::string& name, std::strin
 
 bool IsNativePath(const std::wstring& path) { return !path.empty() && path[0] == L'/'; }
 
+std::wstring ShownPath(const std::wstring& path) { return path; }
+
 std::wstring FoldCase(const std::wstring& text) {
     std::wstring out = text;
     for (auto& c : out) c = FoldChar(c);

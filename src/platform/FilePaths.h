@@ -14,6 +14,9 @@ namespace platform {
 std::string NativePath(const std::wstring& path);
 // True for a real path of this system (it begins with '/'): no character of it is converted.
 bool IsNativePath(const std::wstring& path);
+// A real path as the system's own windows write it, for showing to the user: '\' between
+// folders on Windows, as it stands elsewhere.
+std::wstring ShownPath(const std::wstring& path);
 // Lower-case form of every letter, independent of the locale, for comparing names the way
 // a case-insensitive file system does ("ÅSA" and "åsa" are one name).
 std::wstring FoldCase(const std::wstring& text);

@@ -24,8 +24,8 @@ constexpr size_t kShownNameLength = 22;  // longer names are cut with an ellipsi
 // A text with its "%s" replaced by a folder (a real path, shown as it is).
 std::wstring WithFolder(std::wstring text, const std::wstring& folder) {
     const size_t at = text.find(L"%s");
-    if (at == std::wstring::npos) return text + L" " + folder;
-    return text.replace(at, 2, folder);
+    if (at == std::wstring::npos) return text + L" " + platform::ShownPath(folder);
+    return text.replace(at, 2, platform::ShownPath(folder));
 }
 
 // Trainee pictures shrunk to their place, kept for the program's run so each is decoded once;

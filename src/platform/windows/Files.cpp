@@ -139,6 +139,12 @@ bool IsNativePath(const std::wstring& path) {
            (!path.empty() && (path[0] == L'/' || path.compare(0, 2, L"\\\\") == 0));
 }
 
+std::wstring ShownPath(const std::wstring& path) {
+    std::wstring shown = path;
+    std::replace(shown.begin(), shown.end(), L'/', L'\\');
+    return shown;
+}
+
 std::wstring FoldCase(const std::wstring& text) {
     if (text.empty()) return text;
     std::wstring out(text.size(), L'\0');

@@ -66,6 +66,9 @@ TEST(WindowsFiles, NamesKeepEveryLetter) {
     EXPECT_FALSE(platform::FileExists(folder.File("a")));
     EXPECT_EQ(platform::ReadFileInFolder(folder.File(""), L"\u00c5sa.pro:hidden", 100, bytes),
               platform::ReadResult::kRefused);
+    // Paths shown to the user are written as Windows writes them.
+    EXPECT_EQ(platform::ShownPath(L"C:/Users/\u00c5sa/Documents/Kestrova/"),
+              L"C:\\Users\\\u00c5sa\\Documents\\Kestrova\\");
 }
 
 TEST(WindowsFiles, ReplacingAFileThatIsOpen) {
