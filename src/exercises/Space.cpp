@@ -14,16 +14,16 @@ struct Saucer {
     engine::ItemPlace place;
 };
 constexpr Saucer kSaucers[CSpace::kSaucerCount] = {
-    {L"gfx\\space\\ufoleft*.png", 185, 160, {12, 26, 75, 120}},
-    {L"gfx\\space\\ufobottom*.png", 350, 185, {18, 1, 97, 93}},
-    {L"gfx\\space\\uforight*.png", 540, 160, {41, 7, 75, 120}},
-    {L"gfx\\space\\ufoleft*.png", 185, 320, {12, 26, 75, 120}},
-    {L"gfx\\space\\ufobottom*.png", 350, 310, {18, 1, 97, 93}},
-    {L"gfx\\space\\uforight*.png", 540, 320, {41, 7, 75, 120}},
-    {L"gfx\\space\\ufoup*.png", 265, 70, {7, 11, 124, 75}},
-    {L"gfx\\space\\ufoup*.png", 425, 70, {7, 11, 124, 75}},
-    {L"gfx\\space\\ufodown*.png", 260, 430, {25, 42, 120, 75}},
-    {L"gfx\\space\\ufodown*.png", 425, 430, {25, 42, 120, 75}},
+    {L"gfx\\space\\ufoleft*.png", {185, 160, {12, 26, 75, 120}}},
+    {L"gfx\\space\\ufobottom*.png", {350, 185, {18, 1, 97, 93}}},
+    {L"gfx\\space\\uforight*.png", {540, 160, {41, 7, 75, 120}}},
+    {L"gfx\\space\\ufoleft*.png", {185, 320, {12, 26, 75, 120}}},
+    {L"gfx\\space\\ufobottom*.png", {350, 310, {18, 1, 97, 93}}},
+    {L"gfx\\space\\uforight*.png", {540, 320, {41, 7, 75, 120}}},
+    {L"gfx\\space\\ufoup*.png", {265, 70, {7, 11, 124, 75}}},
+    {L"gfx\\space\\ufoup*.png", {425, 70, {7, 11, 124, 75}}},
+    {L"gfx\\space\\ufodown*.png", {260, 430, {25, 42, 120, 75}}},
+    {L"gfx\\space\\ufodown*.png", {425, 430, {25, 42, 120, 75}}},
 };
 // The switch list runs from top to bottom: the two upper saucers, the ring, the two lower ones.
 constexpr int kScanOrder[CSpace::kSaucerCount] = {6, 7, 0, 1, 2, 3, 4, 5, 8, 9};
