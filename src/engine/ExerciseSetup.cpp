@@ -30,7 +30,7 @@ void CGameBase::LoadExerciseSounds(const ExerciseSounds& s) {
     coinSound.Shuffle();
 
     const std::wstring speech = L"speech\\" + (profile ? profile->options.GetLanguage() : std::wstring(L"english"));
-    const std::wstring instructions = speech + L"\\" + s.instructionFolder;
+    const std::wstring instructions = speech + L"\\" + (s.instructionFolder ? s.instructionFolder : s.name);
     praiseSound.OpenAll(speech + L"\\rewards\\*.wav");
     if (s.shufflePraise) praiseSound.Shuffle();
     if (s.forwardInstruction) instructionForward.Open(instructions + L"\\instructionf.wav");

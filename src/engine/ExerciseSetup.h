@@ -10,8 +10,9 @@
 struct ExerciseSounds {
     // The exercise's asset name: "sfx\intro\" + name + ".wav".
     const wchar_t* name = L"";
-    // The speech folder of its instructions: "\" + folder + "\instructionf.wav" / "instructionr.wav".
-    const wchar_t* instructionFolder = L"";
+    // The speech folder of its instructions: "\" + folder + "\instructionf.wav" / "instructionr.wav";
+    // null: the folder named as the exercise.
+    const wchar_t* instructionFolder = nullptr;
     bool forwardInstruction = true;
     bool backwardInstruction = true;
     // The item-shown effect: one file or a pattern ("sfx\click.wav", "sfx\ghosthouse\*.wav").

@@ -21,6 +21,8 @@ const CSprite& CCans::Prop(int i) const {
     }
 }
 
+CCans::CCans() : CExercise(kCans) {}
+
 int CCans::Init(Graphics* back, Graphics* window, Bitmap* buffer, Profile* p) {
     if (!BeginInit(back, window, buffer, p, L"gfx\\cans\\background.png")) return 1;
     shelf1.LoadImage(L"gfx\\cans\\shelf.png", back, 1, 0);
@@ -51,7 +53,6 @@ int CCans::Init(Graphics* back, Graphics* window, Bitmap* buffer, Profile* p) {
     }
 
     LoadExerciseSounds({.name = L"cans",
-                        .instructionFolder = L"cans",
                         .itemShown = L"sfx\\click.wav",
                         .itemCorrect = L"sfx\\cans\\tinright.wav",
                         .shufflePraise = false});

@@ -11,7 +11,7 @@ class CCans final : public CExercise {
 public:
     static constexpr int kCanCount = 8;
 
-    CCans() : CExercise(kCans) {}
+    CCans();
 
     int Init(Graphics* backGraphics, Graphics* windowGraphics, Bitmap* backBuffer, Profile* profile) override;
     int SetupRound() override;

@@ -38,7 +38,6 @@ int CGhostHouse::Init(Graphics* back, Graphics* window, Bitmap* buffer, Profile*
     ChooseReward(L"ghosthouse", {{L"pumpkin"}, {L"spider"}, {L"wave"}});
     if (profile->options.o21) LoadVisualCue(L"numbers", true);
     LoadExerciseSounds({.name = L"ghosthouse",
-                        .instructionFolder = L"ghosthouse",
                         .forwardInstruction = false,
                         .itemShown = L"sfx\\ghosthouse\\*.wav",
                         .shufflePraise = false});

@@ -67,7 +67,7 @@ int CPaint::Init(Graphics* back, Graphics* window, Bitmap* buffer, Profile* p) {
     if (profile->options.o21) LoadVisualCue(L"colors", true);
     // Paint ends without a reward animation: its own end sound, always.
     endSound.Open(L"sfx\\end\\paint.wav");
-    LoadExerciseSounds({.name = L"paint", .instructionFolder = L"paint", .numbers = L"\\paint\\colors\\*.wav"});
+    LoadExerciseSounds({.name = L"paint", .numbers = L"\\paint\\colors\\*.wav"});
 
     StartSession(kMaxSpan);
     visibleCount = span > 4 ? 8 : 4;

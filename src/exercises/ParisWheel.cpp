@@ -32,11 +32,8 @@ int CParisWheel::Init(Graphics* back, Graphics* window, Bitmap* buffer, Profile*
     }
 
     if (ChooseReward(L"pariswheel", {{L"fireworks"}}) >= 0) reward.SetPosition(0, 50);
-    LoadExerciseSounds({.name = L"pariswheel",
-                        .instructionFolder = L"pariswheel",
-                        .backwardInstruction = false,
-                        .itemShown = L"sfx\\click.wav",
-                        .numbers = nullptr});
+    LoadExerciseSounds(
+        {.name = L"pariswheel", .backwardInstruction = false, .itemShown = L"sfx\\click.wav", .numbers = nullptr});
     wheelMusic.OpenAll(L"sfx\\pariswheel\\wheelmusic*.wav");
 
     StartSession(kMaxSpan);

@@ -40,11 +40,8 @@ int CSpace::Init(Graphics* back, Graphics* window, Bitmap* buffer, Profile* p) {
     }
 
     ChooseReward(L"space", {{L"normal"}, {L"upsidedown"}, {L"goingup"}});
-    LoadExerciseSounds({.name = L"space",
-                        .instructionFolder = L"space",
-                        .backwardInstruction = false,
-                        .itemShown = L"sfx\\space\\ufo.wav",
-                        .numbers = nullptr});
+    LoadExerciseSounds(
+        {.name = L"space", .backwardInstruction = false, .itemShown = L"sfx\\space\\ufo.wav", .numbers = nullptr});
     StartSession(kMaxSpan);
     // Space plays forward only: a backward direction in the trainee's file (which Space never
     // writes) would count forward answers as backward ones, so it is not taken over.

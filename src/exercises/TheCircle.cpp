@@ -61,7 +61,6 @@ int CTheCircle::Init(Graphics* back, Graphics* window, Bitmap* buffer, Profile* 
     // The cue shows what is played: the instruments in the senior layout.
     if (profile->options.o21) LoadVisualCue(senior ? L"instruments" : L"animals", true);
     LoadExerciseSounds({.name = L"thecircle",
-                        .instructionFolder = L"thecircle",
                         .backwardInstruction = false,
                         .itemCorrect = nullptr,
                         .numbers = nullptr,

@@ -57,10 +57,7 @@ int CThePond::Init(Graphics* back, Graphics* window, Bitmap* buffer, Profile* p)
     }
 
     ChooseReward(L"thepond", {{L"crab"}, {L"star"}});
-    LoadExerciseSounds({.name = L"thepond",
-                        .instructionFolder = L"thepond",
-                        .backwardInstruction = false,
-                        .itemShown = L"sfx\\thepond\\bubbles.wav"});
+    LoadExerciseSounds({.name = L"thepond", .backwardInstruction = false, .itemShown = L"sfx\\thepond\\bubbles.wav"});
     StartSession(kMaxSpan);
     // The pond plays forward only: a backward direction in the trainee's file would count
     // forward answers as backward ones, so it is not taken over.

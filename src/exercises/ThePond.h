@@ -33,12 +33,13 @@ public:
     bool HardSet() const { return hardSetLoaded; }
 
 protected:
+    // A fish shown lights up and a bubble rises from it; the bubble is gone when the sequence is.
+    void ShowItem(int item) override;
+    void StepPresenting() override;
     std::span<CSprite> Items() override { return fish; }
     // Every pass the fish swim (see Swim) before the phase steps run.
     void UpdateScene() override;
     void DrawScene() override;
-    void ShowItem(int item) override;
-    void StepPresenting() override;
 
 private:
     static size_t Index(int i) { return static_cast<size_t>(i) % kFishCount; }

@@ -26,6 +26,8 @@ public:
     bool ChestOpen() const { return chest.GetFrame() > 2; }
 
 protected:
+    // The numbers are said one by one; then the chest opens for the answer.
+    void StepPresenting() override;
     // Coin k carries the number k.
     std::span<CSprite> Items() override { return coins; }
     // The chest, and the coins while it is open.
@@ -33,7 +35,6 @@ protected:
     void DrawScene() override;
     // A coin found right lights once and stays in the switch list; the last one closes the chest.
     void OnItemPicked(int item) override;
-    void StepPresenting() override;
 
 private:
     void CloseChest();

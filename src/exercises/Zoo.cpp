@@ -61,7 +61,7 @@ int CZoo::Init(Graphics* back, Graphics* window, Bitmap* buffer, Profile* p) {
         rewardSpeed = -kRewardSpeed;
     }
 
-    LoadExerciseSounds({.name = L"zoo", .instructionFolder = L"zoo", .backwardInstruction = false});
+    LoadExerciseSounds({.name = L"zoo", .backwardInstruction = false});
     // The calls are effects: with the sound option off they stay silent like the others.
     for (auto& call : calls) call.SetSilent(!profile->options.o0);
     StartSession(kMaxSpan);

@@ -28,14 +28,16 @@ public:
 
     // Read by tests and tools.
     const std::vector<profiles::TraineeRow>& Rows() const { return rows; }
-    int Page() const { return page; }
     int Selected() const { return selected; }
-    profiles::TraineeOrder Order() const { return order; }
     const CSprite& Row(int i) const { return rowBoxes[static_cast<size_t>(i)]; }
+    // The headings that sort the rows, and the order they set.
     const CSprite& NameHeading() const { return nameHeading; }
     const CSprite& DateHeading() const { return dateHeading; }
+    profiles::TraineeOrder Order() const { return order; }
+    // The page buttons, and the page shown.
     const CSprite& PreviousPage() const { return previousPage; }
     const CSprite& NextPage() const { return nextPage; }
+    int Page() const { return page; }
     const CSprite& PrintButton() const { return print; }
     const CSprite& SaveButton() const { return save; }
     const CSprite& TableButton() const { return table; }
