@@ -90,20 +90,24 @@ int CDiplomaPrinter::Update() {
 }
 
 int CDiplomaPrinter::Draw() {
+    DrawPage(true);
+    Present();
+    return 1;
+}
+
+void CDiplomaPrinter::DrawPage(bool withButtons) {
     if (backGraphics) backGraphics->Clear(0xFFFFFFFFu);
     for (auto& t : thumbnails) {
         if (!t.visible) continue;
         t.Draw();
         t.DrawOutline(0);
     }
-    if (!buttonsHidden) {
+    if (withButtons) {
         stop.Draw();
         print.Draw();
         save.Draw();
         notice.Draw();
     }
-    Present();
-    return 1;
 }
 
 void CDiplomaPrinter::Hover(int x, int y) {
@@ -117,17 +121,14 @@ void CDiplomaPrinter::PrintImage() {
     if (!backBuffer) return;
     // One print at a time: a second press while a server is slow to answer is told so.
     if (printJob.Busy()) return notice.Show(Text(text::kStillPrinting));
-    buttonsHidden = true;
-    Draw();
+    DrawPage(false);
     // Off the frame's thread: the outcome is shown once the print server has answered.
     printJob.Start(backBuffer->Pixels(), backBuffer->StrideBytes(), profile ? profile->name : L"");
-    buttonsHidden = false;
 }
 
 void CDiplomaPrinter::SaveImage() {
     if (!backBuffer) return;
-    buttonsHidden = true;
-    Draw();
+    DrawPage(false);
     // The dialog may change the working folder, which every asset path is relative to.
     const std::wstring folder = platform::WorkingFolder();
     platform::SaveFileRequest request;
@@ -148,7 +149,6 @@ void CDiplomaPrinter::SaveImage() {
     if (platform::Os().ChooseSaveFile(request, path))
         notice.Show(Text(backBuffer->SaveBmp(path) ? text::kPictureSaved : text::kPictureNotSaved));
     platform::SetWorkingFolder(folder);
-    buttonsHidden = false;
 }
 
 void CDiplomaPrinter::Press(int x, int y) {

@@ -35,6 +35,9 @@ public:
     std::wstring NoticeText() const { return notice.Shown(); }
 
 private:
+    // The thumbnails or the large view, and with withButtons the buttons and the notice; the
+    // page that is printed and saved is drawn without them (and without the switch frame).
+    void DrawPage(bool withButtons);
     void Press(int x, int y) override;
     void Hover(int x, int y) override;
     // Draws the screen without its buttons and prints or saves what it shows.
@@ -49,7 +52,6 @@ private:
     CSprite save;
     bool zoomed = false;
     int shownLarge = -1;  // the design shown large, -1 in the overview
-    bool buttonsHidden = false;
     platform::PrintJob printJob;
     ui::Notice notice;
 };

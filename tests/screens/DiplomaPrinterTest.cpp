@@ -137,6 +137,24 @@ TEST_F(DiplomaPrinterTest, PrintsAndSavesTheCanvasWithoutItsButtons) {
     EXPECT_EQ(platform::WorkingFolder(), working);
 }
 
+// A switch user's print is the same page as the mouse's: the scan's frame around the print
+// button is the screen's, never the diploma's.
+TEST_F(DiplomaPrinterTest, TheSwitchFrameStaysOffThePrintedPage) {
+    CDiplomaPrinter& p = Open(7);
+    Press(p.Thumbnail(0));
+    ASSERT_TRUE(p.Zoomed());
+    Press(p.PrintButton());
+    H().RunFor(410);
+    const ScanList& scan = p.AnswerScan();
+    for (int i = 0; i < 10 && scan.Entry(scan.Current()) != &p.PrintButton(); ++i) H().Key(32);
+    ASSERT_EQ(scan.Entry(scan.Current()), &p.PrintButton());
+    H().RunFor(410);  // past the press gate
+    H().Key(13);
+    H().RunFor(410);
+    ASSERT_EQ(Os().PrintedPages().size(), 2u);
+    EXPECT_TRUE(Os().PrintedPages()[1].pixels == Os().PrintedPages()[0].pixels);
+}
+
 // A print server that takes the job and never answers: the screen goes on answering, and
 // the outcome shows at the foot of the canvas for a few seconds once it is known. A save
 // that fails (a folder that is not there) says so and leaves no file.
