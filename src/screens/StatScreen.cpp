@@ -375,7 +375,10 @@ int CStatScreen::Draw() {
             DrawDetail();
     }
     // Over the charts, and never on a printed or saved picture.
-    if (!buttonsHidden) notice.Draw();
+    // The page to print or save is left in the back buffer, not presented: the switch frame
+    // Present adds belongs to the screen only.
+    if (buttonsHidden) return 1;
+    notice.Draw();
     Present();
     return 1;
 }

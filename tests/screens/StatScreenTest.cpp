@@ -235,6 +235,23 @@ TEST_F(StatScreenTest, SwitchScanningReachesTheIcons) {
     EXPECT_EQ(S().DetailExercise(), 1);
 }
 
+// A switch user's print is the mouse user's page: the scan's frame stays on the screen.
+TEST_F(StatScreenTest, TheSwitchFrameStaysOffThePrintedPage) {
+    TwoWeeks(P());
+    Open();
+    ClickOn(S().PrintButton());
+    harness->RunFor(410);
+    const ScanList& scan = S().AnswerScan();
+    for (int i = 0; i < 20 && scan.Entry(scan.Current()) != &S().PrintButton(); ++i) harness->Key(platform::VK_SPACE);
+    ASSERT_EQ(scan.Entry(scan.Current()), &S().PrintButton());
+    harness->RunFor(410);
+    harness->Key(platform::VK_RETURN);
+    harness->RunFor(410);
+    const auto& pages = harness->Os().PrintedPages();
+    ASSERT_EQ(pages.size(), 2u);
+    EXPECT_TRUE(pages[1].pixels == pages[0].pixels);
+}
+
 TEST_F(StatScreenTest, SaveAndPrintTakeTheScreenWithoutButtons) {
     TwoWeeks(P());
     Open();
