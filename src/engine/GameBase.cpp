@@ -2,6 +2,7 @@
 
 #include "graphics/Graphics.h"
 #include "platform/Platform.h"
+#include "platform/PrintJob.h"
 #include "profiles/Profile.h"
 
 namespace {
@@ -126,6 +127,16 @@ void CGameBase::DrawScanHighlight() {
 void CGameBase::Present() {
     if (!scanHighlightDrawn) DrawScanHighlight();
     scanHighlightDrawn = false;
+    // A print whose screen was left before its outcome was known is told here, on top.
+    if (backGraphics) {
+        const std::wstring told = platform::PrintJob::TakeLeftOutcome();
+        if (!told.empty()) {
+            if (!lateOutcomeReady) lateOutcome.Init(backGraphics);
+            lateOutcomeReady = true;
+            lateOutcome.Show(told);
+        }
+        if (lateOutcomeReady) lateOutcome.Draw();
+    }
     if (windowGraphics && backBuffer)
         windowGraphics->DrawImage(*backBuffer, 0, 0, platform::kCanvasWidth, platform::kCanvasHeight);
 }

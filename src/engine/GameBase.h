@@ -18,6 +18,7 @@
 #include "sound/SoundGroup.h"
 #include "sound/SpokenGuide.h"
 #include "ui/KeyLatch.h"
+#include "ui/Notice.h"
 
 class Graphics;
 class Bitmap;
@@ -81,6 +82,9 @@ public:
     int RewardIsDue() const { return rewardDue; }
     const std::vector<int>& Sequence() const { return sequence; }
     const ScanList& AnswerScan() const { return answerScan; }
+    // The outcome of a print whose screen was left before it was known, shown now; empty
+    // while none is.
+    std::wstring LateOutcome() const { return lateOutcome.Shown(); }
     const ScanList& StartScan() const { return startScan; }
     const CSprite& StartButton() const { return startButton; }
     const CSprite& StopButton() const { return stopButton; }
@@ -305,6 +309,8 @@ protected:
     // default options rather than the last trainee's.
     bool traineeOptions = true;
     bool scanHighlightDrawn = false;  // in the frame being drawn
+    ui::Notice lateOutcome;
+    bool lateOutcomeReady = false;
 };
 
 // Screens that are not exercises: no rounds. Their input arrives as a press or a pointer

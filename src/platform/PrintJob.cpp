@@ -6,6 +6,38 @@
 
 namespace platform {
 
+struct PrintJob::Left {
+    std::shared_ptr<State> state;
+    std::wstring sent, failed;
+};
+
+std::vector<PrintJob::Left>& PrintJob::LeftJobs() {
+    static std::vector<Left> jobs;
+    return jobs;
+}
+
+PrintJob::~PrintJob() {
+    if (Busy() && !(sentWords_.empty() && failedWords_.empty()))
+        LeftJobs().push_back({state_, std::move(sentWords_), std::move(failedWords_)});
+}
+
+void PrintJob::TellWith(std::wstring sent, std::wstring failed) {
+    sentWords_ = std::move(sent);
+    failedWords_ = std::move(failed);
+}
+
+std::wstring PrintJob::TakeLeftOutcome() {
+    auto& jobs = LeftJobs();
+    for (auto it = jobs.begin(); it != jobs.end(); ++it) {
+        const int value = it->state->value.load();
+        if (value == kBusy) continue;
+        std::wstring words = value == kSent ? std::move(it->sent) : std::move(it->failed);
+        jobs.erase(it);
+        return words;
+    }
+    return {};
+}
+
 bool PrintJob::Start(const uint32_t* pixels, int strideBytes, const std::wstring& documentName) {
     if (Busy()) return false;
     Run(Os().PreparePrint(pixels, strideBytes, documentName));

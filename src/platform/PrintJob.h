@@ -7,6 +7,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace platform {
 
@@ -15,6 +16,19 @@ struct PrintableDocument;
 class PrintJob final {
 public:
     enum class Outcome { kNone, kSent, kFailed };
+
+    PrintJob() = default;
+    PrintJob(const PrintJob&) = delete;
+    PrintJob& operator=(const PrintJob&) = delete;
+    // A job still on its way when its screen goes is left to the frame: its outcome is told,
+    // in the words TellWith gave, on whichever screen is shown once it is known.
+    ~PrintJob();
+
+    // The words for the outcome, should the screen that starts the next job be gone by then.
+    void TellWith(std::wstring sent, std::wstring failed);
+    // The words of a left job that has finished, each once; empty while there is none.
+    // Called on the frame's thread, as the jobs' screens are made and ended there.
+    static std::wstring TakeLeftOutcome();
 
     // Copies the 800 x 600 picture and prints it through the backend. False, doing nothing,
     // while the previous job is still on its way.
@@ -33,6 +47,10 @@ private:
         std::atomic<int> value{kIdle};
     };
     std::shared_ptr<State> state_ = std::make_shared<State>();
+    std::wstring sentWords_, failedWords_;
+
+    struct Left;
+    static std::vector<Left>& LeftJobs();
 };
 
 }  // namespace platform

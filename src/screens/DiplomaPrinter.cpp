@@ -123,6 +123,7 @@ void CDiplomaPrinter::PrintImage() {
     if (printJob.Busy()) return notice.Show(Text(text::kStillPrinting));
     DrawPage(false);
     // Off the frame's thread: the outcome is shown once the print server has answered.
+    printJob.TellWith(Text(text::kPicturePrinted), Text(text::kPictureNotPrinted));
     printJob.Start(backBuffer->Pixels(), backBuffer->StrideBytes(), profile ? profile->name : L"");
 }
 

@@ -308,7 +308,7 @@ void COverviewScreen::Press(int x, int y) {
                 return;
             }
             // Off the frame's thread: the outcome is shown once the print server has answered.
-            if (auto trainee = SelectedTrainee()) StartProgressReportPrint(*trainee, printJob);
+            if (auto trainee = SelectedTrainee()) StartProgressReportPrint(*trainee, profile->options, printJob);
             return;
         case 2:
             if (auto trainee = SelectedTrainee()) {

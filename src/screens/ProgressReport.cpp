@@ -324,8 +324,10 @@ void SetSaveDialogWords(platform::SaveFileRequest& request, const ProfileOptions
     request.replaceAnswers = texts.Question();
 }
 
-bool StartProgressReportPrint(const Profile& trainee, platform::PrintJob& job) {
+bool StartProgressReportPrint(const Profile& trainee, const ProfileOptions& texts, platform::PrintJob& job) {
     if (job.Busy()) return false;
+    job.TellWith(ReportPrintOutcome(texts, platform::PrintJob::Outcome::kSent),
+                 ReportPrintOutcome(texts, platform::PrintJob::Outcome::kFailed));
     // The document is made here (its data belongs to this thread); only the wait on the
     // print server goes to the job's thread.
     return job.StartDocument(

@@ -32,8 +32,9 @@ platform::SaveFileRequest TraineeSaveRequest(const ProfileOptions& texts, uint32
 void SetSaveDialogWords(platform::SaveFileRequest& request, const ProfileOptions& texts);
 
 // Sends the trainee's report (with the kept number tests) to the default printer through job,
-// off the frame's thread. False, starting nothing, while job's last print is on its way.
-bool StartProgressReportPrint(const Profile& trainee, platform::PrintJob& job);
+// off the frame's thread; texts: the language its outcome is told in. False, starting
+// nothing, while job's last print is on its way.
+bool StartProgressReportPrint(const Profile& trainee, const ProfileOptions& texts, platform::PrintJob& job);
 // What to tell the trainer once a report's print has finished; empty while none has.
 std::wstring ReportPrintOutcome(const ProfileOptions& texts, platform::PrintJob::Outcome outcome);
 // The report saved where the save dialog says; the text to show the trainer (empty when the

@@ -464,6 +464,7 @@ void CStatScreen::PrintStatistics() {
     DrawWithoutButtons();
     // Off the frame's thread: the outcome is shown once the print server has answered.
     const Bitmap& picture = *backBuffer;
+    printJob.TellWith(Text(text::kPicturePrinted), Text(text::kPictureNotPrinted));
     printJob.Start(picture.Pixels(), picture.StrideBytes(), profile->name);
 }
 
@@ -490,7 +491,7 @@ void CStatScreen::Press(int x, int y) {
             }
             // Off the frame's thread: the outcome is shown once the print server has answered.
             printingReport = true;
-            StartProgressReportPrint(*profile, printJob);
+            StartProgressReportPrint(*profile, profile->options, printJob);
             return;
         case 4:
             click.Play(0);

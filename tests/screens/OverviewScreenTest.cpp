@@ -85,6 +85,19 @@ TEST_F(OverviewRoad, ReportPrintedAndSavedAndTheGroupTableSaved) {
     EXPECT_TRUE(RunUntil(H(), [&] { return Overview().StatusText() == L"The report was sent to the printer."; }));
     ClickOn(Overview().NameHeading());
 
+    // The trainer leaves while a print is on its way: its outcome is told on the login.
+    Os().HoldPrints(true);
+    ClickOn(Overview().PrintButton());
+    ASSERT_EQ(Os().PrintedDocuments().size(), 2u);
+    H().Key(platform::VK_ESCAPE);
+    H().RunPasses(2);
+    ASSERT_EQ(H().ScreenId(), kLogin);
+    EXPECT_EQ(H().Screen()->LateOutcome(), L"");
+    Os().HoldPrints(false);
+    EXPECT_TRUE(RunUntil(H(), [&] { return H().Screen()->LateOutcome() == L"The report was sent to the printer."; }));
+    Go(kOverview);
+    ClickOn(Overview().Row(1));
+
     ProfileFolder out;
     Os().QueueSaveFile(platform::WideFromUtf8(out.File("report")));
     ClickOn(Overview().SaveButton());
@@ -100,7 +113,7 @@ TEST_F(OverviewRoad, ReportPrintedAndSavedAndTheGroupTableSaved) {
     ClickOn(Overview().NextPage());
     ClickOn(Overview().Row(0));
     ClickOn(Overview().PrintButton());
-    EXPECT_EQ(Os().PrintedDocuments().size(), 1u);
+    EXPECT_EQ(Os().PrintedDocuments().size(), 2u);
 }
 
 TEST_F(OverviewRoad, ALockedTraineeOpensWithItsPasswordForThisVisitOnly) {
